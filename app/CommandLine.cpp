@@ -1,0 +1,40 @@
+#include "app/CommandLine.h"
+
+#include <CLI/CLI.hpp>
+#include <map>
+
+#include "app/ExitCodes.h"
+
+namespace netlist {
+
+std::optional<int> ParseCommandLine(int argc, const char* const* argv, CommandLine& options) {
+    CLI::App app{
+        "Writes a netlist report of a printed-circuit design: the design's facts and counts, "
+        "then every net with its pins and, on request, its routed length.",
+        "netlist-report"};
+    app.set_version_flag("--version", std::string("netlist-report ") + NETLIST_VERSION);
+    app.add_flag("--batch", options.batch,
+                 "No window: connect, write the report and exit (exit code 0 when written)");
+    app.add_option("--designer", options.designer, "Designer's name for the \"Design By\" line");
+    const std::map<std::string, LengthUnit> units{{"mils", LengthUnit::Mils},
+                                                  {"mm", LengthUnit::Mm}};
+    app.add_option("--lengths", options.lengths, "Write each board net's routed length")
+        ->transform(CLI::CheckedTransformer(units, CLI::ignore_case))
+        ->option_text("mils|mm");
+    app.add_flag("--screen", options.screen, "Open the finished report in the desktop's viewer");
+    app.add_option("DESIGN", options.design,
+                   "Design file to serve (JSON design); the built-in sample board when absent");
+    app.footer(
+        "Exit codes: 0 report written, 1 design not available, 2 usage error, "
+        "3 design file invalid, 4 report not written.");
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& error) {
+        const int code = app.exit(error);
+        if (code == 0) return exitcode::kReportWritten;  // --help or --version
+        return exitcode::kUsageError;
+    }
+    return std::nullopt;
+}
+
+}  // namespace netlist

@@ -1,0 +1,25 @@
+// The command line: which design the stand-in serves, and the choices the
+// window would otherwise offer, for scripting and for machines without a
+// display.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace netlist {
+
+enum class LengthUnit { Mils, Mm };
+
+struct CommandLine {
+    bool batch = false;
+    std::string designer;               // UTF-8, as typed
+    std::optional<LengthUnit> lengths;  // net lengths wanted, in this unit
+    bool screen = false;                // open the report when written
+    std::optional<std::string> design;  // design file; the built-in sample when absent
+};
+
+// Parses argv into options. Returns an exit code when the program should stop
+// at once (--help, --version, or a usage error, which is reported on stderr).
+std::optional<int> ParseCommandLine(int argc, const char* const* argv, CommandLine& options);
+
+}  // namespace netlist

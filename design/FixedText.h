@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace netlist {
+
+// Reads the text out of a fixed text field: everything before the first NUL
+// (the whole field when it has none), with blanks trimmed at both ends. Tabs
+// and other characters stay.
+std::string TrimFixedText(std::string_view field);
+
+// Takes all N characters of a record's text field, NUL or not.
+template <std::size_t N>
+std::string TrimFixedText(const char (&field)[N]) {
+    return TrimFixedText(std::string_view(field, N));
+}
+
+// Stores text into a fixed text field: cut to the field's size, NUL-ended
+// when shorter, the rest of the field zeroed. A text of exactly N characters
+// fills the field without a NUL, as the library does.
+void StoreFixedText(char* field, std::size_t size, std::string_view text);
+
+template <std::size_t N>
+void StoreFixedText(char (&field)[N], std::string_view text) {
+    StoreFixedText(field, N, text);
+}
+
+}  // namespace netlist

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace netlist {
+
+// A design file that cannot be served. The message names the file, the place
+// (line and column, or the path of the value inside the file) and what is
+// wrong, ready to be shown to the user as it stands.
+class DesignFileError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+}  // namespace netlist

@@ -1,0 +1,21 @@
+// Loads a design file of any supported format into what the stand-in library
+// serves. The format is told by the file's content, not by its name.
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+
+#include "design/files/DesignFileError.h"
+#include "design/standin/DesignData.h"
+
+namespace netlist {
+
+enum class DesignFileFormat { Json, Unknown };
+
+DesignFileFormat DetectDesignFileFormat(std::string_view content);
+
+// Throws DesignFileError when the file cannot be read or is not a valid
+// design of a known format.
+DesignData LoadDesignFile(const std::filesystem::path& path);
+
+}  // namespace netlist

@@ -1,0 +1,5 @@
+#pragma once
+
+namespace netlist {
+class NetList {};
+}  // namespace netlist
