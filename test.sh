@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs the whole test suite: once on the
+# release build, once under AddressSanitizer + UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")"
+scripts/ensure-packages.sh
+
+echo "== release build"
+scripts/build.sh build -DCMAKE_BUILD_TYPE=Release
+ctest --test-dir build --output-on-failure -j2
+
+echo "== AddressSanitizer + UndefinedBehaviorSanitizer build"
+scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNETLIST_SANITIZE=ON -DNETLIST_BUILD_BENCH=OFF
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    ctest --test-dir build-asan --output-on-failure -j2
