@@ -7,6 +7,11 @@
 #include "design/standin/SampleDesign.h"
 #include "design/standin/StandInLibrary.h"
 
+#ifdef NETLIST_HAVE_UI
+#include "app/DisplayCheck.h"
+#include "ui/RunWindow.h"
+#endif
+
 int main(int argc, char** argv) {
     using namespace netlist;
     CommandLine options;
@@ -20,5 +25,13 @@ int main(int argc, char** argv) {
         return exitcode::kDesignFileInvalid;
     }
     StandInLibrary library(std::move(design));
+
+#ifdef NETLIST_HAVE_UI
+    if (!options.batch) {
+        if (HasDisplay()) return RunWindow(argc, argv, library, options);
+        std::cerr << "netlist-report: no display to show the window on; "
+                     "writing the report in batch mode instead\n";
+    }
+#endif
     return RunBatch(library, options);
 }

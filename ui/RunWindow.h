@@ -1,0 +1,13 @@
+#pragma once
+
+#include "app/CommandLine.h"
+#include "design/DesignLibrary.h"
+
+namespace netlist {
+
+// Shows the main window over the given library and runs the event loop until
+// the program ends; returns the exit code. The command line's choices
+// (designer, lengths, screen) preset the window's controls.
+int RunWindow(int argc, char** argv, DesignLibrary& library, const CommandLine& options);
+
+}  // namespace netlist
