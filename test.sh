@@ -13,3 +13,8 @@ echo "== AddressSanitizer + UndefinedBehaviorSanitizer build"
 scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNETLIST_SANITIZE=ON -DNETLIST_BUILD_BENCH=OFF
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir build-asan --output-on-failure -j2
+
+if [[ -x scripts/test-windows.sh ]]; then
+    echo "== Windows cross-builds under wine"
+    scripts/test-windows.sh
+fi
