@@ -14,6 +14,7 @@ int RunBatch(DesignLibrary& library, const CommandLine& options) {
     Form1Controls& controls = form.controls();
     controls.text1 = Utf8ToWindows1252(options.designer);
     controls.check1Value = options.lengths ? 1 : 0;
+    form.Check1_Click();
     controls.option1Selected = options.lengths != LengthUnit::Mm;
     controls.option3Selected = options.screen;
 

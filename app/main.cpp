@@ -11,11 +11,51 @@
 #include "app/DisplayCheck.h"
 #include "ui/RunWindow.h"
 #endif
+#ifdef _WIN32
+#include <memory>
+
+#include "design/windows/HostLibrary.h"
+#endif
+
+namespace {
+
+int run(netlist::DesignLibrary& library, int argc, char** argv,
+        const netlist::CommandLine& options) {
+    using namespace netlist;
+#ifdef NETLIST_HAVE_UI
+    if (!options.batch) {
+        if (HasDisplay()) return RunWindow(argc, argv, library, options);
+        std::cerr << "netlist-report: no display to show the window on; "
+                     "writing the report in batch mode instead\n";
+    }
+#else
+    (void)argc;
+    (void)argv;
+#endif
+    return RunBatch(library, options);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     using namespace netlist;
     CommandLine options;
     if (const auto stop = ParseCommandLine(argc, argv, options)) return *stop;
+
+#ifdef _WIN32
+    // On Windows the design is the one the host application has open, unless
+    // a design file is named.
+    if (!options.design) {
+        std::unique_ptr<HostLibrary> host;
+        try {
+            host = std::make_unique<HostLibrary>();
+        } catch (const HostLibraryError& error) {
+            std::cerr << "netlist-report: " << error.what() << "\n";
+            return exitcode::kDesignNotAvailable;
+        }
+        return run(*host, argc, argv, options);
+    }
+#endif
 
     DesignData design;
     try {
@@ -25,13 +65,5 @@ int main(int argc, char** argv) {
         return exitcode::kDesignFileInvalid;
     }
     StandInLibrary library(std::move(design));
-
-#ifdef NETLIST_HAVE_UI
-    if (!options.batch) {
-        if (HasDisplay()) return RunWindow(argc, argv, library, options);
-        std::cerr << "netlist-report: no display to show the window on; "
-                     "writing the report in batch mode instead\n";
-    }
-#endif
-    return RunBatch(library, options);
+    return run(library, argc, argv, options);
 }

@@ -6,11 +6,15 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "design/DesignLibrary.h"
+#include "design/Records.h"
 #include "report/NetList.h"
 #include "report/ReportEnvironment.h"
+#include "report/ReportPaths.h"
+#include "report/ReportWriter.h"
 
 namespace netlist {
 
@@ -31,6 +35,16 @@ struct Form1Controls {
     bool option4Enabled = true;
 };
 
+// What a report run counts before it writes. No value: nothing was counted.
+struct ReportCounts {
+    std::optional<std::int64_t> components;
+    std::int64_t totalPads = 0;
+    std::int64_t topPads = 0;
+    std::int64_t bottomPads = 0;
+    std::optional<std::int64_t> layers;
+    std::optional<std::int64_t> connectedPins;
+};
+
 // How a press of Start ended.
 enum class RunOutcome {
     Written,          // the report is complete; the program ends
@@ -39,7 +53,7 @@ enum class RunOutcome {
 };
 
 class Form1Model {
-public:
+  public:
     Form1Model(DesignLibrary& library, ReportEnvironment environment);
 
     Form1Controls& controls() { return controls_; }
@@ -61,11 +75,41 @@ public:
     // Set when a run wrote its report but the viewer could not be started.
     const std::string& viewerError() const { return viewerError_; }
 
-private:
+    // The node listings: the pins of the net in the records, from column 30
+    // of the open report line on, four to a line; the board listing also
+    // writes the net length when Check1 asks for it. They list while dbStatus
+    // is 0 and leave it as the last TGetNextNetNode returned.
+    void compnextreport();
+    void compnextreportsch();
+
+    // Offset of the next node's tab stop from column 42: 0, 12, 24, 36;
+    // past 36 the next node starts a new line.
+    std::int16_t nodeColumn = 0;
+
+    // The window's one instance of each record: every library call fills
+    // these, and the listings read what the report run left in them.
+    DesignInfoRecord designInfo{};
+    NetRecord netRecord{};
+    LayerRecord layerRecord{};
+    ComponentRecord componentRecord{};
+    NetNodeRecord nodeRecord{};
+
+    // The hidden sorted list of the nets.
+    NetList List1;
+    // The report's output; file number 10 is open during a run.
+    ReportWriter writer;
+
+  private:
+    void listNodes(bool boardListing);
+    void setStatusCaption(std::string caption);
+    ReportCounts countLayersAndComponents();
+    void writeHeader(const ReportNames& names, const ReportCounts& counts);
+    void writeNetBlocks();
+    void writeTrailer();
+
     DesignLibrary& library_;
     ReportEnvironment environment_;
     Form1Controls controls_;
-    NetList List1;
     std::string reportPath_;
     std::string viewerError_;
 };

@@ -1,5 +1,45 @@
+// List1: the hidden list that keeps its items sorted, the sorter of the nets.
+// Items compare by their collation keys (NetCollation.h); texts whose keys
+// are equal keep a fixed order by their bytes, then by when they were added.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
 namespace netlist {
-class NetList {};
+
+class NetList {
+  public:
+    // Adds an item (Windows-1252) at the place the list order gives it.
+    void AddItem(std::string_view item);
+    std::int64_t ListCount() const { return static_cast<std::int64_t>(entries_.size()); }
+    // The item at a 0-based index in list order; valid until the next change.
+    std::string_view List(std::int64_t index) const;
+    void Clear();
+
+  private:
+    // Keys and item texts live in two arenas; an entry points into them and
+    // carries the key's first bytes, which decide most comparisons alone.
+    struct Entry {
+        std::uint64_t keyPrefix;
+        std::uint32_t keyOffset;
+        std::uint32_t keyLength;
+        std::uint32_t itemOffset;
+        std::uint32_t itemLength;
+        std::uint64_t added;
+    };
+    bool before(const Entry& a, const Entry& b) const;
+    void placePending() const;
+
+    // Items are appended and put in place in one go when the list is next
+    // read: adding n items then costs n log n, not n squared.
+    mutable std::vector<Entry> entries_;
+    mutable std::size_t sortedCount_ = 0;
+    std::string keys_;
+    std::string items_;
+};
+
 }  // namespace netlist

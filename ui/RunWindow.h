@@ -2,6 +2,7 @@
 
 #include "app/CommandLine.h"
 #include "design/DesignLibrary.h"
+#include "report/ReportEnvironment.h"
 
 namespace netlist {
 
@@ -9,5 +10,10 @@ namespace netlist {
 // the program ends; returns the exit code. The command line's choices
 // (designer, lengths, screen) preset the window's controls.
 int RunWindow(int argc, char** argv, DesignLibrary& library, const CommandLine& options);
+
+// The same with the clock and viewer given; uses the running QApplication
+// when there is one.
+int RunWindow(int argc, char** argv, DesignLibrary& library, const CommandLine& options,
+              ReportEnvironment environment);
 
 }  // namespace netlist

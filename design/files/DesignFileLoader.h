@@ -10,7 +10,7 @@
 
 namespace netlist {
 
-enum class DesignFileFormat { Json, Unknown };
+enum class DesignFileFormat { Json, KicadBoard, KicadNetlist, Unknown };
 
 DesignFileFormat DetectDesignFileFormat(std::string_view content);
 

@@ -153,7 +153,12 @@ std::int32_t StandInLibrary::TGetFirstNetNode(SessionContext& context, std::int3
                                               NetNodeRecord& node) {
     if (auto refused = refusal(Operation::TGetFirstNetNode, context)) return *refused;
     const auto found = netIndexById_.find(netId);
-    if (found == netIndexById_.end()) return status::kNetNotFound;
+    if (found == netIndexById_.end()) {
+        // No node walk began, so the next continuing call must not go on with
+        // the nodes of the net walked before.
+        walk_ = Walk::None;
+        return status::kNetNotFound;
+    }
     walk_ = Walk::Nodes;
     walkNet_ = found->second;
     walkNext_ = 0;

@@ -1,8 +1,8 @@
-#include "design/FixedText.h"
-
 #include <gtest/gtest.h>
 
 #include <cstring>
+
+#include "design/FixedText.h"
 
 namespace netlist {
 namespace {

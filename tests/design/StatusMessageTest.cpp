@@ -1,8 +1,8 @@
-#include "design/StatusMessage.h"
-
 #include <gtest/gtest.h>
 
 #include <climits>
+
+#include "design/StatusMessage.h"
 
 namespace netlist {
 namespace {

@@ -1,16 +1,19 @@
-#include "design/UnitText.h"
-
 #include <gtest/gtest.h>
 
 #include <climits>
 
 #include "design/Records.h"
+#include "design/UnitText.h"
 
 namespace netlist {
 namespace {
 
-std::string mils(std::int32_t units) { return FormatUnits(units, kUnitsPerMil, "."); }
-std::string mm(std::int32_t units) { return FormatUnits(units, kUnitsPerMm, "."); }
+std::string mils(std::int32_t units) {
+    return FormatUnits(units, kUnitsPerMil, ".");
+}
+std::string mm(std::int32_t units) {
+    return FormatUnits(units, kUnitsPerMm, ".");
+}
 
 TEST(UnitText, MilsWithTwoDecimals) {
     EXPECT_EQ(mils(2540), "1.00");

@@ -1,0 +1,17 @@
+# The Windows build has no ICU: each source that uses it has a Win32 twin,
+# NAME_win32.cpp beside NAME.cpp, built in its place.
+function(netlist_use_win32_sources target)
+    get_target_property(sources ${target} SOURCES)
+    get_target_property(folder ${target} SOURCE_DIR)
+    set(swapped)
+    foreach(source IN LISTS sources)
+        string(REGEX REPLACE "\\.cpp$" "_win32.cpp" twin "${source}")
+        cmake_path(ABSOLUTE_PATH twin BASE_DIRECTORY ${folder} OUTPUT_VARIABLE twin_path)
+        if(NOT twin STREQUAL source AND EXISTS ${twin_path})
+            list(APPEND swapped ${twin})
+        else()
+            list(APPEND swapped ${source})
+        endif()
+    endforeach()
+    set_target_properties(${target} PROPERTIES SOURCES "${swapped}")
+endfunction()

@@ -1,0 +1,190 @@
+#include "design/files/kicad/KicadBoardReader.h"
+
+#include <optional>
+#include <unordered_set>
+
+#include "design/Windows1252.h"
+#include "design/files/kicad/NetCollector.h"
+#include "design/files/kicad/SourceFile.h"
+#include "design/files/kicad/TrackLength.h"
+
+namespace netlist {
+namespace {
+
+using kicad::Point;
+using sexpr::Node;
+
+// Layer types as the library serves them; the report counts 0 and 1.
+constexpr std::int32_t kSignalLayer = 0;
+constexpr std::int32_t kPlaneLayer = 1;
+constexpr std::int32_t kNonCopperLayer = 2;
+
+bool isCopperLayer(std::string_view name) {
+    return name.ends_with(".Cu");
+}
+
+std::int32_t layerType(std::string_view name, std::string_view type) {
+    if (!isCopperLayer(name)) return kNonCopperLayer;
+    if (type == "power" || type == "mixed" || type == "jumper") return kPlaneLayer;
+    return kSignalLayer;
+}
+
+class BoardReader {
+  public:
+    explicit BoardReader(const std::filesystem::path& path) : file_(path) {}
+
+    DesignData read(std::string_view content) {
+        // Copper zones and polygon outlines make up most of a board file and
+        // play no part in the report.
+        const sexpr::Document document =
+            file_.parse(content, {"zone", "pts", "setup", "embedded_files", "model"});
+        const Node board = file_.root(document, "kicad_pcb", "a KiCad board");
+
+        DesignData design;
+        design.kind = DesignKind::Pcb;
+        design.designPath = kicad::ServedDesignPath(file_.path());
+        // Up to KiCad 9 tracks name their net by its code, so the net table
+        // comes first wherever it stands.
+        for (const Node item : board.children())
+            if (item.head() == "net") readNetTableEntry(item);
+        for (const Node item : board.children()) {
+            const std::string_view head = item.head();
+            if (head == "title_block") {
+                design.title = Utf8ToWindows1252(kicad::ValueOf(item, "title"));
+                design.revision = Utf8ToWindows1252(kicad::ValueOf(item, "rev"));
+                design.engineer = Utf8ToWindows1252(kicad::ValueOf(item, "company"));
+            } else if (head == "layers") {
+                readLayers(item, design.layers);
+            } else if (head == "footprint" || head == "module") {
+                design.components.push_back(readFootprint(item));
+            } else if (head == "segment") {
+                if (const auto net = trackNet(item))
+                    nets_.addLength(
+                        *net, kicad::StraightLength(point(item, "start"), point(item, "end")));
+            } else if (head == "arc") {
+                if (const auto net = trackNet(item))
+                    nets_.addLength(*net, kicad::ArcLength(point(item, "start"), point(item, "mid"),
+                                                           point(item, "end")));
+            }
+            // Everything else (setup, drawings, vias, zones, groups, and
+            // whatever newer versions add) has no part in the report.
+        }
+        design.nets = nets_.finish(file_);
+        return design;
+    }
+
+  private:
+    // (net CODE "NAME"); net 0 and unnamed nets are the "not connected" net.
+    void readNetTableEntry(const Node& entry) {
+        const std::optional<Node> codeNode = entry.child(1);
+        if (!codeNode) file_.fail(entry, "(net ...) needs a net code");
+        const std::int32_t code = file_.count(*codeNode, "a net code");
+        const std::string_view name = entry.atomAt(2);
+        if (code == 0 || name.empty()) {
+            if (nets_.byCode(code))
+                file_.fail(entry, "net code " + std::to_string(code) + " is given twice");
+            unconnectedCodes_.insert(code);
+            return;
+        }
+        if (unconnectedCodes_.count(code))
+            file_.fail(entry, "net code " + std::to_string(code) + " is given twice");
+        nets_.declare(name, code, file_, entry);
+    }
+
+    void readLayers(const Node& layers, std::vector<DesignLayer>& served) {
+        for (const Node entry : layers.children()) {
+            // (ORDINAL "NAME" TYPE ["USER NAME"]): the ordinal is ignored,
+            // since KiCad 9 renumbered the layers.
+            if (!entry.isList()) continue;
+            const std::string_view name = entry.atomAt(1);
+            if (name.empty()) file_.fail(entry, "a layer entry needs a layer name");
+            if (!layerNames_.insert(std::string(name)).second) continue;
+            served.push_back(
+                DesignLayer{Utf8ToWindows1252(name), layerType(name, entry.atomAt(2))});
+        }
+    }
+
+    DesignComponent readFootprint(const Node& footprint) {
+        DesignComponent component;
+        bool haveReference = false;
+        for (const Node item : footprint.children()) {
+            const std::string_view head = item.head();
+            if (head == "layer") {
+                component.bottomSide = item.atomAt(1) == "B.Cu" ? 1 : 0;
+            } else if (!haveReference && ((head == "fp_text" && item.atomAt(1) == "reference") ||
+                                          (head == "property" && item.atomAt(1) == "Reference"))) {
+                component.refDes = Utf8ToWindows1252(item.atomAt(2));
+                haveReference = true;
+            }
+        }
+        for (const Node item : footprint.children()) {
+            if (item.head() != "pad") continue;
+            const std::optional<Node> number = item.child(1);
+            if (!number || !number->isAtom()) file_.fail(item, "a pad needs a pad number");
+            ++component.padCount;
+            if (const std::optional<Node> netNode = item.find("net"))
+                if (const auto net = padNet(*netNode))
+                    nets_.addNode(*net, component.refDes, Utf8ToWindows1252(number->text()));
+        }
+        return component;
+    }
+
+    // A pad names its net: (net CODE "NAME") up to KiCad 9, (net "NAME") in
+    // KiCad 10. Nothing for the "not connected" net.
+    std::optional<std::size_t> padNet(const Node& netNode) {
+        const std::optional<Node> first = netNode.child(1);
+        const std::optional<Node> second = netNode.child(2);
+        if (first && second) {
+            const std::int32_t code = file_.count(*first, "a net code");
+            const std::string_view name = second->text();
+            if (code == 0 || name.empty()) return std::nullopt;
+            return nets_.byName(name);
+        }
+        return netByCodeOrName(netNode);
+    }
+
+    // A track names its net: (net CODE) up to KiCad 9, (net "NAME") in KiCad
+    // 10. Nothing when it has no net or the "not connected" one.
+    std::optional<std::size_t> trackNet(const Node& track) {
+        const std::optional<Node> netNode = track.find("net");
+        if (!netNode) return std::nullopt;
+        return netByCodeOrName(*netNode);
+    }
+
+    std::optional<std::size_t> netByCodeOrName(const Node& netNode) {
+        const std::optional<Node> value = netNode.child(1);
+        if (!value) file_.fail(netNode, "(net ...) needs a net code or name");
+        if (value->kind() == sexpr::NodeKind::String) {
+            if (value->text().empty()) return std::nullopt;
+            return nets_.byName(value->text());
+        }
+        const std::int32_t code = file_.count(*value, "a net code");
+        if (code == 0 || unconnectedCodes_.count(code)) return std::nullopt;
+        const std::optional<std::size_t> net = nets_.byCode(code);
+        if (!net)
+            file_.fail(netNode,
+                       "net code " + std::to_string(code) + " is not in the board's net table");
+        return net;
+    }
+
+    Point point(const Node& track, std::string_view head) const {
+        const std::optional<Node> coordinates = track.find(head);
+        if (!coordinates)
+            file_.fail(track, "(" + std::string(track.head()) + " ...) needs (" +
+                                  std::string(head) + " X Y)");
+        return Point{file_.number(*coordinates, 1), file_.number(*coordinates, 2)};
+    }
+
+    kicad::SourceFile file_;
+    kicad::NetCollector nets_;
+    std::unordered_set<std::int32_t> unconnectedCodes_;
+    std::unordered_set<std::string> layerNames_;
+};
+
+}  // namespace
+
+DesignData ReadKicadBoard(std::string_view content, const std::filesystem::path& path) {
+    return BoardReader(path).read(content);
+}
+
+}  // namespace netlist

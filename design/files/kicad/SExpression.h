@@ -1,0 +1,185 @@
+// A reader for the S-expression text that KiCad boards and netlists are
+// written in: lists in parentheses, bare symbols and double-quoted strings.
+//
+// The whole text becomes one flat array of nodes in document order; each node
+// records where its subtree ends, so the children of a list are walked by
+// jumping from sibling to sibling. A file costs a fixed number of bytes per
+// token plus the unescaped strings, and every node knows its place (line and
+// column) in the text. Limits on nesting and on the size of one token keep a
+// hostile file from exhausting memory or time.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <initializer_list>
+#include <iterator>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace netlist::sexpr {
+
+enum class NodeKind : std::uint8_t { List, Symbol, String };
+
+struct Limits {
+    std::size_t maxDepth = 256;             // lists open at the same time
+    std::size_t maxTokenBytes = 16u << 20;  // one symbol or string, as written
+    std::size_t maxInputBytes = 1u << 30;   // the whole text
+};
+
+// Heads of lists whose contents a reader never looks at (the fill polygons
+// of a copper zone make up most of a board file). Such a list keeps its node
+// and its head but no other children; the text inside is still checked, so
+// errors are the same as without skipping.
+using SkippedHeads = std::initializer_list<std::string_view>;
+
+// 1-based; the column counts characters (UTF-8 sequences), not bytes.
+struct Place {
+    std::size_t line = 1;
+    std::size_t column = 1;
+};
+
+// A text that is not a well-formed S-expression, or that breaks a limit.
+// what() is the bare description; place() says where.
+class SyntaxError : public std::runtime_error {
+  public:
+    SyntaxError(Place place, const std::string& description)
+        : std::runtime_error(description), place_(place) {}
+    Place place() const { return place_; }
+
+  private:
+    Place place_;
+};
+
+class Document;
+class NodeRange;
+
+namespace detail {
+// 12 bytes per node. An atom's subtree ends right after it, so its link
+// field is free to say where an unescaped string's text lives.
+struct StoredNode {
+    std::uint32_t offset;       // where the node begins in the text
+    std::uint32_t link;         // lists: index one past the last descendant;
+                                // unescaped strings: start of their text
+    std::uint32_t sizeAndKind;  // atoms: text size in the low 30 bits; kind in the top 2
+
+    static constexpr std::uint32_t kSizeBits = 30;
+    static constexpr std::uint32_t kSizeMask = (1u << kSizeBits) - 1;
+    enum Kind : std::uint32_t { kList = 0, kSymbol = 1, kPlainString = 2, kUnescapedString = 3 };
+    Kind kind() const { return static_cast<Kind>(sizeAndKind >> kSizeBits); }
+    std::uint32_t size() const { return sizeAndKind & kSizeMask; }
+};
+}  // namespace detail
+
+// A light handle on one node of a Document; valid while the document lives.
+class Node {
+  public:
+    NodeKind kind() const;
+    bool isList() const { return kind() == NodeKind::List; }
+    bool isAtom() const { return !isList(); }
+
+    // An atom's text, strings unescaped and without their quotes; "" for a list.
+    std::string_view text() const;
+    // A list's first element when that is a symbol ("footprint" for
+    // (footprint ...)); "" otherwise.
+    std::string_view head() const;
+    Place place() const;
+
+    // The elements of a list, head included; empty for an atom.
+    NodeRange children() const;
+    std::optional<Node> child(std::size_t index) const;
+    // The text of the element at index when it is an atom, else "".
+    std::string_view atomAt(std::size_t index) const;
+    // The first element that is a list with this head.
+    std::optional<Node> find(std::string_view listHead) const;
+
+  private:
+    friend class Document;
+    friend class NodeRange;
+    Node(const Document* document, std::uint32_t index) : document_(document), index_(index) {}
+
+    const Document* document_;
+    std::uint32_t index_;
+};
+
+// The nodes from one index up to (not including) another, sibling by sibling.
+class NodeRange {
+  public:
+    class iterator {
+      public:
+        using iterator_category = std::forward_iterator_tag;
+        using value_type = Node;
+        using difference_type = std::ptrdiff_t;
+        using pointer = void;
+        using reference = Node;
+
+        iterator() = default;
+        Node operator*() const { return Node(document_, index_); }
+        iterator& operator++();  // to the next sibling
+        iterator operator++(int) {
+            iterator before = *this;
+            ++*this;
+            return before;
+        }
+        bool operator==(const iterator& other) const { return index_ == other.index_; }
+
+      private:
+        friend class NodeRange;
+        iterator(const Document* document, std::uint32_t index)
+            : document_(document), index_(index) {}
+        const Document* document_ = nullptr;
+        std::uint32_t index_ = 0;
+    };
+
+    iterator begin() const { return iterator(document_, first_); }
+    iterator end() const { return iterator(document_, end_); }
+    bool empty() const { return first_ == end_; }
+
+  private:
+    friend class Node;
+    friend class Document;
+    NodeRange(const Document* document, std::uint32_t first, std::uint32_t end)
+        : document_(document), first_(first), end_(end) {}
+
+    const Document* document_;
+    std::uint32_t first_;
+    std::uint32_t end_;
+};
+
+// The parsed text. It refers to the text it was parsed from, which must
+// outlive it; nodes refer to the document, so it is never copied.
+class Document {
+  public:
+    Document(const Document&) = delete;
+    Document& operator=(const Document&) = delete;
+    Document(Document&&) = default;
+    Document& operator=(Document&&) = default;
+
+    // The expressions at the outermost level, in order.
+    NodeRange roots() const {
+        return NodeRange(this, 0, static_cast<std::uint32_t>(nodes_.size()));
+    }
+    std::size_t nodeCount() const { return nodes_.size(); }
+    Place placeOf(std::size_t offset) const;
+
+  private:
+    friend class Node;
+    friend class NodeRange;
+    friend class NodeRange::iterator;
+    friend Document Parse(std::string_view text, const Limits& limits, SkippedHeads skipped);
+
+    explicit Document(std::string_view text) : text_(text) {}
+
+    std::string_view text_;
+    std::vector<detail::StoredNode> nodes_;
+    std::string unescaped_;
+    std::vector<std::uint32_t> lineStarts_;  // offset of the first byte of each line
+};
+
+// Throws SyntaxError for an unbalanced or truncated text, an unclosed string,
+// or a text that breaks one of the limits.
+Document Parse(std::string_view text, const Limits& limits = {}, SkippedHeads skipped = {});
+
+}  // namespace netlist::sexpr

@@ -1,0 +1,16 @@
+// The order of the net list: the user's locale's collation, case-insensitive,
+// with "-" and "'" weighing nothing except to break ties, punctuation and
+// symbols before digits, digits before letters.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace netlist {
+
+// A byte string whose plain byte-wise comparison (std::string's operator<)
+// gives the list order of the Windows-1252 texts it was made from. Texts
+// that differ only in case give equal keys. Thread-safe.
+std::string NetSortKey(std::string_view windows1252Text);
+
+}  // namespace netlist

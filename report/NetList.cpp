@@ -1,0 +1,73 @@
+#include "report/NetList.h"
+
+#include <algorithm>
+#include <cstring>
+#include <stdexcept>
+
+#include "report/NetCollation.h"
+
+namespace netlist {
+namespace {
+
+// The first eight key bytes as a number that orders like the bytes do.
+std::uint64_t prefixOf(std::string_view key) {
+    std::uint64_t prefix = 0;
+    for (std::size_t i = 0; i < 8; ++i)
+        prefix = (prefix << 8) | (i < key.size() ? static_cast<unsigned char>(key[i]) : 0u);
+    return prefix;
+}
+
+int compareBytes(std::string_view a, std::string_view b) {
+    return a.compare(b);
+}
+
+}  // namespace
+
+bool NetList::before(const Entry& a, const Entry& b) const {
+    if (a.keyPrefix != b.keyPrefix) return a.keyPrefix < b.keyPrefix;
+    const std::string_view keyA(keys_.data() + a.keyOffset, a.keyLength);
+    const std::string_view keyB(keys_.data() + b.keyOffset, b.keyLength);
+    if (const int byKey = compareBytes(keyA, keyB)) return byKey < 0;
+    const std::string_view itemA(items_.data() + a.itemOffset, a.itemLength);
+    const std::string_view itemB(items_.data() + b.itemOffset, b.itemLength);
+    if (const int byText = compareBytes(itemA, itemB)) return byText < 0;
+    return a.added < b.added;
+}
+
+void NetList::AddItem(std::string_view item) {
+    const std::string key = NetSortKey(item);
+    if (keys_.size() + key.size() > UINT32_MAX || items_.size() + item.size() > UINT32_MAX)
+        throw std::length_error("List1 is full");
+    entries_.push_back({prefixOf(key), static_cast<std::uint32_t>(keys_.size()),
+                        static_cast<std::uint32_t>(key.size()),
+                        static_cast<std::uint32_t>(items_.size()),
+                        static_cast<std::uint32_t>(item.size()), entries_.size()});
+    keys_.append(key);
+    items_.append(item);
+}
+
+void NetList::placePending() const {
+    if (sortedCount_ == entries_.size()) return;
+    const auto less = [this](const Entry& a, const Entry& b) { return before(a, b); };
+    const auto middle = entries_.begin() + static_cast<std::ptrdiff_t>(sortedCount_);
+    std::sort(middle, entries_.end(), less);
+    std::inplace_merge(entries_.begin(), middle, entries_.end(), less);
+    sortedCount_ = entries_.size();
+}
+
+std::string_view NetList::List(std::int64_t index) const {
+    placePending();
+    if (index < 0 || index >= ListCount())
+        throw std::out_of_range("List1 has no item " + std::to_string(index));
+    const Entry& entry = entries_[static_cast<std::size_t>(index)];
+    return std::string_view(items_.data() + entry.itemOffset, entry.itemLength);
+}
+
+void NetList::Clear() {
+    entries_.clear();
+    sortedCount_ = 0;
+    keys_.clear();
+    items_.clear();
+}
+
+}  // namespace netlist

@@ -1,0 +1,71 @@
+#include "report/NetOrdering.h"
+
+#include <charconv>
+
+#include "design/FixedText.h"
+
+namespace netlist {
+namespace {
+
+bool isSupplyNet(std::string_view name) {
+    if (name.empty()) return false;
+    if (name.front() == '+' || name.front() == '-') return true;
+    const std::string_view start = name.substr(0, 3);
+    return start == "GND" || start == "VCC" || start == "SHI";
+}
+
+// "0" is deliberately not a digit here: A0 stays A0 and A10 stays A10.
+bool isNonZeroDigit(char c) {
+    return c >= '1' && c <= '9';
+}
+
+}  // namespace
+
+std::string NetSortKeyText(std::string_view name, std::int32_t nodeCount) {
+    std::string key;
+    key.reserve(name.size() + 7);
+    if (nodeCount == 1) key += "~~~";
+    if (isSupplyNet(name)) key += "zzz";
+    const std::size_t n = name.size();
+    if (n >= 1 && isNonZeroDigit(name[n - 1]) && (n == 1 || !isNonZeroDigit(name[n - 2]))) {
+        key.append(name.substr(0, n - 1));
+        key += '0';
+        key += name[n - 1];
+    } else {
+        key.append(name);
+    }
+    return key;
+}
+
+std::string NetItemText(std::string_view sortKey, std::int32_t netId) {
+    std::string item;
+    item.reserve(sortKey.size() + 12);
+    item.append(sortKey);
+    item += '.';
+    item += std::to_string(netId);
+    return item;
+}
+
+std::optional<std::int32_t> ReadNetId(std::string_view item) {
+    const std::size_t dot = item.rfind('.');
+    if (dot == std::string_view::npos) return std::nullopt;
+    const std::string_view digits = item.substr(dot + 1);
+    std::int32_t id = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), id);
+    if (error != std::errc{} || end != digits.data() + digits.size()) return std::nullopt;
+    return id;
+}
+
+std::optional<std::int64_t> CollectNets(DesignLibrary& library, NetRecord& net, NetList& list) {
+    std::optional<std::int64_t> connectedPins;
+    dbStatus = library.TGetFirstNet(theSessionContext, net);
+    while (dbStatus == 0) {
+        const std::string name = TrimFixedText(net.netName);
+        list.AddItem(NetItemText(NetSortKeyText(name, net.nodeCount), net.netId));
+        connectedPins = connectedPins.value_or(0) + net.nodeCount;
+        dbStatus = library.TGetNextNet(theSessionContext, net);
+    }
+    return connectedPins;
+}
+
+}  // namespace netlist

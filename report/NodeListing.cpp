@@ -1,0 +1,57 @@
+// The node listings: each net's pins, continuing the net row's open line.
+#include "design/FixedText.h"
+#include "design/UnitText.h"
+#include "report/Form1Model.h"
+
+namespace netlist {
+namespace {
+
+// The node texts start in columns 30, 42, 54 and 66; past the fourth, the
+// next node starts a new line.
+constexpr int kFirstNodeTab = 42;
+constexpr int kNodeTabStep = 12;
+constexpr int kLastNodeOffset = 36;
+constexpr int kContinuationTab = 30;
+constexpr int kLengthTab = 78;
+
+}  // namespace
+
+void Form1Model::compnextreport() {
+    listNodes(true);
+}
+void Form1Model::compnextreportsch() {
+    listNodes(false);
+}
+
+void Form1Model::listNodes(bool boardListing) {
+    nodeColumn = 0;
+    std::string nodeText;
+    while (dbStatus == 0) {
+        if (boardListing) {
+            nodeText = TrimFixedText(nodeRecord.pad.padRefDes) + "-" +
+                       TrimFixedText(nodeRecord.pad.pin.pinDes);
+        } else {
+            nodeText = TrimFixedText(nodeRecord.symbolPin.symPinRefDes) + "-" +
+                       TrimFixedText(nodeRecord.symbolPin.pin.pinDes);
+        }
+        if (nodeColumn > kLastNodeOffset) {
+            writer.Print(kReportFileNumber, {PrintItem::Tab(kContinuationTab)}, LineEnd::StaysOpen);
+            nodeColumn = 0;
+        }
+        writer.Print(kReportFileNumber,
+                     {PrintItem::Text(nodeText), PrintItem::Tab(nodeColumn + kFirstNodeTab)},
+                     LineEnd::StaysOpen);
+        dbStatus = library_.TGetNextNetNode(theSessionContext, nodeRecord);
+        nodeColumn = static_cast<std::int16_t>(nodeColumn + kNodeTabStep);
+
+        if (boardListing && controls_.check1Value == 1 && dbStatus != 0) {
+            const std::string length = controls_.option1Selected
+                                           ? UnitsToMilsText(netRecord.netLength) + " mils"
+                                           : UnitsToMmText(netRecord.netLength) + " mm";
+            writer.Print(kReportFileNumber, {PrintItem::Tab(kLengthTab), PrintItem::Text(length)},
+                         LineEnd::Ends);
+        }
+    }
+}
+
+}  // namespace netlist

@@ -1,0 +1,53 @@
+#include "report/ReportPaths.h"
+
+#include "design/Windows1252.h"
+
+namespace netlist {
+
+std::size_t FileNameStart(std::string_view path) {
+#ifdef _WIN32
+    const std::size_t last = path.find_last_of("\\/");
+#else
+    const std::size_t last = path.rfind('/');
+#endif
+    return last == std::string_view::npos ? 0 : last + 1;
+}
+
+std::string DesignFileNameShown(std::string_view designPath) {
+    return std::string(designPath.substr(FileNameStart(designPath), kDesignFileNameShown));
+}
+
+ReportNames DeriveReportNames(std::string_view designPath) {
+    const std::size_t start = FileNameStart(designPath);
+    const std::string_view wholeName = designPath.substr(start);
+    ReportNames names;
+    names.designFileName = std::string(wholeName.substr(0, kDesignFileNameShown));
+    const std::size_t dot = wholeName.find('.');
+    if (dot != std::string_view::npos)
+        names.reportFileName = std::string(wholeName.substr(0, dot + 1)) + "wrf";
+    else if (!wholeName.empty())
+        names.reportFileName = std::string(wholeName) + ".wrf";
+    else
+        names.reportFileName = "wrf";
+    names.reportDirectory = std::string(designPath.substr(0, start));
+    names.reportPath = names.reportDirectory + names.reportFileName;
+    return names;
+}
+
+std::string NativeFileSystemPath(std::string_view windows1252Path) {
+#ifdef _WIN32
+    return std::string(windows1252Path);
+#else
+    return Windows1252ToUtf8(windows1252Path);
+#endif
+}
+
+std::string NativeTextToWindows1252(std::string_view nativeText) {
+#ifdef _WIN32
+    return std::string(nativeText);
+#else
+    return Utf8ToWindows1252(nativeText);
+#endif
+}
+
+}  // namespace netlist

@@ -1,0 +1,183 @@
+// The report run: what a press of Start does.
+#include <string>
+
+#include "design/FixedText.h"
+#include "design/StatusCodes.h"
+#include "design/StatusMessage.h"
+#include "report/Credits.h"
+#include "report/Form1Model.h"
+#include "report/NetOrdering.h"
+
+namespace netlist {
+namespace {
+
+constexpr int kTextValueTab = 16;
+// Numbers start one column earlier: their sign blank stands in column 15,
+// so their digits line up with the texts.
+constexpr int kNumberValueTab = 15;
+constexpr int kTitleTab = 35;
+const std::string kRule(89, '-');
+
+using Item = PrintItem;
+
+}  // namespace
+
+ReportCounts Form1Model::countLayersAndComponents() {
+    ReportCounts counts;
+    dbStatus = library_.TGetFirstLayer(theSessionContext, layerRecord);
+    while (dbStatus == 0) {
+        if (layerRecord.layerType == 0 || layerRecord.layerType == 1)
+            counts.layers = counts.layers.value_or(0) + 1;
+        dbStatus = library_.TGetNextLayer(theSessionContext, layerRecord);
+    }
+    dbStatus = library_.TGetFirstComponent(theSessionContext, componentRecord);
+    while (dbStatus == 0) {
+        counts.components = counts.components.value_or(0) + 1;
+        counts.totalPads += componentRecord.padCount;
+        if (componentRecord.bottomSide == 0)
+            counts.topPads += componentRecord.padCount;
+        else
+            counts.bottomPads += componentRecord.padCount;
+        dbStatus = library_.TGetNextComponent(theSessionContext, componentRecord);
+    }
+    return counts;
+}
+
+RunOutcome Form1Model::Start_Click() {
+    viewerError_.clear();
+    dbStatus = library_.TCloseDesign(theSessionContext, "");
+    Form_Load();
+    setStatusCaption(StatusMessage(dbStatus));
+    if (dbStatus != 0) return RunOutcome::DesignNotOpen;
+
+    controls_.startEnabled = false;
+    dbStatus = library_.TGetDesignInfo(theSessionContext, designInfo);
+    const ReportNames names = DeriveReportNames(TrimFixedText(designInfo.designPath));
+    controls_.statusLabel3Caption = names.designFileName;
+
+    ReportCounts counts;
+    const std::optional<std::int64_t> connectedPins = CollectNets(library_, netRecord, List1);
+    counts = countLayersAndComponents();
+    counts.connectedPins = connectedPins;
+
+    bool sessionClosed = false;
+    try {
+        writer.OpenOutput(NativeFileSystemPath(names.reportPath), kReportFileNumber);
+        writeHeader(names, counts);
+        writeNetBlocks();
+        dbStatus = library_.TCloseDesign(theSessionContext, "");
+        sessionClosed = true;
+        setStatusCaption("Written to ." + names.reportFileName);
+        writeTrailer();
+        writer.CloseAll();
+    } catch (const ReportFileError& error) {
+        // The previous report, if any, is untouched; the user can put the
+        // folder right and press Start again.
+        writer.AbandonAll();
+        if (!sessionClosed) dbStatus = library_.TCloseDesign(theSessionContext, "");
+        List1.Clear();
+        controls_.startEnabled = true;
+        setStatusCaption(NativeTextToWindows1252(error.what()));
+        return RunOutcome::ReportNotWritten;
+    }
+    List1.Clear();
+    controls_.startEnabled = true;
+    reportPath_ = names.reportPath;
+
+    if (controls_.option3Selected && environment_.openViewer) {
+        const ViewerLaunch launch = environment_.openViewer(NativeFileSystemPath(reportPath_));
+        if (!launch.started)
+            viewerError_ =
+                launch.error.empty() ? "the report could not be opened in a viewer" : launch.error;
+    }
+    return RunOutcome::Written;
+}
+
+void Form1Model::writeHeader(const ReportNames& names, const ReportCounts& counts) {
+    const auto line = [this](std::initializer_list<PrintItem> items) {
+        writer.Print(kReportFileNumber, items, LineEnd::Ends);
+    };
+    const std::string title = TrimFixedText(designInfo.title);
+    const std::string revision = TrimFixedText(designInfo.revision);
+    const std::string engineer = TrimFixedText(designInfo.engineer);
+    const std::string date = environment_.dateTimeText ? environment_.dateTimeText() : "";
+    const std::string pads = std::to_string(counts.totalPads) +
+                             " Top Side= " + std::to_string(counts.topPads) +
+                             " Bottom Side= " + std::to_string(counts.bottomPads);
+
+    line({Item::Text("Created By"), Item::Tab(kTextValueTab), Item::Text(kCreatedByText)});
+    line({Item::Text("Email"), Item::Tab(kTextValueTab), Item::Text(kContactText)});
+    line({Item::Text("Design Name"), Item::Tab(kTextValueTab), Item::Text(names.designFileName)});
+    line({Item::Text("Title "), Item::Tab(kTextValueTab), Item::Text(title)});
+    line({Item::Text("Revision"), Item::Tab(kTextValueTab), Item::Text(revision)});
+    line({Item::Text("Engineer"), Item::Tab(kTextValueTab), Item::Text(engineer)});
+    line({Item::Text("Design By"), Item::Tab(kTextValueTab), Item::Text(controls_.text1)});
+    line({Item::Text("Date"), Item::Tab(kTextValueTab), Item::Text(date)});
+    line({Item::Text("Version"), Item::Tab(kNumberValueTab), Item::Number(kInterfaceVersion)});
+    line({Item::Text("Components"), Item::Tab(kNumberValueTab), Item::Value(counts.components)});
+    line({Item::Text("Number of Nets"), Item::Tab(kNumberValueTab),
+          Item::Number(List1.ListCount())});
+    line({Item::Text("Total Pads"), Item::Tab(kTextValueTab), Item::Text(pads)});
+    line({Item::Text("Connected Pins"), Item::Tab(kNumberValueTab),
+          Item::Value(counts.connectedPins)});
+    if (controls_.label3Caption == "Pcb")
+        line({Item::Text("layers"), Item::Tab(kNumberValueTab), Item::Value(counts.layers)});
+    line({Item::Tab(kTitleTab), Item::Text("NETLIST REPORT FROM "),
+          Item::Text(controls_.label3Caption)});
+    line({Item::Text(kRule)});
+    line({Item::Tab(1), Item::Text("net Id"), Item::Tab(9), Item::Text("NetName"), Item::Tab(23),
+          Item::Text("Pins"), Item::Tab(45), Item::Text("Pins Names"), Item::Tab(76),
+          Item::Text("Net Length")});
+    line({Item::Text(kRule)});
+    line({});
+}
+
+void Form1Model::writeNetBlocks() {
+    const bool board = controls_.label3Caption == "Pcb";
+    // Counted once, before the first block, as wide as the list can grow.
+    const std::int64_t netCount = List1.ListCount();
+    std::int64_t runningNumber = 0;
+    for (std::int64_t index = 0; index < netCount; ++index) {
+        ++runningNumber;
+        const std::string_view item = List1.List(index);
+        const std::optional<std::int32_t> netId = ReadNetId(item);
+
+        std::string netName;
+        std::optional<std::int64_t> nodeCount;
+        dbStatus = netId ? library_.TGetNetById(theSessionContext, *netId, netRecord)
+                         : status::kNetNotFound;
+        if (dbStatus == 0) {
+            netName = TrimFixedText(netRecord.netName);
+            nodeCount = netRecord.nodeCount;
+            dbStatus = library_.TGetFirstNetNode(theSessionContext, *netId, nodeRecord);
+        } else {
+            // Nothing of the previous net may show under this number: the row
+            // names the failure and the net's id, and lists no pins.
+            netName = StatusMessage(dbStatus) + " (net id " +
+                      (netId ? std::to_string(*netId) : std::string("?")) + ")";
+            netRecord = NetRecord{};
+            netRecord.netId = netId.value_or(0);
+        }
+
+        setStatusCaption("Nodes " + std::to_string(index) + " Nets Name " + netName);
+        const char* marker = nodeCount == 1 ? "W" : " ";
+        writer.Print(kReportFileNumber, {Item::Tab(0), Item::Text("")}, LineEnd::Ends);
+        writer.Print(kReportFileNumber,
+                     {Item::Tab(0), Item::Text(marker), Item::Tab(2), Item::Number(runningNumber),
+                      Item::Tab(9), Item::Text(netName), Item::Tab(24), Item::Value(nodeCount),
+                      Item::Tab(30)},
+                     LineEnd::StaysOpen);
+        if (board)
+            compnextreport();
+        else
+            compnextreportsch();
+    }
+}
+
+void Form1Model::writeTrailer() {
+    writer.Print(kReportFileNumber, {Item::Tab(0)}, LineEnd::Ends);
+    writer.Print(kReportFileNumber, {Item::Tab(kTitleTab), Item::Text("End of Report\f")},
+                 LineEnd::Ends);
+}
+
+}  // namespace netlist

@@ -1,0 +1,119 @@
+#include "report/ReportWriter.h"
+
+#include <algorithm>
+
+namespace netlist {
+namespace {
+
+// Large enough that a whole report goes out in a handful of system calls.
+constexpr std::size_t kFlushThreshold = 1 << 20;
+
+}  // namespace
+
+std::string NumberText(std::int64_t value) {
+    // The magnitude as unsigned, so that the most negative value has one too.
+    const std::uint64_t magnitude = value < 0 ? std::uint64_t{0} - static_cast<std::uint64_t>(value)
+                                              : static_cast<std::uint64_t>(value);
+    std::string text(1, value < 0 ? '-' : ' ');
+    text += std::to_string(magnitude);
+    text += ' ';
+    return text;
+}
+
+struct ReportWriter::OpenFile {
+    explicit OpenFile(const std::string& path) : target(path) { buffer.reserve(kFlushThreshold); }
+
+    void put(std::string_view bytes) {
+        buffer.append(bytes);
+        column += static_cast<std::int64_t>(bytes.size());
+    }
+    void endLine() {
+        buffer.append("\r\n");
+        column = 1;
+    }
+    void tab(std::int64_t n) {
+        n = std::max<std::int64_t>(n, 1);
+        if (column > n) endLine();
+        buffer.append(static_cast<std::size_t>(n - column), ' ');
+        column = n;
+    }
+    void flushIfFull() {
+        if (buffer.size() < kFlushThreshold) return;
+        target.write(buffer);
+        buffer.clear();
+    }
+
+    ReportFile target;
+    std::string buffer;
+    std::int64_t column = 1;
+};
+
+ReportWriter::ReportWriter() = default;
+ReportWriter::~ReportWriter() = default;
+
+void ReportWriter::OpenOutput(const std::string& path, int fileNumber) {
+    // Opening a number again drops what it held, as a fresh open cuts a file.
+    files_.erase(fileNumber);
+    files_.emplace(fileNumber, std::make_unique<OpenFile>(path));
+}
+
+ReportWriter::OpenFile& ReportWriter::file(int fileNumber) {
+    const auto found = files_.find(fileNumber);
+    if (found == files_.end())
+        throw ReportFileError("file number " + std::to_string(fileNumber) + " is not open");
+    return *found->second;
+}
+
+int ReportWriter::column(int fileNumber) const {
+    const auto found = files_.find(fileNumber);
+    if (found == files_.end())
+        throw ReportFileError("file number " + std::to_string(fileNumber) + " is not open");
+    return static_cast<int>(found->second->column);
+}
+
+void ReportWriter::Print(int fileNumber, std::initializer_list<PrintItem> items, LineEnd end) {
+    OpenFile& out = file(fileNumber);
+    for (const PrintItem& item : items) {
+        switch (item.kind()) {
+            case PrintItem::Kind::Text:
+                out.put(item.text());
+                break;
+            case PrintItem::Kind::Number:
+                out.put(NumberText(item.number()));
+                break;
+            case PrintItem::Kind::Nothing:
+                break;
+            case PrintItem::Kind::Tab:
+                out.tab(item.number());
+                break;
+        }
+    }
+    if (end == LineEnd::Ends) out.endLine();
+    try {
+        out.flushIfFull();
+    } catch (...) {
+        files_.erase(fileNumber);
+        throw;
+    }
+}
+
+void ReportWriter::CloseAll() {
+    auto files = std::move(files_);
+    files_.clear();
+    std::optional<ReportFileError> firstError;
+    for (auto& [number, out] : files) {
+        try {
+            out->target.write(out->buffer);
+            out->target.commit();
+        } catch (const ReportFileError& error) {
+            if (!firstError) firstError = error;
+        }
+    }
+    if (firstError) throw *firstError;
+}
+
+void ReportWriter::AbandonAll() noexcept {
+    files_.clear();
+}
+
+}  // namespace netlist

@@ -1,0 +1,89 @@
+// The report's only output channel: print statements laid out in columns.
+// Each open file keeps its own current column (1-based), so a statement may
+// continue a line that an earlier statement left open. Bytes are written as
+// given (Windows-1252), lines end with CR LF, and nothing ever breaks a line
+// by itself. Output is buffered and reaches the target file, complete, only
+// at CloseAll().
+#pragma once
+
+#include <cstdint>
+#include <initializer_list>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "report/ReportFile.h"
+
+namespace netlist {
+
+// The file number under which the report is written.
+inline constexpr int kReportFileNumber = 10;
+
+// A sign position (blank or "-"), the digits, one trailing blank: 16000 gives
+// " 16000 ", -7 gives "-7 ".
+std::string NumberText(std::int64_t value);
+
+// One item of a print statement.
+class PrintItem {
+  public:
+    enum class Kind { Text, Number, Nothing, Tab };
+
+    static PrintItem Text(std::string_view text) { return {Kind::Text, text, 0}; }
+    static PrintItem Number(std::int64_t value) { return {Kind::Number, {}, value}; }
+    // A value item that holds no value: writes nothing.
+    static PrintItem Nothing() { return {Kind::Nothing, {}, 0}; }
+    // A value item: a number when it holds one, nothing otherwise.
+    static PrintItem Value(std::optional<std::int64_t> value) {
+        return value ? Number(*value) : Nothing();
+    }
+    // Moves to column n (values below 1 count as 1), ending the line first
+    // when the current column is already past n.
+    static PrintItem Tab(int n) { return {Kind::Tab, {}, n}; }
+
+    Kind kind() const { return kind_; }
+    std::string_view text() const { return text_; }
+    std::int64_t number() const { return number_; }
+
+  private:
+    PrintItem(Kind kind, std::string_view text, std::int64_t number)
+        : kind_(kind), text_(text), number_(number) {}
+
+    Kind kind_;
+    std::string_view text_;  // the caller's text; it must outlive the statement
+    std::int64_t number_;
+};
+
+enum class LineEnd { Ends, StaysOpen };
+
+class ReportWriter {
+  public:
+    ReportWriter();
+    ~ReportWriter();
+
+    // Opens path for output under fileNumber, its column at 1. The file is
+    // created, or replaced at CloseAll(). Throws ReportFileError.
+    void OpenOutput(const std::string& path, int fileNumber);
+    // Writes the items in order, then CR LF when the statement ends the line.
+    // Throws ReportFileError for a file number that is not open, or when the
+    // file cannot be written.
+    void Print(int fileNumber, std::initializer_list<PrintItem> items, LineEnd end);
+    // Flushes and closes every open file, putting each in place of its
+    // target. Throws ReportFileError when one cannot be completed; the others
+    // are still closed.
+    void CloseAll();
+    // Drops every open file without touching the targets.
+    void AbandonAll() noexcept;
+
+    // The current column of an open file (1-based).
+    int column(int fileNumber) const;
+
+  private:
+    struct OpenFile;
+    OpenFile& file(int fileNumber);
+
+    std::map<int, std::unique_ptr<OpenFile>> files_;
+};
+
+}  // namespace netlist

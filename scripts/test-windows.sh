@@ -1,0 +1,215 @@
+#!/usr/bin/env bash
+# Cross-builds the Windows program (32-bit into build-win32, 64-bit into
+# build-win64) and tests it under wine:
+#   - the binding tests (tests/windows) against the stand-in and probe DLLs;
+#   - netlist-report.exe --batch with the stand-in designdb32.dll on several
+#     designs, each report compared byte for byte (the "Date" line aside)
+#     with the one the Linux program writes for the same design;
+#   - the program without any designdb32.dll: a message and exit code 1.
+# The 64-bit build runs under wine64; the 32-bit one too when wine32 is
+# installed. Without mingw-w64 or wine this says so and exits 0.
+#
+# NETLIST_LINUX_BUILD names the Linux build to compare with (default: build,
+# which is built first when it has no program yet).
+# The last line is "windows: N passed, M failed"; the exit code is non-zero
+# when M > 0.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+root="$PWD"
+linux_build="${NETLIST_LINUX_BUILD:-build}"
+
+passed=0
+failed=0
+pass() {
+    echo "PASS $1"
+    passed=$((passed + 1))
+}
+fail() {
+    echo "FAIL $1"
+    failed=$((failed + 1))
+}
+finish() {
+    echo "windows: $passed passed, $failed failed"
+    [[ $failed -eq 0 ]]
+    exit
+}
+
+missing=()
+for tool in i686-w64-mingw32-g++ x86_64-w64-mingw32-g++ wine; do
+    command -v "$tool" >/dev/null || missing+=("$tool")
+done
+if [[ ${#missing[@]} -gt 0 ]]; then
+    echo "Windows tests skipped: ${missing[*]} not installed (apt-get install mingw-w64 wine wine64)"
+    finish
+fi
+
+wineserver_program="$(command -v wineserver || echo /usr/lib/wine/wineserver)"
+export WINEDEBUG=-all
+# No Mono or Gecko installers while a prefix is made: nothing here needs them.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+# ---- Builds -------------------------------------------------------------------
+
+# cross_build DIR TOOLCHAIN: configures when needed and builds what the tests run.
+cross_build() {
+    local dir="$1" toolchain="$2" log="$1.log"
+    mkdir -p "$dir"
+    if [[ ! -f "$dir/build.ninja" ]]; then
+        cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+            -DCMAKE_TOOLCHAIN_FILE="cmake/$toolchain" >"$log" 2>&1 || return 1
+    fi
+    cmake --build "$dir" -j2 --target netlist-report designdb32 windows_tests >>"$log" 2>&1
+}
+
+built64=0
+built32=0
+for arch in win64 win32; do
+    if [[ $arch == win64 ]]; then toolchain=toolchain-x86_64-w64-mingw32.cmake; else toolchain=toolchain-i686-w64-mingw32.cmake; fi
+    echo "== cross-build build-$arch"
+    if cross_build "build-$arch" "$toolchain"; then
+        pass "cross-build build-$arch"
+        if [[ $arch == win64 ]]; then built64=1; else built32=1; fi
+    else
+        tail -n 30 "build-$arch.log"
+        fail "cross-build build-$arch (log: build-$arch.log)"
+    fi
+done
+
+if [[ ! -x "$linux_build/netlist-report" ]]; then
+    echo "== Linux build $linux_build (to compare reports with)"
+    scripts/build.sh "$linux_build" -DCMAKE_BUILD_TYPE=Release >/dev/null ||
+        fail "Linux build $linux_build"
+fi
+
+# ---- Under wine -----------------------------------------------------------------
+
+# with_prefix DIR ARCH COMMAND...: runs COMMAND with the wine prefix of a build
+# directory, made on first use.
+with_prefix() {
+    local prefix="$root/$1/wineprefix" arch="$2"
+    shift 2
+    if [[ ! -f "$prefix/system.reg" ]]; then
+        WINEPREFIX="$prefix" WINEARCH="$arch" wine wineboot --init >/dev/null 2>&1
+        WINEPREFIX="$prefix" "$wineserver_program" -w
+    fi
+    WINEPREFIX="$prefix" WINEARCH="$arch" "$@"
+}
+
+stop_wineservers() {
+    for dir in build-win64 build-win32; do
+        [[ -f "$root/$dir/wineprefix/system.reg" ]] &&
+            WINEPREFIX="$root/$dir/wineprefix" "$wineserver_program" -k 2>/dev/null
+    done
+    return 0
+}
+trap stop_wineservers EXIT
+
+# binding_tests DIR ARCH: the test program's cases, each counted.
+binding_tests() {
+    local dir="$1" arch="$2" output status
+    echo "== binding tests ($dir)"
+    output="$(with_prefix "$dir" "$arch" wine "$root/$dir/windows_tests.exe" \
+        "$root/tests/windows/designs" 2>&1)"
+    status=$?
+    echo "$output" | grep -v '^PASS \|^FAIL \|^cases: '
+    while IFS= read -r line; do
+        case "$line" in
+            "PASS "*) pass "$dir: ${line#PASS }" ;;
+            "FAIL "*) fail "$dir: ${line#FAIL }" ;;
+        esac
+    done <<<"$output"
+    if ! grep -q '^cases: ' <<<"$output"; then
+        fail "$dir: windows_tests.exe ended early (exit code $status)"
+    fi
+}
+
+scratch="$root/build-win64/report-compare"
+fixed_date="01.02.2024 13:04:05"
+
+# compare_report NAME DESIGN|- [options...]: the Linux program with the design
+# file, the Windows one through designdb32.dll serving the same file; both in
+# a folder of their own, where the design file lies and the report lands.
+compare_report() {
+    local name="$1" design="$2" dir="$3"
+    shift 3
+    local linux="$scratch/$name/linux" windows="$scratch/$name/windows" file="" linux_status windows_status
+    rm -rf "${scratch:?}/$name"
+    mkdir -p "$linux" "$windows"
+    if [[ "$design" != "-" ]]; then
+        file="$(basename "$design")"
+        cp "$design" "$linux/" && cp "$design" "$windows/"
+    fi
+    (cd "$linux" && NETLIST_REPORT_FIXED_DATE="$fixed_date" LC_ALL=C.UTF-8 \
+        "$root/$linux_build/netlist-report" --batch "$@" ${file:+"$file"} >.stdout 2>&1)
+    linux_status=$?
+    (cd "$windows" && NETLIST_REPORT_FIXED_DATE="$fixed_date" NETLIST_STANDIN_DESIGN="$file" \
+        with_prefix "$dir" "$(arch_of "$dir")" wine "$root/$dir/netlist-report.exe" --batch "$@" \
+        >.stdout 2>&1)
+    windows_status=$?
+    local reports=("$linux"/*.wrf)
+    if [[ $linux_status -ne 0 || $windows_status -ne 0 || ! -f "${reports[0]}" ]]; then
+        cat "$linux/.stdout" "$windows/.stdout"
+        fail "$dir: report of $name (exit codes: Linux $linux_status, Windows $windows_status)"
+        return
+    fi
+    local report
+    report="$(basename "${reports[0]}")"
+    if [[ ! -f "$windows/$report" ]]; then
+        cat "$windows/.stdout"
+        fail "$dir: report of $name: the Windows program wrote no $report"
+        return
+    fi
+    if cmp -s <(sed 's/^Date .*$/Date (masked)/' "$linux/$report") \
+        <(sed 's/^Date .*$/Date (masked)/' "$windows/$report"); then
+        pass "$dir: report of $name is byte-identical"
+    else
+        diff <(sed 's/^Date .*$/Date (masked)/' "$linux/$report" | cat -A) \
+            <(sed 's/^Date .*$/Date (masked)/' "$windows/$report" | cat -A) | head -n 20
+        fail "$dir: report of $name differs from the Linux one ($scratch/$name)"
+    fi
+}
+
+arch_of() { if [[ "$1" == build-win32 ]]; then echo win32; else echo win64; fi; }
+
+# Without the host's DLL the program says so and exits with 1.
+missing_dll() {
+    local dir="$1" alone="$scratch/no-dll-$1" output status
+    rm -rf "$alone" && mkdir -p "$alone"
+    cp "$root/$dir/netlist-report.exe" "$alone/"
+    output="$(cd "$alone" && with_prefix "$dir" "$(arch_of "$dir")" wine ./netlist-report.exe --batch 2>&1)"
+    status=$?
+    if [[ $status -eq 1 && "$output" == *designdb32.dll* ]]; then
+        pass "$dir: without designdb32.dll: exit code 1 and \"$output\""
+    else
+        fail "$dir: without designdb32.dll: exit code $status, output \"$output\""
+    fi
+}
+
+run_suite() {
+    local dir="$1"
+    binding_tests "$dir" "$(arch_of "$dir")"
+    echo "== reports of the Windows program ($dir) against the Linux program's"
+    compare_report sample-board-mils - "$dir" --lengths mils --designer "A. Designer"
+    compare_report sample-board-mm - "$dir" --lengths mm
+    for design in tests/windows/designs/report-*.json tests/report/designs/golden-*.json; do
+        [[ -f "$design" ]] || continue
+        local name
+        name="$(basename "$design" .json)"
+        compare_report "$name" "$design" "$dir" --lengths mm
+    done
+    missing_dll "$dir"
+}
+
+mkdir -p "$scratch"
+if [[ $built64 -eq 1 && -x "$linux_build/netlist-report" ]]; then
+    run_suite build-win64
+fi
+if [[ $built32 -eq 1 && -x "$linux_build/netlist-report" ]]; then
+    if [[ -x /usr/lib/wine/wine ]]; then
+        run_suite build-win32
+    else
+        echo "The 32-bit build was not run: wine32 is not installed" \
+            "(dpkg --add-architecture i386 && apt-get update && apt-get install wine32)"
+    fi
+fi
+finish

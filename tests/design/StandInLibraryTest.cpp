@@ -1,0 +1,362 @@
+// The stand-in library as the program uses it: which opens succeed for which
+// kind of design, the walks and their end codes, the calling sequences of
+// start-up, report run and exit, and the status of every refusal.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "design/DesignLibrary.h"
+#include "design/StatusCodes.h"
+#include "design/standin/StandInLibrary.h"
+#include "tests/design/StandInSupport.h"
+
+namespace netlist {
+namespace {
+
+using testing::Scribbled;
+using testing::SmallDesign;
+using testing::TextAt;
+
+std::int32_t open(DesignLibrary& library, SessionContext& context, const char* kind) {
+    return library.TOpenDesign(0, kInterfaceVersion, kind, context);
+}
+
+// The start-up sequence: "PCB", then "SCH" on the same context, then the
+// design information. Returns the three statuses.
+struct StartUp {
+    std::int32_t board, schematic, info;
+};
+StartUp startUp(DesignLibrary& library, SessionContext& context, DesignInfoRecord& info) {
+    const std::int32_t board = open(library, context, "PCB");
+    const std::int32_t schematic = open(library, context, "SCH");
+    return {board, schematic, library.TGetDesignInfo(context, info)};
+}
+
+std::vector<std::string> nodesOf(DesignLibrary& library, SessionContext& context,
+                                 std::int32_t netId, bool board) {
+    std::vector<std::string> nodes;
+    auto node = Scribbled<NetNodeRecord>();
+    for (std::int32_t status = library.TGetFirstNetNode(context, netId, node); status == 0;
+         status = library.TGetNextNetNode(context, node)) {
+        nodes.push_back(board ? TextAt(node, 6024) + "-" + TextAt(node, 6176)
+                              : TextAt(node, 6804) + "-" + TextAt(node, 6972));
+    }
+    return nodes;
+}
+
+// ---- Kinds and opening -------------------------------------------------------------
+
+TEST(StandInKinds, EachKindAnswersItsOwnOpensOnly) {
+    const struct {
+        DesignKind kind;
+        std::int32_t board, schematic;
+    } cases[] = {
+        {DesignKind::Pcb, 0, status::kConnectionError},
+        {DesignKind::Sch, status::kConnectionError, 0},
+        {DesignKind::PcbAndSch, 0, 0},
+        {DesignKind::None, status::kConnectionError, status::kConnectionError},
+    };
+    for (const auto& c : cases) {
+        StandInLibrary library(SmallDesign(c.kind));
+        SessionContext first{}, second{};
+        EXPECT_EQ(open(library, first, "PCB"), c.board) << static_cast<int>(c.kind);
+        EXPECT_EQ(open(library, second, "SCH"), c.schematic) << static_cast<int>(c.kind);
+    }
+}
+
+TEST(StandInKinds, UnknownKindTextsAreRefused) {
+    StandInLibrary library(SmallDesign(DesignKind::PcbAndSch));
+    SessionContext context{};
+    EXPECT_EQ(open(library, context, "pcb"), status::kConnectionError);
+    EXPECT_EQ(open(library, context, ""), status::kConnectionError);
+    EXPECT_EQ(library.TOpenDesign(0, kInterfaceVersion, nullptr, context),
+              status::kConnectionError);
+    DesignInfoRecord info{};
+    EXPECT_EQ(library.TGetDesignInfo(context, info), status::kNoConnection);
+}
+
+TEST(StandInKinds, AFailedSchematicOpenLeavesTheBoardSessionUsable) {
+    StandInLibrary library(SmallDesign(DesignKind::Pcb));
+    SessionContext context{};
+    auto info = Scribbled<DesignInfoRecord>();
+    const StartUp result = startUp(library, context, info);
+    EXPECT_EQ(result.board, 0);
+    EXPECT_EQ(result.schematic, status::kConnectionError);
+    EXPECT_EQ(result.info, 0);
+    EXPECT_EQ(TextAt(info, 100), "Amplifier");
+    EXPECT_EQ(nodesOf(library, context, 7, true), (std::vector<std::string>{"U1-7", "R1-2"}));
+}
+
+TEST(StandInKinds, ADesignOfBothKindsIsServedAsTheSchematicOpenedLast) {
+    StandInLibrary library(SmallDesign(DesignKind::PcbAndSch));
+    SessionContext context{};
+    DesignInfoRecord info{};
+    const StartUp result = startUp(library, context, info);
+    EXPECT_EQ(result.board, 0);
+    EXPECT_EQ(result.schematic, 0);
+    EXPECT_EQ(nodesOf(library, context, 7, false), (std::vector<std::string>{"U1-7", "R1-2"}));
+}
+
+TEST(StandInKinds, ADesignWithoutKindServesNothing) {
+    StandInLibrary library(SmallDesign(DesignKind::None));
+    SessionContext context{};
+    DesignInfoRecord info{};
+    const StartUp result = startUp(library, context, info);
+    EXPECT_EQ(result.info, status::kNoConnection);
+}
+
+TEST(StandInKinds, ContextsOfAnotherLibraryAreNotOpenHere) {
+    StandInLibrary first(SmallDesign(DesignKind::Pcb));
+    StandInLibrary second(SmallDesign(DesignKind::Pcb));
+    SessionContext context{};
+    ASSERT_EQ(open(first, context, "PCB"), 0);
+    DesignInfoRecord info{};
+    EXPECT_EQ(second.TGetDesignInfo(context, info), status::kNoConnection);
+}
+
+// ---- Walks -------------------------------------------------------------------------------
+
+class StandInWalks : public ::testing::Test {
+  protected:
+    void SetUp() override { ASSERT_EQ(open(library_, context_, "PCB"), 0); }
+    StandInLibrary library_{SmallDesign(DesignKind::Pcb)};
+    SessionContext context_{};
+};
+
+TEST_F(StandInWalks, NetsComeInFileOrderThenNoMoreNets) {
+    NetRecord net{};
+    std::vector<std::pair<std::int32_t, std::string>> seen;
+    std::int32_t status = library_.TGetFirstNet(context_, net);
+    for (; status == 0; status = library_.TGetNextNet(context_, net))
+        seen.emplace_back(net.netId, TextAt(net, 4));
+    EXPECT_EQ(status, status::kNoMoreNets);
+    EXPECT_EQ(seen, (std::vector<std::pair<std::int32_t, std::string>>{
+                        {7, "GND"}, {3, "VIN"}, {12, "OUT"}}));
+}
+
+TEST_F(StandInWalks, LayersAndComponentsEndWithTheirOwnCodes) {
+    LayerRecord layer{};
+    int layers = 0;
+    std::int32_t status = library_.TGetFirstLayer(context_, layer);
+    for (; status == 0; status = library_.TGetNextLayer(context_, layer)) ++layers;
+    EXPECT_EQ(layers, 2);
+    EXPECT_EQ(status, status::kNoMoreLayers);
+
+    ComponentRecord component{};
+    int components = 0;
+    status = library_.TGetFirstComponent(context_, component);
+    for (; status == 0; status = library_.TGetNextComponent(context_, component)) ++components;
+    EXPECT_EQ(components, 2);
+    EXPECT_EQ(status, status::kNoMoreComponents);
+}
+
+TEST_F(StandInWalks, NodeWalkEndsWithNoMoreItems) {
+    NetNodeRecord node{};
+    ASSERT_EQ(library_.TGetFirstNetNode(context_, 3, node), 0);
+    EXPECT_EQ(library_.TGetNextNetNode(context_, node), status::kNoMoreItems);
+}
+
+TEST_F(StandInWalks, EmptyListsEndAtTheFirstCall) {
+    DesignData bare;
+    bare.kind = DesignKind::Pcb;
+    StandInLibrary library(bare);
+    SessionContext context{};
+    ASSERT_EQ(open(library, context, "PCB"), 0);
+    NetRecord net{};
+    LayerRecord layer{};
+    ComponentRecord component{};
+    EXPECT_EQ(library.TGetFirstNet(context, net), status::kNoMoreNets);
+    EXPECT_EQ(library.TGetFirstLayer(context, layer), status::kNoMoreLayers);
+    EXPECT_EQ(library.TGetFirstComponent(context, component), status::kNoMoreComponents);
+
+    bare.nets = {{1, "NC", 0, 0, {}}};
+    StandInLibrary lonely(std::move(bare));
+    ASSERT_EQ(open(lonely, context, "PCB"), 0);
+    NetNodeRecord node{};
+    EXPECT_EQ(lonely.TGetFirstNetNode(context, 1, node), status::kNoMoreItems);
+}
+
+TEST_F(StandInWalks, UnknownNetIdsAreNotFound) {
+    NetRecord net{};
+    NetNodeRecord node{};
+    EXPECT_EQ(library_.TGetNetById(context_, 8, net), status::kNetNotFound);
+    EXPECT_EQ(library_.TGetNetById(context_, -1, net), status::kNetNotFound);
+    EXPECT_EQ(library_.TGetFirstNetNode(context_, 8, node), status::kNetNotFound);
+}
+
+TEST_F(StandInWalks, AContinuingCallNeedsItsOwnFirstCall) {
+    NetRecord net{};
+    LayerRecord layer{};
+    ComponentRecord component{};
+    NetNodeRecord node{};
+    EXPECT_EQ(library_.TGetNextNet(context_, net), status::kGetFirstNotCalled);
+    EXPECT_EQ(library_.TGetNextLayer(context_, layer), status::kGetFirstNotCalled);
+    EXPECT_EQ(library_.TGetNextComponent(context_, component), status::kGetFirstNotCalled);
+    EXPECT_EQ(library_.TGetNextNetNode(context_, node), status::kGetFirstNotCalled);
+
+    // One position at a time: beginning the layers abandons the nets.
+    ASSERT_EQ(library_.TGetFirstNet(context_, net), 0);
+    ASSERT_EQ(library_.TGetFirstLayer(context_, layer), 0);
+    EXPECT_EQ(library_.TGetNextNet(context_, net), status::kGetFirstNotCalled);
+    EXPECT_EQ(library_.TGetNextLayer(context_, layer), 0);
+}
+
+TEST_F(StandInWalks, AFailedFirstNodeCallDoesNotContinueAnEarlierNet) {
+    NetNodeRecord node{};
+    ASSERT_EQ(library_.TGetFirstNetNode(context_, 12, node), 0);
+    ASSERT_EQ(library_.TGetFirstNetNode(context_, 99, node), status::kNetNotFound);
+    EXPECT_EQ(library_.TGetNextNetNode(context_, node), status::kGetFirstNotCalled);
+}
+
+TEST_F(StandInWalks, FetchingANetByIdDoesNotDisturbANodeWalk) {
+    // The report run reads each net by id, then walks its nodes; the listing
+    // reads the net record that the fetch filled.
+    NetRecord net{};
+    ASSERT_EQ(library_.TGetNetById(context_, 12, net), 0);
+    EXPECT_EQ(nodesOf(library_, context_, 12, true),
+              (std::vector<std::string>{"U1-14", "R1-1", "U1-13"}));
+    EXPECT_EQ(TextAt(net, 4), "OUT");
+}
+
+// ---- Refusals ----------------------------------------------------------------------------
+
+TEST(StandInRefusals, EveryOperationNeedsAnOpenSession) {
+    StandInLibrary library(SmallDesign(DesignKind::Pcb));
+    SessionContext context{};
+    DesignInfoRecord info{};
+    NetRecord net{};
+    NetNodeRecord node{};
+    LayerRecord layer{};
+    ComponentRecord component{};
+    const auto everyOperation = [&] {
+        return std::vector<std::int32_t>{
+            library.TCloseDesign(context, ""),
+            library.TGetDesignInfo(context, info),
+            library.TGetFirstNet(context, net),
+            library.TGetNextNet(context, net),
+            library.TGetNetById(context, 7, net),
+            library.TGetFirstNetNode(context, 7, node),
+            library.TGetNextNetNode(context, node),
+            library.TGetFirstLayer(context, layer),
+            library.TGetNextLayer(context, layer),
+            library.TGetFirstComponent(context, component),
+            library.TGetNextComponent(context, component),
+        };
+    };
+    const std::vector<std::int32_t> refused(11, status::kNoConnection);
+    EXPECT_EQ(everyOperation(), refused) << "before any open";
+
+    ASSERT_EQ(open(library, context, "PCB"), 0);
+    ASSERT_EQ(library.TCloseDesign(context, ""), 0);
+    EXPECT_EQ(everyOperation(), refused) << "after the close";
+}
+
+TEST(StandInRefusals, AForcedStatusIsReturnedAndNothingIsFilled) {
+    DesignData design = SmallDesign(DesignKind::Pcb);
+    design.forcedStatus[static_cast<std::size_t>(Operation::TGetDesignInfo)] = 32101;
+    design.forcedStatus[static_cast<std::size_t>(Operation::TGetNextNet)] = 32016;
+    StandInLibrary library(std::move(design));
+    SessionContext context{};
+    ASSERT_EQ(open(library, context, "PCB"), 0);
+
+    auto info = Scribbled<DesignInfoRecord>();
+    EXPECT_EQ(library.TGetDesignInfo(context, info), 32101);
+    EXPECT_EQ(info.title[0], '\xCC');
+
+    NetRecord net{};
+    ASSERT_EQ(library.TGetFirstNet(context, net), 0);
+    EXPECT_EQ(library.TGetNextNet(context, net), 32016);
+    EXPECT_EQ(net.netId, 7) << "the record keeps the first net";
+}
+
+TEST(StandInRefusals, AForcedOpenOverridesTheKind) {
+    DesignData refusing = SmallDesign(DesignKind::PcbAndSch);
+    refusing.forcedStatus[static_cast<std::size_t>(Operation::TOpenDesign)] = 32104;
+    StandInLibrary refuses(std::move(refusing));
+    SessionContext context{};
+    EXPECT_EQ(open(refuses, context, "PCB"), 32104);
+    EXPECT_EQ(open(refuses, context, "SCH"), 32104);
+
+    DesignData accepting = SmallDesign(DesignKind::None);
+    accepting.forcedStatus[static_cast<std::size_t>(Operation::TOpenDesign)] = 0;
+    StandInLibrary accepts(std::move(accepting));
+    EXPECT_EQ(open(accepts, context, "SCH"), 0);
+    DesignInfoRecord info{};
+    EXPECT_EQ(accepts.TGetDesignInfo(context, info), 0);
+}
+
+// ---- The program's calling sequences -----------------------------------------------------
+
+// Start-up, one report run and exit, on the program's own context and status
+// value, exactly in the order the program issues the calls.
+TEST(StandInCallingOrder, StartUpReportRunAndExit) {
+    StandInLibrary library(SmallDesign(DesignKind::Pcb));
+    SessionContext& context = theSessionContext;
+    DesignInfoRecord info{};
+
+    const StartUp atStart = startUp(library, context, info);
+    dbStatus = atStart.info;
+    ASSERT_EQ(atStart.board, 0);
+    ASSERT_EQ(dbStatus, 0);
+
+    // Report run: close, start-up again, the design information once more.
+    dbStatus = library.TCloseDesign(context, "");
+    EXPECT_EQ(dbStatus, 0);
+    const StartUp again = startUp(library, context, info);
+    ASSERT_EQ(again.board, 0);
+    dbStatus = library.TGetDesignInfo(context, info);
+    ASSERT_EQ(dbStatus, 0);
+
+    NetRecord net{};
+    std::vector<std::int32_t> ids;
+    std::int32_t connectedPins = 0;
+    for (dbStatus = library.TGetFirstNet(context, net); dbStatus == 0;
+         dbStatus = library.TGetNextNet(context, net)) {
+        ids.push_back(net.netId);
+        connectedPins += net.nodeCount;
+    }
+    EXPECT_EQ(ids, (std::vector<std::int32_t>{7, 3, 12}));
+    EXPECT_EQ(connectedPins, 12);
+
+    LayerRecord layer{};
+    int layers = 0;
+    for (dbStatus = library.TGetFirstLayer(context, layer); dbStatus == 0;
+         dbStatus = library.TGetNextLayer(context, layer))
+        ++layers;
+    ComponentRecord component{};
+    int components = 0;
+    for (dbStatus = library.TGetFirstComponent(context, component); dbStatus == 0;
+         dbStatus = library.TGetNextComponent(context, component))
+        ++components;
+    EXPECT_EQ(layers, 2);
+    EXPECT_EQ(components, 2);
+
+    // The nets in report order, which is not the walk order.
+    std::vector<std::string> listed;
+    for (const std::int32_t id : {12, 3, 7}) {
+        dbStatus = library.TGetNetById(context, id, net);
+        ASSERT_EQ(dbStatus, 0);
+        std::string line = TextAt(net, 4) + ":";
+        NetNodeRecord node{};
+        for (dbStatus = library.TGetFirstNetNode(context, id, node); dbStatus == 0;
+             dbStatus = library.TGetNextNetNode(context, node))
+            line += " " + TextAt(node, 6024) + "-" + TextAt(node, 6176);
+        EXPECT_EQ(dbStatus, status::kNoMoreItems);
+        listed.push_back(line);
+    }
+    EXPECT_EQ(listed,
+              (std::vector<std::string>{"OUT: U1-14 R1-1 U1-13", "VIN: U1-1", "GND: U1-7 R1-2"}));
+    dbStatus = library.TCloseDesign(context, "");
+    EXPECT_EQ(dbStatus, 0);
+
+    // Exit from a fresh start-up: close, and the session is gone.
+    startUp(library, context, info);
+    dbStatus = library.TCloseDesign(context, "");
+    EXPECT_EQ(dbStatus, 0);
+    EXPECT_EQ(library.TGetDesignInfo(context, info), status::kNoConnection);
+}
+
+}  // namespace
+}  // namespace netlist

@@ -1,0 +1,143 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "design/files/DesignFileLoader.h"
+#include "tests/design/kicad/KicadTestSupport.h"
+
+namespace netlist {
+namespace {
+
+namespace fs = std::filesystem;
+using kicadtest::DataFile;
+using kicadtest::TempFolder;
+using ::testing::HasSubstr;
+using ::testing::StartsWith;
+
+void WriteFile(const fs::path& path, std::string_view bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::string LoadError(const fs::path& path) {
+    try {
+        LoadDesignFile(path);
+    } catch (const DesignFileError& error) {
+        return error.what();
+    }
+    ADD_FAILURE() << "loaded without error: " << path;
+    return {};
+}
+
+// Runs the test body from another current folder, and back.
+class CurrentFolder {
+  public:
+    explicit CurrentFolder(const fs::path& folder) : previous_(fs::current_path()) {
+        fs::current_path(folder);
+    }
+    ~CurrentFolder() { fs::current_path(previous_); }
+
+  private:
+    fs::path previous_;
+};
+
+TEST(DesignFileFormat, IsToldByTheContent) {
+    const struct {
+        std::string_view content;
+        DesignFileFormat format;
+    } cases[] = {
+        {"{\"kind\": \"PCB\"}", DesignFileFormat::Json},
+        {"(kicad_pcb (version 20211014))", DesignFileFormat::KicadBoard},
+        {"\xEF\xBB\xBF\r\n  ( kicad_pcb\n(version 1))", DesignFileFormat::KicadBoard},
+        {"(kicad_pcb)", DesignFileFormat::KicadBoard},
+        {"(export (version \"E\"))", DesignFileFormat::KicadNetlist},
+        {"\t(export(version D))", DesignFileFormat::KicadNetlist},
+        {"(kicad_pcbnew)", DesignFileFormat::Unknown},
+        {"(exports)", DesignFileFormat::Unknown},
+        {"(kicad_sch (version 20211123))", DesignFileFormat::Unknown},
+        {"PCBNEW-BOARD Version 1", DesignFileFormat::Unknown},
+        {"kicad_pcb", DesignFileFormat::Unknown},
+        {"(", DesignFileFormat::Unknown},
+        {"", DesignFileFormat::Unknown},
+    };
+    for (const auto& c : cases) EXPECT_EQ(DetectDesignFileFormat(c.content), c.format) << c.content;
+}
+
+TEST(DesignFileFormat, TheFileNameDoesNotDecide) {
+    TempFolder folder;
+    const fs::path board = folder.path() / "board.net";
+    WriteFile(board, kicadtest::ReadBytes(DataFile("board_v6.kicad_pcb")));
+    EXPECT_EQ(LoadDesignFile(board).kind, DesignKind::Pcb);
+
+    const fs::path netlist = folder.path() / "netlist.kicad_pcb";
+    WriteFile(netlist, kicadtest::ReadBytes(DataFile("netlist_v6.net")));
+    EXPECT_EQ(LoadDesignFile(netlist).kind, DesignKind::Sch);
+}
+
+TEST(DesignFileFormat, OtherFilesAreRefusedByName) {
+    TempFolder folder;
+    const fs::path text = folder.path() / "notes.kicad_pcb";
+    WriteFile(text, "PCBNEW-BOARD Version 1\n");
+    EXPECT_EQ(LoadError(text), text.string() +
+                                   ": not a design file: expected a JSON design (starting with "
+                                   "\"{\"), a KiCad board (starting with \"(kicad_pcb\") or a "
+                                   "KiCad netlist export (starting with \"(export\")");
+
+    const fs::path schematic = folder.path() / "amp.kicad_sch";
+    WriteFile(schematic, "(kicad_sch (version 20211123) (generator eeschema))");
+    EXPECT_THAT(LoadError(schematic),
+                StartsWith(schematic.string() + ": is a KiCad schematic, which is not read "
+                                                "directly: export its netlist"));
+
+    const fs::path empty = folder.path() / "empty.kicad_pcb";
+    WriteFile(empty, "\n \n");
+    EXPECT_EQ(LoadError(empty), empty.string() + ": is empty, not a design file");
+
+    EXPECT_THAT(LoadError(folder.path() / "missing.kicad_pcb"), HasSubstr(": cannot be read: "));
+    EXPECT_THAT(LoadError(folder.path()), HasSubstr(": is a folder, not a design file"));
+}
+
+TEST(DesignFileFormat, ALongPathIsServedRelativeToTheCurrentFolder) {
+    TempFolder folder;
+    const fs::path deep = folder.path() / std::string(60, 'a') / std::string(60, 'b');
+    fs::create_directories(deep);
+    const fs::path board = deep / "board.kicad_pcb";
+    WriteFile(board, "(kicad_pcb (version 20211014))");
+    ASSERT_GT(board.string().size(), 100u);
+
+    CurrentFolder inside(deep);
+    EXPECT_EQ(LoadDesignFile(board).designPath, "board.kicad_pcb");
+}
+
+TEST(DesignFileFormat, APathThatCannotTravelUnchangedIsRefused) {
+    TempFolder folder;
+    const fs::path deep = folder.path() / std::string(60, 'a') / std::string(60, 'b');
+    fs::create_directories(deep);
+    const fs::path longPath = deep / "board.kicad_pcb";
+    WriteFile(longPath, "(kicad_pcb (version 20211014))");
+    {
+        CurrentFolder elsewhere("/");
+        EXPECT_EQ(LoadError(longPath),
+                  longPath.string() +
+                      ": the file's path is longer than the 100 characters the design library "
+                      "can hand over; copy the file to a shorter path");
+    }
+
+    // Cyrillic has no Windows-1252 form; the report would land in a
+    // folder of question marks.
+    const fs::path foreign = folder.path() / "\xD0\xBF\xD0\xBB\xD0\xB0\xD1\x82\xD0\xB0";
+    fs::create_directories(foreign);
+    WriteFile(foreign / "board.net", "(export (version \"E\"))");
+    EXPECT_THAT(LoadError(foreign / "board.net"),
+                HasSubstr("board.net: the file's path holds characters outside Windows-1252"));
+
+    // Western accents travel: Windows-1252 has them.
+    const fs::path accented = folder.path() / "Pl\xC3\xA4ne";
+    fs::create_directories(accented);
+    WriteFile(accented / "board.net", "(export (version \"E\"))");
+    EXPECT_EQ(LoadDesignFile(accented / "board.net").designPath,
+              (folder.path() / "Pl\xE4ne" / "board.net").string());
+}
+
+}  // namespace
+}  // namespace netlist

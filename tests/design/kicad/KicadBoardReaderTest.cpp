@@ -1,0 +1,274 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "design/files/DesignFileLoader.h"
+#include "design/files/kicad/KicadBoardReader.h"
+#include "tests/design/kicad/KicadTestSupport.h"
+
+namespace netlist {
+namespace {
+
+using kicadtest::CountedLayers;
+using kicadtest::CountPads;
+using kicadtest::DataFile;
+using kicadtest::NetNamed;
+using kicadtest::NetNames;
+using kicadtest::PadTotals;
+using kicadtest::Pins;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+using ::testing::IsEmpty;
+using Strings = std::vector<std::string>;
+
+DesignData Board(std::string_view name) {
+    return LoadDesignFile(DataFile(name));
+}
+
+// A board made of the given items after a two-net table.
+std::string BoardWith(std::string_view items) {
+    return "(kicad_pcb (version 20211014) (generator pcbnew)\n"
+           "  (net 0 \"\") (net 1 \"GND\") (net 2 \"SIG\")\n" +
+           std::string(items) + "\n)";
+}
+
+std::string ErrorOf(std::string_view content) {
+    try {
+        ReadKicadBoard(content, "bad.kicad_pcb");
+    } catch (const DesignFileError& error) {
+        return error.what();
+    }
+    ADD_FAILURE() << "read without error: " << content;
+    return {};
+}
+
+std::vector<std::int32_t> LayerTypes(const DesignData& design) {
+    std::vector<std::int32_t> types;
+    for (const DesignLayer& layer : design.layers) types.push_back(layer.type);
+    return types;
+}
+
+TEST(KicadBoard, Version6MapsTitleBlockLayersFootprintsAndNets) {
+    const DesignData design = Board("board_v6.kicad_pcb");
+    EXPECT_EQ(design.kind, DesignKind::Pcb);
+    EXPECT_EQ(design.designPath, DataFile("board_v6.kicad_pcb").string());
+    EXPECT_EQ(design.title, "Amplifier \"A\"");
+    EXPECT_EQ(design.revision, "B");
+    EXPECT_EQ(design.engineer, "Ohm & S\xF6hne");  // the company line, in Windows-1252
+
+    // Copper layers by their type; every other layer is of a kind not counted.
+    ASSERT_EQ(design.layers.size(), 8u);
+    EXPECT_EQ(design.layers[1].name, "In1.Cu");
+    EXPECT_THAT(LayerTypes(design), ElementsAre(0, 1, 1, 0, 2, 2, 2, 2));
+
+    ASSERT_EQ(design.components.size(), 3u);
+    EXPECT_EQ(design.components[0].refDes, "R1");  // not the "${REFERENCE}" user text
+    EXPECT_EQ(design.components[1].refDes, "U1");
+    EXPECT_EQ(design.components[1].bottomSide, 1);
+    EXPECT_EQ(design.components[2].refDes, "J1");
+    // Every pad counts, the unconnected and the unnumbered mounting hole too.
+    EXPECT_EQ(CountPads(design), (PadTotals{9, 5, 4}));
+
+    EXPECT_THAT(NetNames(design), ElementsAre("GND", "/SIG", "+5V", "unconnected-(U1-Pad4)",
+                                              "/\xB5"
+                                              "C_RESET"));
+    const DesignNet& gnd = design.nets[0];
+    EXPECT_EQ(gnd.id, 1);
+    EXPECT_THAT(Pins(gnd), ElementsAre("R1-2", "U1-2"));
+    EXPECT_EQ(gnd.nodeCount, 2);
+    // A quarter circle of radius 10 mm (1570796.33 units) and a 0.4-unit
+    // stub: the sum is rounded, not each piece.
+    EXPECT_EQ(gnd.length, 1570797);
+
+    const DesignNet& sig = NetNamed(design, "/SIG");
+    EXPECT_EQ(sig.id, 2);
+    EXPECT_THAT(Pins(sig), ElementsAre("R1-1", "J1-1"));
+    EXPECT_EQ(sig.length, 1100000);  // 5 mm + 6 mm; the via and the net-0 track add nothing
+
+    EXPECT_EQ(NetNamed(design, "+5V").length, 0);
+    EXPECT_EQ(NetNamed(design, "unconnected-(U1-Pad4)").id, 7);  // codes with gaps stay
+    EXPECT_THAT(Pins(NetNamed(design, "unconnected-(U1-Pad4)")), ElementsAre("U1-4"));
+}
+
+TEST(KicadBoard, Version7ArcsSweepThroughTheirMiddlePoint) {
+    const DesignData design = Board("board_v7.kicad_pcb");
+    EXPECT_EQ(design.title, "Arc test");
+    EXPECT_EQ(design.engineer, "");
+    EXPECT_EQ(CountedLayers(design), 2);
+    // Half circle of radius 2 mm: 2 pi mm.
+    EXPECT_EQ(NetNamed(design, "HALF").length, 628319);
+    // From 0 degrees through 180 to 90: three quarters of radius 2 mm, 3 pi
+    // mm, not the quarter that the shorter way would give.
+    EXPECT_EQ(NetNamed(design, "MAJOR").length, 942478);
+    EXPECT_THAT(Pins(NetNamed(design, "MAJOR")), ElementsAre("TP2-1"));
+    EXPECT_EQ(design.components[1].bottomSide, 1);
+}
+
+TEST(KicadBoard, Version8TakesTheReferenceProperty) {
+    const DesignData design = Board("board_v8.kicad_pcb");
+    EXPECT_EQ(design.title, "Sensor node");
+    EXPECT_EQ(design.revision, "3.1");
+    EXPECT_EQ(design.engineer, "Field Instruments");
+    ASSERT_EQ(design.components.size(), 2u);
+    EXPECT_EQ(design.components[0].refDes, "C7");
+    EXPECT_EQ(design.components[0].bottomSide, 1);
+    EXPECT_EQ(design.components[1].refDes, "U3");
+    EXPECT_EQ(CountPads(design), (PadTotals{4, 2, 2}));
+    EXPECT_THAT(Pins(NetNamed(design, "/SDA")), ElementsAre("C7-1", "U3-A1"));
+    EXPECT_EQ(NetNamed(design, "/SDA").length, 977000);  // 8.52 mm + 1.25 mm
+    EXPECT_THAT(Pins(NetNamed(design, "GND")), ElementsAre("C7-2", "U3-B1"));
+}
+
+TEST(KicadBoard, Version9LayersAreKnownByNameNotOrdinal) {
+    // KiCad 9 numbers B.Cu 2 and inner layers 4, 6, ...; ordinal 31, which
+    // was B.Cu, is now the front courtyard.
+    const DesignData design = Board("board_v9.kicad_pcb");
+    EXPECT_EQ(CountedLayers(design), 4);
+    ASSERT_EQ(design.layers.size(), 18u);
+    EXPECT_EQ(design.layers[14].name, "F.CrtYd");
+    EXPECT_GE(design.layers[14].type, 2);
+    EXPECT_EQ(design.layers[1].type, 1);  // In1.Cu, a power plane
+
+    ASSERT_EQ(design.components.size(), 2u);
+    EXPECT_EQ(design.components[0].refDes, "Q1");
+    EXPECT_EQ(design.components[0].bottomSide, 1);
+    EXPECT_EQ(CountPads(design), (PadTotals{4, 1, 3}));
+    EXPECT_THAT(Pins(NetNamed(design, "VCC")), ElementsAre("Q1-1", "J2-1"));
+    // 10 mm of track and a quarter circle of radius 1 mm, as written to six
+    // decimals (length worked out by golden_facts.py's arc formula).
+    EXPECT_EQ(NetNamed(design, "VCC").length, 1157080);
+}
+
+TEST(KicadBoard, Version10WithoutNetTableNumbersNetsByFirstAppearance) {
+    const DesignData design = Board("board_v10.kicad_pcb");
+    EXPECT_EQ(design.title, "No net table");
+    EXPECT_THAT(NetNames(design), ElementsAre("SCL", "GND", "STUB_ONLY"));
+    EXPECT_EQ(design.nets[0].id, 1);
+    EXPECT_EQ(design.nets[1].id, 2);
+    EXPECT_EQ(design.nets[2].id, 3);
+    EXPECT_THAT(Pins(design.nets[0]), ElementsAre("R5-1", "U9-2"));
+    EXPECT_THAT(Pins(design.nets[1]), ElementsAre("R5-2", "U9-1"));
+    EXPECT_EQ(design.nets[0].length, 820000);
+    // A named net with tracks but no pads is still a net.
+    EXPECT_EQ(design.nets[2].nodeCount, 0);
+    EXPECT_EQ(design.nets[2].length, 250000);
+    EXPECT_EQ(CountPads(design), (PadTotals{5, 2, 3}));
+}
+
+TEST(KicadBoard, Version5ModulesAndBareNamesLoad) {
+    const DesignData design = Board("board_v5.kicad_pcb");
+    EXPECT_EQ(design.revision, "A");
+    EXPECT_EQ(design.engineer, "Old Works");
+    ASSERT_EQ(design.components.size(), 1u);
+    EXPECT_EQ(design.components[0].refDes, "D1");
+    EXPECT_EQ(design.components[0].bottomSide, 1);
+    EXPECT_EQ(design.components[0].padCount, 2);
+    EXPECT_THAT(Pins(NetNamed(design, "GND")), ElementsAre("D1-1"));
+    EXPECT_EQ(NetNamed(design, "GND").length, 1000000);
+    EXPECT_THAT(Pins(NetNamed(design, "Net-(D1-Pad2)")), ElementsAre("D1-2"));
+}
+
+TEST(KicadBoard, NetsAreKeyedByName) {
+    // A pad's own name wins over its code, and a second code of a name
+    // reaches the same net.
+    const DesignData design = ReadKicadBoard(
+        BoardWith("(net 5 \"GND\")\n"
+                  "(footprint \"x\" (layer \"F.Cu\") (fp_text reference \"R1\")\n"
+                  "  (pad \"1\" smd rect (net 2 \"GND\")) (pad \"2\" smd rect (net 1 \"OTHER\")))\n"
+                  "(segment (start 0 0) (end 1 0) (net 5))"),
+        "keys.kicad_pcb");
+    EXPECT_THAT(NetNames(design), ElementsAre("GND", "SIG", "OTHER"));
+    EXPECT_EQ(design.nets[0].id, 1);
+    EXPECT_THAT(Pins(design.nets[0]), ElementsAre("R1-1"));
+    EXPECT_EQ(design.nets[0].length, 100000);
+    EXPECT_EQ(design.nets[2].id, 3);  // the lowest number no code uses
+    EXPECT_THAT(Pins(design.nets[2]), ElementsAre("R1-2"));
+}
+
+TEST(KicadBoard, UnconnectedNetsAreLeftOut) {
+    const DesignData design = ReadKicadBoard(
+        BoardWith("(net 3 \"\") (net 4 \"\")\n"
+                  "(footprint \"x\" (layer \"F.Cu\") (property \"Reference\" \"U1\")\n"
+                  "  (pad \"1\" smd rect (net 0 \"\")) (pad \"2\" smd rect (net 3 \"\"))\n"
+                  "  (pad \"3\" smd rect (net \"\")) (pad \"4\" smd rect))\n"
+                  "(segment (start 0 0) (end 1 0) (net 0))\n"
+                  "(segment (start 0 0) (end 1 0) (net 3))\n"
+                  "(arc (start 0 0) (mid 1 1) (end 2 0) (net \"\"))"),
+        "unconnected.kicad_pcb");
+    EXPECT_THAT(NetNames(design), ElementsAre("GND", "SIG"));
+    EXPECT_EQ(design.components[0].padCount, 4);
+    EXPECT_EQ(design.nets[0].nodeCount, 0);
+}
+
+TEST(KicadBoard, UnknownItemsAndFieldsAreSkipped) {
+    const DesignData design = ReadKicadBoard(
+        BoardWith("(future_item (net 99) (pad \"1\"))\n"
+                  "(footprint \"x\" (layer \"F.Cu\") (future (deeply (nested))) "
+                  "(property \"Reference\" \"R1\")\n"
+                  "  (pad \"1\" smd rect (new_attribute yes) (net 1 \"GND\")))\n"
+                  "(segment (start 0 0) (end 0 3) (future_field (x 1)) (net 1) locked)"),
+        "newer.kicad_pcb");
+    EXPECT_THAT(Pins(design.nets[0]), ElementsAre("R1-1"));
+    EXPECT_EQ(design.nets[0].length, 300000);
+}
+
+TEST(KicadBoard, AFootprintWithoutReferenceOrPadsIsStillAComponent) {
+    const DesignData design =
+        ReadKicadBoard(BoardWith("(footprint \"logo\" (layer \"F.Cu\"))"), "logo.kicad_pcb");
+    ASSERT_EQ(design.components.size(), 1u);
+    EXPECT_EQ(design.components[0].refDes, "");
+    EXPECT_EQ(design.components[0].padCount, 0);
+    EXPECT_EQ(design.components[0].bottomSide, 0);
+}
+
+TEST(KicadBoard, FaultsNameTheFileLineAndColumn) {
+    EXPECT_EQ(ErrorOf(BoardWith("(segment (start 0 0) (end 1 0)\n  (net 9))")),
+              "bad.kicad_pcb: line 4, column 3: net code 9 is not in the board's net table");
+    EXPECT_EQ(ErrorOf(BoardWith("(segment (start 0 1,5) (end 1 0) (net 1))")),
+              "bad.kicad_pcb: line 3, column 19: expected a number, found \"1,5\"");
+    EXPECT_EQ(ErrorOf(BoardWith("(arc (start 0 0) (end 1 0) (net 1))")),
+              "bad.kicad_pcb: line 3, column 1: (arc ...) needs (mid X Y)");
+    EXPECT_EQ(ErrorOf(BoardWith("(segment (start 0) (end 1 0) (net 1))")),
+              "bad.kicad_pcb: line 3, column 10: (start ...) needs a number here");
+    EXPECT_EQ(ErrorOf(BoardWith("(net 2 \"OTHER\")")),
+              "bad.kicad_pcb: line 3, column 1: net code 2 is given to \"SIG\" already");
+    EXPECT_EQ(ErrorOf(BoardWith("(net 0 \"\") (net -1 \"X\")")),
+              "bad.kicad_pcb: line 3, column 17: a net code must be a whole number from 0 to "
+              "2147483647, found \"-1\"");
+    EXPECT_EQ(ErrorOf(BoardWith("(footprint \"x\" (pad (at 0 0)))")),
+              "bad.kicad_pcb: line 3, column 16: a pad needs a pad number");
+    EXPECT_EQ(ErrorOf("(kicad_pcb (version 1)"),
+              "bad.kicad_pcb: line 1, column 1: list not closed: the text ends before its ')'");
+    EXPECT_EQ(ErrorOf("(kicad_pcb) (kicad_pcb)"),
+              "bad.kicad_pcb: line 1, column 13: unexpected text after the end of the "
+              "(kicad_pcb ...) list");
+    EXPECT_EQ(ErrorOf("(kicad_sch (version 1))"),
+              "bad.kicad_pcb: line 1, column 1: expected a KiCad board, starting with "
+              "\"(kicad_pcb\"");
+    EXPECT_EQ(ErrorOf("  "), "bad.kicad_pcb: holds no expression; expected a KiCad board");
+}
+
+TEST(KicadBoard, ALengthTooLongForTheRecordIsRefused) {
+    // 21474.83647 mm is the longest length a 32-bit count of units holds.
+    const DesignData fits = ReadKicadBoard(
+        BoardWith("(segment (start 0 0) (end 21474.83647 0) (net 1))"), "fits.kicad_pcb");
+    EXPECT_EQ(fits.nets[0].length, 2147483647);
+    EXPECT_EQ(ErrorOf(BoardWith("(segment (start 0 0) (end 20000 0) (net 2))\n"
+                                "(segment (start 0 0) (end 0 2000) (net 2))")),
+              "bad.kicad_pcb: net \"SIG\": its tracks are longer than the 21474.83647 mm a net "
+              "length can hold");
+    EXPECT_THAT(ErrorOf(BoardWith("(segment (start 0 0) (end 1e308 1e308) (net 2))")),
+                HasSubstr("net \"SIG\": its tracks are longer"));
+    EXPECT_THAT(ErrorOf(BoardWith("(segment (start 0 0) (end 1e999 0) (net 2))")),
+                HasSubstr("expected a number, found \"1e999\""));
+}
+
+TEST(KicadBoard, BoardWithoutNetsOrLayersLoads) {
+    const DesignData design = ReadKicadBoard("(kicad_pcb (version 20211014))", "empty.kicad_pcb");
+    EXPECT_THAT(design.nets, IsEmpty());
+    EXPECT_THAT(design.layers, IsEmpty());
+    EXPECT_THAT(design.components, IsEmpty());
+    EXPECT_EQ(design.title, "");
+}
+
+}  // namespace
+}  // namespace netlist

@@ -1,0 +1,51 @@
+// Shared helpers of the KiCad reader tests.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "design/standin/DesignData.h"
+
+namespace netlist::kicadtest {
+
+// A file under tests/design/kicad/data/.
+std::filesystem::path DataFile(std::string_view name);
+
+// The boards of the kicad-demos package, sorted; empty when it is absent.
+std::vector<std::filesystem::path> DemoBoards();
+std::filesystem::path DemoBoard(std::string_view relativePath);
+
+std::string ReadBytes(const std::filesystem::path& path);
+
+// The net of that (Windows-1252) name; fails the test when there is none.
+const DesignNet& NetNamed(const DesignData& design, std::string_view name);
+// A net's nodes as "REF-PIN" texts, in the order they are served.
+std::vector<std::string> Pins(const DesignNet& net);
+std::vector<std::string> NetNames(const DesignData& design);
+
+struct PadTotals {
+    long total = 0;
+    long top = 0;
+    long bottom = 0;
+    bool operator==(const PadTotals&) const = default;
+};
+PadTotals CountPads(const DesignData& design);
+// Layers of type 0 or 1, the ones the report counts.
+long CountedLayers(const DesignData& design);
+
+// A fresh folder under the system's temporary folder, removed afterwards.
+class TempFolder {
+  public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    const std::filesystem::path& path() const { return path_; }
+
+  private:
+    std::filesystem::path path_;
+};
+
+}  // namespace netlist::kicadtest

@@ -1,0 +1,69 @@
+// Shared helpers of the report tests: scratch folders, designs built in code,
+// and a report run with a fixed clock and a recording viewer.
+#pragma once
+
+#include <filesystem>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "design/standin/DesignData.h"
+#include "report/Form1Model.h"
+
+namespace netlist::testing {
+
+// A fresh folder under the system's temporary folder, removed afterwards.
+class ScratchFolder {
+  public:
+    ScratchFolder();
+    ~ScratchFolder();
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+    std::string file(const std::string& name) const { return (path_ / name).string(); }
+
+  private:
+    std::filesystem::path path_;
+};
+
+std::string ReadBytes(const std::filesystem::path& path);
+void WriteBytes(const std::filesystem::path& path, const std::string& bytes);
+// The names of the files in a folder, sorted.
+std::vector<std::string> FileNames(const std::filesystem::path& folder);
+
+// The lines of a report, without their CR LF; a final line end gives no
+// empty last element.
+std::vector<std::string> ReportLines(const std::string& bytes);
+
+inline constexpr char kFixedDate[] = "02/01/2024 13:04:05";
+
+// A net whose nodes are "REF-PIN" texts; nodeCount is their number.
+DesignNet Net(std::int32_t id, std::string name, std::initializer_list<const char*> nodes,
+              std::int32_t length = 0);
+
+// A board (or other kind of) design whose file lies in folder.
+DesignData Design(DesignKind kind, const std::string& designPath, std::vector<DesignNet> nets);
+
+struct RunOptions {
+    std::string designer;
+    bool lengths = false;
+    bool mils = true;
+    bool screen = false;
+};
+
+struct RunResult {
+    RunOutcome outcome;
+    std::string status;  // status_label when the run ended
+    std::string report;  // the report's bytes, empty when none was written
+    std::vector<std::string> viewerCalls;
+    std::string viewerError;
+};
+
+// Start-up and one press of Start over a stand-in serving design.
+RunResult RunReport(const DesignData& design, const RunOptions& options = {});
+
+// A report environment with kFixedDate and a viewer that only records.
+ReportEnvironment TestEnvironment(std::vector<std::string>* viewerCalls);
+
+}  // namespace netlist::testing

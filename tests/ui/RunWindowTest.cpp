@@ -1,0 +1,90 @@
+// The window as the program runs it: start-up before the first showing, the
+// command line's presets, and the exit code of the event loop.
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "tests/ui/UiTestSupport.h"
+#include "ui/RunWindow.h"
+
+using namespace netlist;
+using namespace netlist::test;
+
+namespace {
+
+Form1* shownMainWindow() {
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* form = qobject_cast<Form1*>(widget); form && form->isVisible()) return form;
+    return nullptr;
+}
+
+}  // namespace
+
+class RunWindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void presetsTheChoicesAndEndsWithTheWrittenReport();
+    void endLeavesTheEventLoopWithZero();
+};
+
+void RunWindowTest::presetsTheChoicesAndEndsWithTheWrittenReport() {
+    QTemporaryDir directory;
+    const QString designPath = directory.filePath(QStringLiteral("amp.pcb"));
+    StandInLibrary library(BoardDesign(designPath.toStdString()));
+    CommandLine options;
+    options.designer = "Zoë";
+    options.lengths = LengthUnit::Mm;
+    options.screen = true;
+    auto viewer = std::make_shared<ViewerRecord>();
+
+    bool startUpDoneWhenShown = false;
+    bool presetsShown = false;
+    QTimer::singleShot(0, [&] {
+        Form1* form = shownMainWindow();
+        if (!form) return QApplication::exit(99);
+        startUpDoneWhenShown =
+            form->findChild<QLabel*>(QStringLiteral("Label3"))->text() == QStringLiteral("Pcb");
+        presetsShown = form->findChild<QLineEdit*>(QStringLiteral("Text1"))->text() ==
+                           QString::fromUtf8("Zoë") &&
+                       form->findChild<QCheckBox*>(QStringLiteral("Check1"))->isChecked() &&
+                       form->findChild<QRadioButton*>(QStringLiteral("Option2"))->isChecked() &&
+                       form->findChild<QRadioButton*>(QStringLiteral("Option2"))->isEnabled() &&
+                       form->findChild<QRadioButton*>(QStringLiteral("Option3"))->isChecked();
+        form->findChild<QPushButton*>(QStringLiteral("Start"))->click();
+    });
+    char name[] = "netlist-report";
+    char* argv[] = {name, nullptr};
+    QCOMPARE(RunWindow(1, argv, library, options, FixedEnvironment(viewer)), 0);
+
+    QVERIFY(startUpDoneWhenShown);
+    QVERIFY(presetsShown);
+    const QByteArray report = ReadWholeFile(directory.filePath(QStringLiteral("amp.wrf")));
+    QVERIFY(report.contains("Zo\xEB"));
+    QVERIFY(report.contains("mm"));
+    QCOMPARE(viewer->openedPaths.size(), std::size_t{1});
+    QVERIFY(!shownMainWindow());
+}
+
+void RunWindowTest::endLeavesTheEventLoopWithZero() {
+    StandInLibrary library(DesignOfKind(DesignKind::None));
+    SpyLibrary spy(library);
+    QTimer::singleShot(0, [] {
+        Form1* form = shownMainWindow();
+        if (!form) return QApplication::exit(99);
+        form->findChild<QPushButton*>(QStringLiteral("Exit"))->click();
+    });
+    char name[] = "netlist-report";
+    char* argv[] = {name, nullptr};
+    QCOMPARE(RunWindow(1, argv, spy, CommandLine{}, FixedEnvironment()), 0);
+    QCOMPARE(spy.closeCalls, 1);
+}
+
+QTEST_MAIN(RunWindowTest)
+#include "RunWindowTest.moc"

@@ -1,0 +1,233 @@
+// Ending the program and running the report from the window: End, the
+// window's frame, Start with its progress, and the runs that fail.
+#include <QAction>
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "tests/ui/UiTestSupport.h"
+#include "ui/Form2.h"
+
+using namespace netlist;
+using namespace netlist::test;
+
+namespace {
+
+// Records what the status line shows each time it is painted, and whether
+// the window took input at that moment.
+class PaintRecorder : public QObject {
+  public:
+    PaintRecorder(QLabel* label, Form1& form) : label_(label), form_(form) {
+        label_->installEventFilter(this);
+    }
+    QStringList painted;
+    bool inputWhilePainted = false;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == label_ && event->type() == QEvent::Paint) {
+            painted << label_->text();
+            if (form_.centralWidget()->isEnabled() || form_.menuBar()->isEnabled())
+                inputWhilePainted = true;
+        }
+        return false;
+    }
+
+  private:
+    QLabel* label_;
+    Form1& form_;
+};
+
+std::string pathIn(const QTemporaryDir& directory, const char* name) {
+    return directory.filePath(QString::fromLatin1(name)).toStdString();
+}
+
+}  // namespace
+
+class StartRunTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void endClosesTheSessionAndEndsTheProgram();
+    void closingByTheFrameEndsWithoutClosingTheSession();
+    void startWritesTheBatchReportAndEnds();
+    void progressIsPaintedWhileTheRunHoldsTheEventLoop();
+    void repaintsAreThrottledOnLargeDesigns();
+    void failedStartUpKeepsTheWindowOpenWithItsMessage();
+    void unwritableReportKeepsTheWindowOpenWithItsMessage();
+    void viewerFailureIsToldBeforeTheProgramEnds();
+};
+
+void StartRunTest::endClosesTheSessionAndEndsTheProgram() {
+    WindowUnderTest window(BoardDesign("/boards/amp.pcb"));
+    window.form.Form_Load();
+    window.show();
+    QTest::mouseClick(window.control<QPushButton>("Exit"), Qt::LeftButton);
+    QCOMPARE(window.spy.closeCalls, 1);
+    QCOMPARE(window.endCodes, std::vector<int>{0});
+
+    // Input that was already queued must not act once the program ends.
+    const int opened = window.spy.openCalls;
+    window.form.Start_Click();
+    window.form.Exit_Click();
+    window.form.About_Click();
+    QCOMPARE(window.spy.openCalls, opened);
+    QCOMPARE(window.spy.closeCalls, 1);
+    QCOMPARE(window.endCodes.size(), std::size_t{1});
+    QVERIFY(!window.form.aboutBox());
+}
+
+void StartRunTest::closingByTheFrameEndsWithoutClosingTheSession() {
+    WindowUnderTest window(BoardDesign("/boards/amp.pcb"));
+    window.form.Form_Load();
+    window.show();
+    window.control<QAction>("About")->trigger();
+    QPointer<Form2> box = window.form.aboutBox();
+    QVERIFY(box && box->isVisible());
+
+    QVERIFY(window.form.close());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(window.endCodes, std::vector<int>{0});
+    QCOMPARE(window.spy.closeCalls, 0);
+    QVERIFY(box.isNull() || !box->isVisible());
+}
+
+void StartRunTest::startWritesTheBatchReportAndEnds() {
+    QTemporaryDir directory;
+    QVERIFY(directory.isValid());
+    const std::string designPath = pathIn(directory, "amp.pcb");
+    const QString reportPath = directory.filePath(QStringLiteral("amp.wrf"));
+    auto viewer = std::make_shared<ViewerRecord>();
+
+    WindowUnderTest window(BoardDesign(designPath), FixedEnvironment(viewer));
+    window.form.Form_Load();
+    window.show();
+    TypeText(window.control<QLineEdit>("Text1"), QString::fromUtf8("Zoë Example"));
+    QTest::mouseClick(window.control<QCheckBox>("Check1"), Qt::LeftButton);
+    QTest::mouseClick(window.control<QRadioButton>("Option2"), Qt::LeftButton);
+    QTest::mouseClick(window.control<QRadioButton>("Option3"), Qt::LeftButton);
+    QTest::mouseClick(window.control<QPushButton>("Start"), Qt::LeftButton);
+
+    QCOMPARE(window.endCodes, std::vector<int>{0});
+    QVERIFY(window.warnings.isEmpty());
+    QCOMPARE(window.control<QLabel>("status_label")->text(), QStringLiteral("Written to .amp.wrf"));
+    QCOMPARE(viewer->openedPaths, std::vector<std::string>{reportPath.toStdString()});
+    const QByteArray fromWindow = ReadWholeFile(reportPath);
+    QVERIFY(fromWindow.contains("Zo\xEB Example"));
+    QVERIFY(QFile::remove(reportPath));
+
+    // The same choices made without a window give the same bytes.
+    StandInLibrary library(BoardDesign(designPath));
+    Form1Model batch(library, FixedEnvironment());
+    batch.Form_Load();
+    batch.controls().text1 = "Zo\xEB Example";
+    batch.controls().check1Value = 1;
+    batch.Check1_Click();
+    batch.controls().option1Selected = false;
+    QCOMPARE(batch.Start_Click(), RunOutcome::Written);
+    QCOMPARE(fromWindow, ReadWholeFile(reportPath));
+}
+
+void StartRunTest::progressIsPaintedWhileTheRunHoldsTheEventLoop() {
+    QTemporaryDir directory;
+    WindowUnderTest window(BoardDesign(pathIn(directory, "amp.pcb")));
+    window.form.setStatusRepaintInterval(std::chrono::milliseconds(0));
+    window.form.Form_Load();
+    window.show();
+    PaintRecorder recorder(window.control<QLabel>("status_label"), window.form);
+
+    QTest::mouseClick(window.control<QPushButton>("Start"), Qt::LeftButton);
+    QCOMPARE(window.endCodes, std::vector<int>{0});
+    // One caption per net in report order, each painted before the next.
+    QStringList progress;
+    for (const QString& caption : recorder.painted)
+        if (caption.startsWith(QStringLiteral("Nodes "))) progress << caption;
+    QCOMPARE(progress.size(), 3);
+    for (int i = 0; i < progress.size(); ++i)
+        QVERIFY2(progress[i].startsWith(QStringLiteral("Nodes %1 Nets Name ").arg(i)),
+                 qPrintable(progress[i]));
+    QVERIFY(recorder.painted.contains(QStringLiteral("Written to .amp.wrf")));
+    QVERIFY(!recorder.inputWhilePainted);
+}
+
+void StartRunTest::repaintsAreThrottledOnLargeDesigns() {
+    QTemporaryDir directory;
+    WindowUnderTest window(ManyNetsDesign(pathIn(directory, "big.pcb"), 500));
+    window.form.setStatusRepaintInterval(std::chrono::hours(1));
+    window.form.Form_Load();
+    window.show();
+    PaintRecorder recorder(window.control<QLabel>("status_label"), window.form);
+
+    QTest::mouseClick(window.control<QPushButton>("Start"), Qt::LeftButton);
+    QCOMPARE(window.endCodes, std::vector<int>{0});
+    // Within the interval only the first change of the run is painted.
+    QCOMPARE(recorder.painted.size(), 1);
+    // The window still shows the end of the run once it regains the loop.
+    QCOMPARE(window.control<QLabel>("status_label")->text(), QStringLiteral("Written to .big.wrf"));
+}
+
+void StartRunTest::failedStartUpKeepsTheWindowOpenWithItsMessage() {
+    QTemporaryDir directory;
+    WindowUnderTest window(BoardDesign(pathIn(directory, "amp.pcb")));
+    window.form.Form_Load();
+    window.show();
+    QVERIFY(window.control<QWidget>("Start")->isEnabled());
+
+    // The host application has let go of the design since start-up.
+    window.spy.refuseAll = true;
+    QTest::mouseClick(window.control<QPushButton>("Start"), Qt::LeftButton);
+
+    QVERIFY(window.endCodes.empty());
+    QVERIFY(window.form.isVisible());
+    QCOMPARE(window.control<QLabel>("status_label")->text(), QStringLiteral("No Connection"));
+    QCOMPARE(window.control<QLabel>("Label3")->text(), QString());
+    QVERIFY(!window.control<QWidget>("Start")->isEnabled());
+    QVERIFY(!QFile::exists(directory.filePath(QStringLiteral("amp.wrf"))));
+    // End and About still answer.
+    QVERIFY(window.form.centralWidget()->isEnabled());
+    QVERIFY(window.form.menuBar()->isEnabled());
+    QVERIFY(window.control<QWidget>("Exit")->isEnabled());
+    QTest::mouseClick(window.control<QPushButton>("Exit"), Qt::LeftButton);
+    QCOMPARE(window.endCodes, std::vector<int>{0});
+}
+
+void StartRunTest::unwritableReportKeepsTheWindowOpenWithItsMessage() {
+    QTemporaryDir directory;
+    const std::string missingFolder = pathIn(directory, "gone/amp.pcb");
+    WindowUnderTest window(BoardDesign(missingFolder));
+    window.form.Form_Load();
+    window.show();
+    QTest::mouseClick(window.control<QPushButton>("Start"), Qt::LeftButton);
+
+    QVERIFY(window.endCodes.empty());
+    QVERIFY(window.form.isVisible());
+    const QString message = window.control<QLabel>("status_label")->text();
+    QVERIFY2(message.contains(QStringLiteral("amp.wrf")), qPrintable(message));
+    QVERIFY(!message.startsWith(QStringLiteral("Written")));
+    QVERIFY(window.form.centralWidget()->isEnabled());
+    QVERIFY(window.control<QWidget>("Exit")->isEnabled());
+}
+
+void StartRunTest::viewerFailureIsToldBeforeTheProgramEnds() {
+    QTemporaryDir directory;
+    WindowUnderTest window(BoardDesign(pathIn(directory, "amp.pcb")),
+                           FixedEnvironment(nullptr, "no viewer for amp.wrf"));
+    window.form.Form_Load();
+    window.show();
+    QTest::mouseClick(window.control<QRadioButton>("Option3"), Qt::LeftButton);
+    QTest::mouseClick(window.control<QPushButton>("Start"), Qt::LeftButton);
+
+    QCOMPARE(window.warnings, QStringList{QStringLiteral("no viewer for amp.wrf")});
+    QVERIFY(!window.warnedAfterEnd);
+    QCOMPARE(window.endCodes, std::vector<int>{0});
+    QVERIFY(QFile::exists(directory.filePath(QStringLiteral("amp.wrf"))));
+}
+
+QTEST_MAIN(StartRunTest)
+#include "StartRunTest.moc"

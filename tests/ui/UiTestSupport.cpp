@@ -1,0 +1,85 @@
+#include "tests/ui/UiTestSupport.h"
+
+#include <QFile>
+#include <QTest>
+
+namespace netlist::test {
+
+DesignData BoardDesign(const std::string& designPath) {
+    DesignData design;
+    design.kind = DesignKind::Pcb;
+    design.designPath = designPath;
+    design.title = "Amplifier";
+    design.engineer = "R. Engineer";
+    design.revision = "B";
+    design.layers = {{"Top", 0}, {"Bottom", 1}, {"Top Silk", 5}};
+    design.components = {{"U1", 8, 0}, {"C1", 2, 1}, {"R1", 2, 0}};
+    design.nets = {
+        {1, "GND", 2540 * 1200, 3, {{"U1", "4"}, {"C1", "2"}, {"R1", "2"}}},
+        {2, "VIN", 2540 * 350, 2, {{"U1", "3"}, {"C1", "1"}}},
+        {3, "TP1", 0, 1, {{"U1", "8"}}},
+    };
+    return design;
+}
+
+DesignData ManyNetsDesign(const std::string& designPath, int netCount) {
+    DesignData design = BoardDesign(designPath);
+    design.nets.clear();
+    for (int id = 1; id <= netCount; ++id)
+        design.nets.push_back({id,
+                               "N" + std::to_string(id),
+                               2540 * id,
+                               2,
+                               {{"U1", std::to_string(id)}, {"R1", "1"}}});
+    return design;
+}
+
+DesignData DesignOfKind(DesignKind kind, std::optional<std::int32_t> infoStatus) {
+    DesignData design = BoardDesign("/boards/amp.pcb");
+    design.kind = kind;
+    if (infoStatus)
+        design.forcedStatus[static_cast<std::size_t>(Operation::TGetDesignInfo)] = *infoStatus;
+    return design;
+}
+
+ReportEnvironment FixedEnvironment(std::shared_ptr<ViewerRecord> viewer, std::string viewerError) {
+    ReportEnvironment environment;
+    environment.dateTimeText = [] { return std::string(kFixedDateTime); };
+    environment.openViewer = [viewer, viewerError](const std::string& reportPath) {
+        if (viewer) viewer->openedPaths.push_back(reportPath);
+        ViewerLaunch launch;
+        launch.started = viewerError.empty();
+        launch.error = viewerError;
+        return launch;
+    };
+    return environment;
+}
+
+QByteArray ReadWholeFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return file.readAll();
+}
+
+void TypeText(QWidget* widget, const QString& text) {
+    for (const QChar character : text)
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(character),
+                            Qt::NoModifier);
+}
+
+WindowUnderTest::WindowUnderTest(DesignData design, ReportEnvironment environment)
+    : library(std::move(design)),
+      spy(library),
+      form(spy, std::move(environment),
+           {[this](int code) { endCodes.push_back(code); },
+            [this](const QString& message) {
+                warnings.push_back(message);
+                warnedAfterEnd = warnedAfterEnd || !endCodes.empty();
+            }}) {}
+
+void WindowUnderTest::show() {
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+}
+
+}  // namespace netlist::test

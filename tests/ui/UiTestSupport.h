@@ -1,0 +1,68 @@
+// What the window tests share: designs built in code, a fixed clock, and a
+// main window over a stand-in library whose end and warnings are recorded
+// instead of acted on.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "design/standin/DesignData.h"
+#include "design/standin/StandInLibrary.h"
+#include "report/ReportEnvironment.h"
+#include "tests/ui/SpyLibrary.h"
+#include "ui/Form1.h"
+
+namespace netlist::test {
+
+inline constexpr char kFixedDateTime[] = "01/02/2024 10:11:12";
+
+// A small two-sided board: three nets (one of them single-node), parts on
+// both sides and two copper layers.
+DesignData BoardDesign(const std::string& designPath);
+// A design with this many two-node nets, for watching a run's progress.
+DesignData ManyNetsDesign(const std::string& designPath, int netCount);
+// A design answering the open requests of its kind; the design-information
+// request answers infoStatus when one is given.
+DesignData DesignOfKind(DesignKind kind, std::optional<std::int32_t> infoStatus = std::nullopt);
+
+// What the report environment saw of the viewer.
+struct ViewerRecord {
+    std::vector<std::string> openedPaths;
+};
+
+// A clock that always tells kFixedDateTime; the viewer records the report it
+// is asked to open and fails with viewerError when that is not empty.
+ReportEnvironment FixedEnvironment(std::shared_ptr<ViewerRecord> viewer = nullptr,
+                                   std::string viewerError = {});
+
+QByteArray ReadWholeFile(const QString& path);
+
+// Types text into a widget key by key, for any character, as a keyboard
+// layout that has it would.
+void TypeText(QWidget* widget, const QString& text);
+
+class WindowUnderTest {
+  public:
+    explicit WindowUnderTest(DesignData design, ReportEnvironment environment = FixedEnvironment());
+
+    StandInLibrary library;
+    SpyLibrary spy;
+    std::vector<int> endCodes;
+    QStringList warnings;
+    bool warnedAfterEnd = false;
+    Form1 form;
+
+    template <typename Control>
+    Control* control(const char* name) {
+        return form.findChild<Control*>(QString::fromLatin1(name));
+    }
+    // Shows the window and waits until it can take input.
+    void show();
+};
+
+}  // namespace netlist::test

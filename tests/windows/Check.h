@@ -1,0 +1,54 @@
+// A tiny test runner for the Windows test programs, which run under wine
+// where GoogleTest is not available. Each TEST_CASE is one named case; CHECK
+// records a failure and lets the case go on; REQUIRE ends the case.
+#pragma once
+
+#include <functional>
+#include <sstream>
+#include <string>
+
+namespace netlist::check {
+
+struct CaseAbandoned {};
+
+void RegisterCase(const char* name, std::function<void()> body);
+void Fail(const char* file, int line, const std::string& what);
+// The folder of the test data, from the command line or the build.
+const std::string& DataFolder();
+
+template <typename Left, typename Right>
+std::string Describe(const Left& left, const Right& right) {
+    std::ostringstream text;
+    text << left << " vs " << right;
+    return text.str();
+}
+
+struct Registrar {
+    Registrar(const char* name, std::function<void()> body) { RegisterCase(name, std::move(body)); }
+};
+
+}  // namespace netlist::check
+
+#define NETLIST_CHECK_JOIN2(a, b) a##b
+#define NETLIST_CHECK_JOIN(a, b) NETLIST_CHECK_JOIN2(a, b)
+#define TEST_CASE(name)                                                               \
+    static void NETLIST_CHECK_JOIN(testCase, __LINE__)();                             \
+    static const ::netlist::check::Registrar NETLIST_CHECK_JOIN(registrar, __LINE__){ \
+        name, NETLIST_CHECK_JOIN(testCase, __LINE__)};                                \
+    static void NETLIST_CHECK_JOIN(testCase, __LINE__)()
+
+#define CHECK(condition) \
+    ((condition) ? void() : ::netlist::check::Fail(__FILE__, __LINE__, #condition))
+#define CHECK_EQ(left, right)      \
+    (((left) == (right))           \
+         ? void()                  \
+         : ::netlist::check::Fail( \
+               __FILE__, __LINE__, \
+               #left " == " #right ": " + ::netlist::check::Describe((left), (right))))
+#define REQUIRE(condition)                                          \
+    do {                                                            \
+        if (!(condition)) {                                         \
+            ::netlist::check::Fail(__FILE__, __LINE__, #condition); \
+            throw ::netlist::check::CaseAbandoned{};                \
+        }                                                           \
+    } while (false)

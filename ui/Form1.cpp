@@ -1,0 +1,308 @@
+#include "ui/Form1.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "ui/Artwork.h"
+#include "ui/CaptionLabel.h"
+#include "ui/Credits.h"
+#include "ui/Form2.h"
+#include "ui/TextConversion.h"
+
+namespace netlist {
+namespace {
+
+// The client area below the menu bar at 96 dpi; the window grows only when
+// the font needs more room.
+constexpr QSize kClientSize{462, 225};
+const QColor kTitleBackground{192, 192, 192};
+
+QPushButton* commandButton(const QString& caption, const QString& name, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    // No button answers Enter or Escape by itself.
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
+template <typename Widget>
+Widget* named(Widget* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QVBoxLayout* frameLayout(QGroupBox* frame) {
+    auto* layout = new QVBoxLayout(frame);
+    layout->setContentsMargins(6, 2, 6, 4);
+    layout->setSpacing(2);
+    return layout;
+}
+
+}  // namespace
+
+Form1::Form1(DesignLibrary& library, ReportEnvironment environment, Actions actions,
+             QWidget* parent)
+    : QMainWindow(parent), model_(library, std::move(environment)), actions_(std::move(actions)) {
+    if (!actions_.endProgram) actions_.endProgram = [](int code) { QCoreApplication::exit(code); };
+    if (!actions_.warn) {
+        actions_.warn = [this](const QString& message) {
+            QMessageBox::warning(this, windowTitle(), message);
+        };
+    }
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Netlist Report"));
+    setWindowIcon(NetlistIcon());
+    createControls();
+    arrangeControls();
+    connectControls();
+    model_.onStatusChanged = [this] { statusChanged(); };
+    showModel();
+}
+
+Form1::~Form1() {
+    model_.onStatusChanged = nullptr;
+}
+
+void Form1::createControls() {
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("centralWidget"));
+    setCentralWidget(central);
+
+    // Created in keyboard focus order, so the focus chain starts right.
+    Start = commandButton(QStringLiteral("Start"), QStringLiteral("Start"), central);
+    Exit = commandButton(QStringLiteral("End"), QStringLiteral("Exit"), central);
+
+    Frame3 = named(new QGroupBox(QStringLiteral("Design By"), central), "Frame3");
+    Text1 = named(new QLineEdit(Frame3), "Text1");
+
+    Frame4 = named(new QGroupBox(QStringLiteral("Nets Length Option"), central), "Frame4");
+    Check1 = named(new QCheckBox(QStringLiteral("With Nets Length"), Frame4), "Check1");
+    Option1 = named(new QRadioButton(QStringLiteral("mils"), Frame4), "Option1");
+    Option2 = named(new QRadioButton(QStringLiteral("mm"), Frame4), "Option2");
+
+    Frame5 = named(new QGroupBox(QStringLiteral("View file Option"), central), "Frame5");
+    Option3 = named(new QRadioButton(QStringLiteral("Screen"), Frame5), "Option3");
+    Option4 = named(new QRadioButton(QStringLiteral("File"), Frame5), "Option4");
+
+    setTabOrder(Start, Exit);
+    setTabOrder(Exit, Text1);
+    setTabOrder(Text1, Check1);
+    setTabOrder(Check1, Option1);
+    setTabOrder(Option1, Option2);
+    setTabOrder(Option2, Option3);
+    setTabOrder(Option3, Option4);
+
+    Label1 = named(new QLabel(QStringLiteral("PCB Netlist Report "), central), "Label1");
+    QFont titleFont = Label1->font();
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(13.8);
+    Label1->setFont(titleFont);
+    Label1->setAlignment(Qt::AlignCenter);
+    Label1->setContentsMargins(10, 1, 10, 1);
+    Label1->setAutoFillBackground(true);
+    QPalette titlePalette = Label1->palette();
+    titlePalette.setColor(QPalette::Window, kTitleBackground);
+    titlePalette.setColor(QPalette::WindowText, Qt::black);
+    Label1->setPalette(titlePalette);
+
+    Label3 = named(new QLabel(central), "Label3");
+    Label3->setTextFormat(Qt::PlainText);
+    QPalette kindPalette = Label3->palette();
+    kindPalette.setColor(QPalette::WindowText, Qt::red);
+    Label3->setPalette(kindPalette);
+    // Wide enough for the longest kind, so that the title stays put.
+    Label3->setFixedWidth(Label3->fontMetrics().horizontalAdvance(QStringLiteral("Schmatic")) + 4);
+
+    Frame1 = named(new QGroupBox(QStringLiteral("Design Name"), central), "Frame1");
+    status_label3 = named(new CaptionLabel(Frame1), "status_label3");
+    Frame2 = named(new QGroupBox(QStringLiteral("Status"), central), "Frame2");
+    status_label = named(new CaptionLabel(Frame2), "status_label");
+
+    Label4 =
+        named(new QLabel(CreditText() + QStringLiteral(", ") + ContactText(), central), "Label4");
+    Label4->setAlignment(Qt::AlignCenter);
+
+    About = menuBar()->addAction(QStringLiteral("&About"));
+    About->setObjectName(QStringLiteral("About"));
+}
+
+void Form1::arrangeControls() {
+    auto* titleRow = new QHBoxLayout;
+    titleRow->addWidget(Label3);
+    titleRow->addStretch(1);
+    titleRow->addWidget(Label1);
+    titleRow->addStretch(1);
+    // Balances Label3, so that the title is centred on the window.
+    titleRow->addSpacing(Label3->width());
+
+    frameLayout(Frame3)->addWidget(Text1);
+    frameLayout(Frame1)->addWidget(status_label3);
+    frameLayout(Frame2)->addWidget(status_label);
+    auto* leftColumn = new QVBoxLayout;
+    for (QGroupBox* frame : {Frame3, Frame1, Frame2}) leftColumn->addWidget(frame);
+
+    QVBoxLayout* viewOptions = frameLayout(Frame5);
+    viewOptions->addWidget(Option4);
+    viewOptions->addWidget(Option3);
+    QVBoxLayout* lengthOptions = frameLayout(Frame4);
+    lengthOptions->addWidget(Check1);
+    auto* unitRow = new QHBoxLayout;
+    unitRow->addWidget(Option1);
+    unitRow->addStretch(1);
+    unitRow->addWidget(Option2);
+    unitRow->addStretch(1);
+    lengthOptions->addLayout(unitRow);
+    auto* rightColumn = new QVBoxLayout;
+    rightColumn->addWidget(Frame5);
+    rightColumn->addWidget(Frame4);
+    rightColumn->addStretch(1);
+
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(leftColumn, 2);
+    columns->addLayout(rightColumn, 1);
+
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addWidget(Start);
+    buttonRow->addWidget(Exit);
+    buttonRow->addStretch(1);
+
+    auto* layout = new QVBoxLayout(centralWidget());
+    layout->setContentsMargins(8, 6, 8, 8);
+    layout->setSpacing(6);
+    layout->addLayout(titleRow);
+    layout->addLayout(columns);
+    layout->addStretch(1);
+    layout->addWidget(Label4);
+    layout->addLayout(buttonRow);
+
+    const QSize client = centralWidget()->sizeHint().expandedTo(kClientSize);
+    centralWidget()->setMinimumSize(client);
+    setFixedSize(sizeHint());
+}
+
+void Form1::connectControls() {
+    connect(About, &QAction::triggered, this, &Form1::About_Click);
+    connect(Start, &QPushButton::clicked, this, &Form1::Start_Click);
+    connect(Exit, &QPushButton::clicked, this, &Form1::Exit_Click);
+    connect(Check1, &QCheckBox::clicked, this, &Form1::Check1_Click);
+    connect(Text1, &QLineEdit::textEdited, this,
+            [this](const QString& text) { model_.controls().text1 = ToWindows1252(text); });
+    // One button of each pair speaks for its group: exactly one of the two is
+    // selected at any time.
+    connect(Option1, &QRadioButton::toggled, this,
+            [this](bool selected) { model_.controls().option1Selected = selected; });
+    connect(Option3, &QRadioButton::toggled, this,
+            [this](bool selected) { model_.controls().option3Selected = selected; });
+}
+
+void Form1::showModel() {
+    const Form1Controls& controls = model_.controls();
+    Label3->setText(FromWindows1252(controls.label3Caption));
+    status_label->setText(FromWindows1252(controls.statusLabelCaption));
+    status_label3->setText(FromWindows1252(controls.statusLabel3Caption));
+    // Leaves the box alone while it holds what the model holds, so that
+    // typing is not disturbed and characters the report cannot hold stay
+    // visible as typed.
+    if (ToWindows1252(Text1->text()) != controls.text1)
+        Text1->setText(FromWindows1252(controls.text1));
+
+    Start->setEnabled(controls.startEnabled);
+    Check1->setChecked(controls.check1Value == 1);
+    Check1->setEnabled(controls.check1Enabled);
+    (controls.option1Selected ? Option1 : Option2)->setChecked(true);
+    Option1->setEnabled(controls.option1Enabled);
+    Option2->setEnabled(controls.option2Enabled);
+    (controls.option3Selected ? Option3 : Option4)->setChecked(true);
+    Option3->setEnabled(controls.option3Enabled);
+    Option4->setEnabled(controls.option4Enabled);
+}
+
+Form2* Form1::aboutBox() const {
+    return Form2_.data();
+}
+
+void Form1::Form_Load() {
+    model_.Form_Load();
+    showModel();
+}
+
+void Form1::Check1_Click() {
+    if (ended_) return;
+    model_.controls().check1Value = Check1->isChecked() ? 1 : 0;
+    model_.Check1_Click();
+    showModel();
+}
+
+void Form1::Exit_Click() {
+    if (ended_) return;
+    model_.Exit_Click();
+    endProgram(0);
+}
+
+void Form1::About_Click() {
+    if (ended_) return;
+    if (!Form2_) Form2_ = new Form2(this);
+    Form2_->show();
+}
+
+void Form1::Start_Click() {
+    if (ended_ || running_) return;
+    // The run does not return to the event loop, so no input reaches the
+    // window until it is over; disabling shows that and keeps it so.
+    running_ = true;
+    setInputEnabled(false);
+    sinceStatusPaint_.invalidate();
+    const RunOutcome outcome = model_.Start_Click();
+    running_ = false;
+    showModel();
+    if (outcome == RunOutcome::Written) {
+        if (!model_.viewerError().empty()) actions_.warn(FromWindows1252(model_.viewerError()));
+        endProgram(0);
+        return;
+    }
+    // The window stays open with the reason in the status line.
+    setInputEnabled(true);
+}
+
+void Form1::statusChanged() {
+    if (!running_ || !isVisible()) return;
+    if (sinceStatusPaint_.isValid() &&
+        sinceStatusPaint_.elapsed() < static_cast<qint64>(repaintInterval_.count()))
+        return;
+    sinceStatusPaint_.start();
+    showModel();
+    // Painted at once: the run keeps the event loop waiting until it ends.
+    centralWidget()->repaint();
+}
+
+void Form1::setInputEnabled(bool enabled) {
+    centralWidget()->setEnabled(enabled);
+    menuBar()->setEnabled(enabled);
+}
+
+void Form1::endProgram(int exitCode) {
+    ended_ = true;
+    setInputEnabled(false);
+    actions_.endProgram(exitCode);
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    // Closing by the frame ends the program as it stands: the session is
+    // left to the design library, as the user did not press End.
+    event->accept();
+    if (Form2_) Form2_->close();
+    if (!ended_) endProgram(0);
+}
+
+}  // namespace netlist
