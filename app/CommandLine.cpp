@@ -23,7 +23,9 @@ std::optional<int> ParseCommandLine(int argc, const char* const* argv, CommandLi
         ->option_text("mils|mm");
     app.add_flag("--screen", options.screen, "Open the finished report in the desktop's viewer");
     app.add_option("DESIGN", options.design,
-                   "Design file to serve (JSON design); the built-in sample board when absent");
+                   "Design file to serve: a JSON design, a KiCad board (.kicad_pcb) or a KiCad "
+                   "netlist export (.net), told apart by content; the built-in sample board "
+                   "when absent");
     app.footer(
         "Exit codes: 0 report written, 1 design not available, 2 usage error, "
         "3 design file invalid, 4 report not written.");

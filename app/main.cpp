@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "design/windows/HostLibrary.h"
+#include "design/windows/Utf8CommandLine.h"
 #endif
 
 namespace {
@@ -39,6 +40,11 @@ int run(netlist::DesignLibrary& library, int argc, char** argv,
 
 int main(int argc, char** argv) {
     using namespace netlist;
+#ifdef _WIN32
+    Utf8CommandLine utf8Arguments;
+    argc = utf8Arguments.argc();
+    argv = utf8Arguments.argv();
+#endif
     CommandLine options;
     if (const auto stop = ParseCommandLine(argc, argv, options)) return *stop;
 
@@ -59,7 +65,11 @@ int main(int argc, char** argv) {
 
     DesignData design;
     try {
+#ifdef _WIN32
+        design = options.design ? LoadDesignFile(PathFromUtf8(*options.design)) : SampleDesign();
+#else
         design = options.design ? LoadDesignFile(*options.design) : SampleDesign();
+#endif
     } catch (const DesignFileError& error) {
         std::cerr << "netlist-report: " << error.what() << "\n";
         return exitcode::kDesignFileInvalid;

@@ -7,7 +7,8 @@
 #     with the one the Linux program writes for the same design;
 #   - the program without any designdb32.dll: a message and exit code 1.
 # The 64-bit build runs under wine64; the 32-bit one too when wine32 is
-# installed. Without mingw-w64 or wine this says so and exits 0.
+# installed and can run here. Without mingw-w64 or wine64 this says so and
+# exits 0.
 #
 # NETLIST_LINUX_BUILD names the Linux build to compare with (default: build,
 # which is built first when it has no program yet).
@@ -34,16 +35,26 @@ finish() {
     exit
 }
 
+# Debian's wine loaders: the 64-bit one directly, since the "wine" wrapper
+# prefers the 32-bit one whenever wine32 is installed, even where this
+# kernel cannot run 32-bit programs at all.
+wine64_program="$(command -v /usr/lib/wine/wine64 wine64 wine | head -n 1)"
+wine32_program=""
+if /usr/lib/wine/wine --version >/dev/null 2>&1; then wine32_program=/usr/lib/wine/wine; fi
+
 missing=()
-for tool in i686-w64-mingw32-g++ x86_64-w64-mingw32-g++ wine; do
+for tool in i686-w64-mingw32-g++ x86_64-w64-mingw32-g++; do
     command -v "$tool" >/dev/null || missing+=("$tool")
 done
+[[ -n "$wine64_program" ]] || missing+=(wine64)
 if [[ ${#missing[@]} -gt 0 ]]; then
     echo "Windows tests skipped: ${missing[*]} not installed (apt-get install mingw-w64 wine wine64)"
     finish
 fi
 
 wineserver_program="$(command -v wineserver || echo /usr/lib/wine/wineserver)"
+# The same locale for both programs and every run, whatever the caller's.
+export LC_ALL=C.UTF-8
 export WINEDEBUG=-all
 # No Mono or Gecko installers while a prefix is made: nothing here needs them.
 export WINEDLLOVERRIDES="mscoree,mshtml="
@@ -52,7 +63,7 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 
 # cross_build DIR TOOLCHAIN: configures when needed and builds what the tests run.
 cross_build() {
-    local dir="$1" toolchain="$2" log="$1.log"
+    local dir="$1" toolchain="$2" log="$1/cross-build.log"
     mkdir -p "$dir"
     if [[ ! -f "$dir/build.ninja" ]]; then
         cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
@@ -70,8 +81,8 @@ for arch in win64 win32; do
         pass "cross-build build-$arch"
         if [[ $arch == win64 ]]; then built64=1; else built32=1; fi
     else
-        tail -n 30 "build-$arch.log"
-        fail "cross-build build-$arch (log: build-$arch.log)"
+        tail -n 30 "build-$arch/cross-build.log"
+        fail "cross-build build-$arch (log: build-$arch/cross-build.log)"
     fi
 done
 
@@ -83,16 +94,18 @@ fi
 
 # ---- Under wine -----------------------------------------------------------------
 
-# with_prefix DIR ARCH COMMAND...: runs COMMAND with the wine prefix of a build
-# directory, made on first use.
-with_prefix() {
-    local prefix="$root/$1/wineprefix" arch="$2"
-    shift 2
+# run_wine DIR PROGRAM [ARGUMENTS...]: runs a Windows program of a build
+# directory's architecture in that directory's wine prefix, made on first use.
+run_wine() {
+    local prefix="$root/$1/wineprefix" loader="$wine64_program" arch=win64
+    shift
+    if [[ "$prefix" == */build-win32/* ]]; then loader="$wine32_program" arch=win32; fi
     if [[ ! -f "$prefix/system.reg" ]]; then
-        WINEPREFIX="$prefix" WINEARCH="$arch" wine wineboot --init >/dev/null 2>&1
+        WINEPREFIX="$prefix" WINEARCH="$arch" WINELOADER="$loader" "$loader" wineboot --init \
+            >/dev/null 2>&1
         WINEPREFIX="$prefix" "$wineserver_program" -w
     fi
-    WINEPREFIX="$prefix" WINEARCH="$arch" "$@"
+    WINEPREFIX="$prefix" WINEARCH="$arch" WINELOADER="$loader" "$loader" "$@"
 }
 
 stop_wineservers() {
@@ -104,12 +117,11 @@ stop_wineservers() {
 }
 trap stop_wineservers EXIT
 
-# binding_tests DIR ARCH: the test program's cases, each counted.
+# binding_tests DIR: the test program's cases, each counted.
 binding_tests() {
-    local dir="$1" arch="$2" output status
+    local dir="$1" output status
     echo "== binding tests ($dir)"
-    output="$(with_prefix "$dir" "$arch" wine "$root/$dir/windows_tests.exe" \
-        "$root/tests/windows/designs" 2>&1)"
+    output="$(run_wine "$dir" "$root/$dir/windows_tests.exe" "$root/tests/windows/designs" 2>&1)"
     status=$?
     echo "$output" | grep -v '^PASS \|^FAIL \|^cases: '
     while IFS= read -r line; do
@@ -123,7 +135,6 @@ binding_tests() {
     fi
 }
 
-scratch="$root/build-win64/report-compare"
 fixed_date="01.02.2024 13:04:05"
 
 # compare_report NAME DESIGN|- [options...]: the Linux program with the design
@@ -132,6 +143,7 @@ fixed_date="01.02.2024 13:04:05"
 compare_report() {
     local name="$1" design="$2" dir="$3"
     shift 3
+    local scratch="$root/$dir/report-compare"
     local linux="$scratch/$name/linux" windows="$scratch/$name/windows" file="" linux_status windows_status
     rm -rf "${scratch:?}/$name"
     mkdir -p "$linux" "$windows"
@@ -139,12 +151,11 @@ compare_report() {
         file="$(basename "$design")"
         cp "$design" "$linux/" && cp "$design" "$windows/"
     fi
-    (cd "$linux" && NETLIST_REPORT_FIXED_DATE="$fixed_date" LC_ALL=C.UTF-8 \
+    (cd "$linux" && NETLIST_REPORT_FIXED_DATE="$fixed_date" \
         "$root/$linux_build/netlist-report" --batch "$@" ${file:+"$file"} >.stdout 2>&1)
     linux_status=$?
     (cd "$windows" && NETLIST_REPORT_FIXED_DATE="$fixed_date" NETLIST_STANDIN_DESIGN="$file" \
-        with_prefix "$dir" "$(arch_of "$dir")" wine "$root/$dir/netlist-report.exe" --batch "$@" \
-        >.stdout 2>&1)
+        run_wine "$dir" "$root/$dir/netlist-report.exe" --batch "$@" >.stdout 2>&1)
     windows_status=$?
     local reports=("$linux"/*.wrf)
     if [[ $linux_status -ne 0 || $windows_status -ne 0 || ! -f "${reports[0]}" ]]; then
@@ -169,14 +180,12 @@ compare_report() {
     fi
 }
 
-arch_of() { if [[ "$1" == build-win32 ]]; then echo win32; else echo win64; fi; }
-
 # Without the host's DLL the program says so and exits with 1.
 missing_dll() {
-    local dir="$1" alone="$scratch/no-dll-$1" output status
+    local dir="$1" alone="$root/$1/report-compare/no-dll" output status
     rm -rf "$alone" && mkdir -p "$alone"
     cp "$root/$dir/netlist-report.exe" "$alone/"
-    output="$(cd "$alone" && with_prefix "$dir" "$(arch_of "$dir")" wine ./netlist-report.exe --batch 2>&1)"
+    output="$(cd "$alone" && run_wine "$dir" ./netlist-report.exe --batch 2>&1)"
     status=$?
     if [[ $status -eq 1 && "$output" == *designdb32.dll* ]]; then
         pass "$dir: without designdb32.dll: exit code 1 and \"$output\""
@@ -187,29 +196,38 @@ missing_dll() {
 
 run_suite() {
     local dir="$1"
-    binding_tests "$dir" "$(arch_of "$dir")"
+    binding_tests "$dir"
     echo "== reports of the Windows program ($dir) against the Linux program's"
-    compare_report sample-board-mils - "$dir" --lengths mils --designer "A. Designer"
+    # The built-in sample; the designer's name tests the command line's UTF-8.
+    compare_report sample-board-mils - "$dir" --lengths mils --designer "Zoë Ångström"
     compare_report sample-board-mm - "$dir" --lengths mm
+    local design name unit
     for design in tests/windows/designs/report-*.json tests/report/designs/golden-*.json; do
         [[ -f "$design" ]] || continue
-        local name
         name="$(basename "$design" .json)"
-        compare_report "$name" "$design" "$dir" --lengths mm
+        for unit in mils mm; do
+            compare_report "$name-$unit" "$design" "$dir" --lengths "$unit"
+        done
+    done
+    # Two real boards, when the KiCad demos are installed.
+    for design in /usr/share/kicad/demos/pic_programmer/pic_programmer.kicad_pcb \
+        /usr/share/kicad/demos/kit-dev-coldfire-xilinx_5213/kit-dev-coldfire-xilinx_5213.kicad_pcb; do
+        [[ -f "$design" ]] || continue
+        compare_report "$(basename "$design" .kicad_pcb)" "$design" "$dir" --lengths mils
     done
     missing_dll "$dir"
 }
 
-mkdir -p "$scratch"
 if [[ $built64 -eq 1 && -x "$linux_build/netlist-report" ]]; then
     run_suite build-win64
 fi
 if [[ $built32 -eq 1 && -x "$linux_build/netlist-report" ]]; then
-    if [[ -x /usr/lib/wine/wine ]]; then
+    if [[ -n "$wine32_program" ]]; then
         run_suite build-win32
     else
-        echo "The 32-bit build was not run: wine32 is not installed" \
-            "(dpkg --add-architecture i386 && apt-get update && apt-get install wine32)"
+        echo "The 32-bit build was not run: no working wine32 (it needs" \
+            "dpkg --add-architecture i386 && apt-get update && apt-get install wine32," \
+            "and a kernel that runs 32-bit programs)"
     fi
 fi
 finish

@@ -76,7 +76,7 @@ void AboutBoxTest::okHidesTheBoxAndAboutShowsItAgainInPlace() {
     const QPoint place = box->pos();
 
     QTest::mouseClick(box->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    DeleteClosedWindows();
     QVERIFY(window_->form.aboutBox() == box);
     QVERIFY(!box->isVisible());
 
@@ -91,7 +91,7 @@ void AboutBoxTest::closingByTheFrameDestroysTheBox() {
     chooseAbout();
     QPointer<Form2> first = window_->form.aboutBox();
     QVERIFY(first->close());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    DeleteClosedWindows();
     QVERIFY(first.isNull());
     QVERIFY(!window_->form.aboutBox());
     // Closing the box leaves the program running.

@@ -92,7 +92,7 @@ void StartRunTest::closingByTheFrameEndsWithoutClosingTheSession() {
     QVERIFY(box && box->isVisible());
 
     QVERIFY(window.form.close());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    DeleteClosedWindows();
     QCOMPARE(window.endCodes, std::vector<int>{0});
     QCOMPARE(window.spy.closeCalls, 0);
     QVERIFY(box.isNull() || !box->isVisible());

@@ -61,6 +61,11 @@ QByteArray ReadWholeFile(const QString& path) {
     return file.readAll();
 }
 
+void DeleteClosedWindows() {
+    QTest::qWait(1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 void TypeText(QWidget* widget, const QString& text) {
     for (const QChar character : text)
         QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(character),

@@ -42,6 +42,10 @@ ReportEnvironment FixedEnvironment(std::shared_ptr<ViewerRecord> viewer = nullpt
 
 QByteArray ReadWholeFile(const QString& path);
 
+// Lets the event loop delete what was closed with Qt::WA_DeleteOnClose, also
+// when the close came from inside an event handler.
+void DeleteClosedWindows();
+
 // Types text into a widget key by key, for any character, as a keyboard
 // layout that has it would.
 void TypeText(QWidget* widget, const QString& text);

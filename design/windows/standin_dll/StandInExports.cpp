@@ -1,7 +1,7 @@
 // The stand-in library behind the host DLL's C interface: the twelve
 // operations as __stdcall functions taking pointers, serving the design file
-// named by NETLIST_STANDIN_DESIGN (the built-in sample board when unset). The
-// exported names come from the .def file that CMake writes for this DLL.
+// named by NETLIST_STANDIN_DESIGN (the built-in sample board when unset or
+// empty). The exported names come from the .def file that CMake writes.
 #include <windows.h>
 
 #include <cstdio>
@@ -21,8 +21,9 @@ namespace {
 constexpr const wchar_t* kDesignVariable = L"NETLIST_STANDIN_DESIGN";
 
 std::unique_ptr<StandInLibrary> loadLibrary() {
+    // The size with the terminating NUL: 1 for a variable that is set but empty.
     DWORD length = GetEnvironmentVariableW(kDesignVariable, nullptr, 0);
-    if (length == 0) return std::make_unique<StandInLibrary>(SampleDesign());
+    if (length <= 1) return std::make_unique<StandInLibrary>(SampleDesign());
     std::wstring path(length, L'\0');
     length = GetEnvironmentVariableW(kDesignVariable, path.data(), length);
     path.resize(length);
