@@ -6,9 +6,9 @@
 //     report_bench DESIGN.json
 //
 // Prints one line: nets, nodes, file bytes, load ms, ordering ms, run ms,
-// peak RSS in KiB. Times are the process's CPU time (the program is single-
-// threaded), so that other work on a shared machine does not inflate them.
-// The report is written beside the design file.
+// peak RSS in KiB after loading, peak RSS in KiB at the end. Times are the process's CPU time (the
+// program is single- threaded), so that other work on a shared machine does not inflate them. The
+// report is written beside the design file.
 #include <sys/resource.h>
 #include <time.h>
 
@@ -54,6 +54,7 @@ int main(int argc, char** argv) {
         return 3;
     }
     const double loadMs = cpuMilliseconds() - start;
+    const long loadedKilobytes = peakKilobytes();
 
     std::size_t nodes = 0;
     for (const DesignNet& net : design.nets) nodes += net.nodes.size();
@@ -84,8 +85,8 @@ int main(int argc, char** argv) {
         return 4;
     }
 
-    std::printf("%zu %zu %ju %.1f %.1f %.1f %ld\n", library.design().nets.size(), nodes,
+    std::printf("%zu %zu %ju %.1f %.1f %.1f %ld %ld\n", library.design().nets.size(), nodes,
                 static_cast<std::uintmax_t>(std::filesystem::file_size(path)), loadMs, orderingMs,
-                runMs, peakKilobytes());
+                runMs, loadedKilobytes, peakKilobytes());
     return 0;
 }

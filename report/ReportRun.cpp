@@ -55,9 +55,8 @@ RunOutcome Form1Model::Start_Click() {
     const ReportNames names = DeriveReportNames(TrimFixedText(designInfo.designPath));
     controls_.statusLabel3Caption = names.designFileName;
 
-    ReportCounts counts;
     const std::optional<std::int64_t> connectedPins = CollectNets(library_, netRecord, List1);
-    counts = countLayersAndComponents();
+    ReportCounts counts = countLayersAndComponents();
     counts.connectedPins = connectedPins;
 
     bool sessionClosed = false;

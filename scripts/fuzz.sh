@@ -48,7 +48,8 @@ for target in "${targets[@]}"; do
 
     echo "== $target for ${seconds}s"
     log="$build/$target.log"
-    if ! "$build/$target" "${options[@]}" "${corpora[@]}" >"$log" 2>&1; then
+    if ! UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+        "$build/$target" "${options[@]}" "${corpora[@]}" >"$log" 2>&1; then
         tail -n 60 "$log" >&2
         echo "$target: failed; the input is under $artifacts/ (log: $log)" >&2
         exit 1

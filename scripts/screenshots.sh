@@ -7,9 +7,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 dir="${1:-build}"
 scripts/ensure-packages.sh
-scripts/build.sh "$dir" -DCMAKE_BUILD_TYPE=Release >/dev/null
-if [[ ! -x "$dir/render_screenshots" ]]; then
-    echo "screenshots: $dir has no window (Qt 6 missing?)" >&2
+if [[ ! -f "$dir/build.ninja" ]]; then
+    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+fi
+if ! cmake --build "$dir" --target render_screenshots; then
+    echo "screenshots: cannot build render_screenshots in $dir (is Qt 6 installed?)" >&2
     exit 1
 fi
 mkdir -p docs/screenshots

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <memory>
 
 #include "design/files/JsonDesignReader.h"
 #include "design/files/kicad/KicadBoardReader.h"
@@ -14,32 +15,46 @@ namespace {
 
 constexpr std::uintmax_t kMaxDesignFileBytes = std::uintmax_t{1} << 30;
 
-std::string readWholeFile(const std::filesystem::path& path) {
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error))
-        throw DesignFileError(path.string() + ": is a folder, not a design file");
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw DesignFileError(path.string() + ": cannot be read: " + std::strerror(errno));
-    // Boards run to megabytes: read them in one piece rather than through a
-    // growing stream buffer. What has no size up front (a pipe) is read to
-    // its end.
-    std::string content;
-    const std::uintmax_t size = std::filesystem::file_size(path, error);
-    if (!error && size > kMaxDesignFileBytes)
-        throw DesignFileError(path.string() + ": is larger than " +
-                              std::to_string(kMaxDesignFileBytes >> 20) +
-                              " MiB, more than any design file");
-    if (!error && size > 0) {
-        content.resize(static_cast<std::size_t>(size));
-        in.read(content.data(), static_cast<std::streamsize>(size));
-        content.resize(static_cast<std::size_t>(in.gcount()));
-    } else {
-        content.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+// A file's bytes. Large files are read into a buffer that is not cleared
+// first: a board runs to megabytes, and touching them twice costs more than
+// parsing them.
+class FileBytes {
+  public:
+    std::string_view view() const {
+        return buffer_ ? std::string_view(buffer_.get(), size_) : std::string_view(text_);
     }
-    if (in.bad())
-        throw DesignFileError(path.string() + ": cannot be read: " + std::strerror(errno));
-    return content;
-}
+
+    static FileBytes read(const std::filesystem::path& path) {
+        std::error_code error;
+        if (std::filesystem::is_directory(path, error))
+            throw DesignFileError(path.string() + ": is a folder, not a design file");
+        std::ifstream in(path, std::ios::binary);
+        if (!in) throw DesignFileError(path.string() + ": cannot be read: " + std::strerror(errno));
+        FileBytes bytes;
+        const std::uintmax_t size = std::filesystem::file_size(path, error);
+        if (!error && size > kMaxDesignFileBytes)
+            throw DesignFileError(path.string() + ": is larger than " +
+                                  std::to_string(kMaxDesignFileBytes >> 20) +
+                                  " MiB, more than any design file");
+        if (!error && size > 0) {
+            bytes.buffer_ = std::make_unique_for_overwrite<char[]>(static_cast<std::size_t>(size));
+            in.read(bytes.buffer_.get(), static_cast<std::streamsize>(size));
+            bytes.size_ = static_cast<std::size_t>(in.gcount());
+        } else {
+            // No size up front (a pipe, say): read to the end.
+            bytes.text_.assign(std::istreambuf_iterator<char>(in),
+                               std::istreambuf_iterator<char>());
+        }
+        if (in.bad())
+            throw DesignFileError(path.string() + ": cannot be read: " + std::strerror(errno));
+        return bytes;
+    }
+
+  private:
+    std::unique_ptr<char[]> buffer_;
+    std::size_t size_ = 0;
+    std::string text_;
+};
 
 std::string_view skipLeadingSpace(std::string_view content) {
     if (content.substr(0, 3) == "\xEF\xBB\xBF") content.remove_prefix(3);  // UTF-8 byte order mark
@@ -68,7 +83,8 @@ DesignFileFormat DetectDesignFileFormat(std::string_view content) {
 }
 
 DesignData LoadDesignFile(const std::filesystem::path& path) {
-    const std::string content = readWholeFile(path);
+    const FileBytes bytes = FileBytes::read(path);
+    const std::string_view content = bytes.view();
     switch (DetectDesignFileFormat(content)) {
         case DesignFileFormat::Json:
             return ReadJsonDesign(content, path);

@@ -15,9 +15,7 @@
 namespace netlist {
 namespace {
 
-using ::testing::AllOf;
 using ::testing::HasSubstr;
-using ::testing::Not;
 using ::testing::StartsWith;
 
 std::string faultOf(std::string_view content) {
@@ -30,198 +28,178 @@ std::string faultOf(std::string_view content) {
     return {};
 }
 
-// ---- Not JSON at all ---------------------------------------------------------------------
-
-TEST(JsonDesignFaults, SyntaxErrorsGiveTheLineAndColumnOfTheOffendingCharacter) {
-    EXPECT_THAT(faultOf("{\"kind\": \"PCB\",\n  \"nets\": [\n    {\"id\": 1,}\n  ]}"),
-                AllOf(StartsWith("boards/amp.json: line 3, column 14"), HasSubstr("nets[0]"),
-                      HasSubstr("not valid JSON")));
-    EXPECT_THAT(
-        faultOf("{\"kind\": \"PCB\" \"title\": \"x\"}"),
-        AllOf(StartsWith("boards/amp.json: line 1, column 16:"), HasSubstr("not valid JSON")));
-    // A token out of place is pointed at from its start.
-    EXPECT_THAT(faultOf("{\"kind\":: \"PCB\"}"), StartsWith("boards/amp.json: line 1, column 9:"));
-    EXPECT_THAT(faultOf("{\"kind\": \"PCB\", \"title\": \"a\" -12.5}"),
-                StartsWith("boards/amp.json: line 1, column 30:"));
-    EXPECT_THAT(faultOf("{\"kind\": \"PCB\", \"title\": \"a\" \"b\\\"c\"}"),
-                StartsWith("boards/amp.json: line 1, column 30:"));
-    EXPECT_THAT(faultOf("{\"kind\": \"PCB\",\r\n \"title\": tru}"),
-                StartsWith("boards/amp.json: line 2, column 14"));
+// Each file is refused with a message that starts with the file's name and
+// then as given (the place, then the fault).
+struct Refusal {
+    std::string content;
+    std::string start;
+};
+void expectRefusals(std::initializer_list<Refusal> refusals) {
+    for (const Refusal& refusal : refusals)
+        EXPECT_THAT(faultOf(refusal.content), StartsWith("boards/amp.json: " + refusal.start))
+            << refusal.content;
 }
 
-TEST(JsonDesignFaults, ColumnsCountCharactersNotBytes) {
-    EXPECT_THAT(faultOf("{\"title\": \"\xC3\xBC\xC3\xBC\xE2\x82\xAC\", \"kind\": 1}"),
-                StartsWith("boards/amp.json: line 1, column 26"));
+const std::string kNet = R"({"kind": "PCB", "nets": [{"id": 1, "name": "A", "nodes": )";
+
+TEST(JsonDesignFaults, MalformedJsonIsPlacedAtTheOffendingCharacter) {
+    expectRefusals({
+        {"", "line 1, column 1: not valid JSON: syntax error"},
+        {"{\"kind\": \"PCB\",\n  \"nets\": [\n    {\"id\": 1,}\n  ]}",
+         "line 3, column 14, at nets[0]: not valid JSON"},
+        {"{\"kind\": \"PCB\",\r\n \"title\": tru}",
+         "line 2, column 11: not valid JSON: syntax error while parsing value - invalid "
+         "literal; last read: 'tru}'"},
+        {"{\"kind\": \"PCB\", \"nets\": [{\"id\": 1", "line 1, column 34, at nets[0]: not valid"},
+        {"{\"kind\": \"PCB\"}\n{}", "line 2, column 1: not valid JSON"},
+        {"{\"kind\": \"PCB\",\n \"title\": \"ab\xFF\"}",
+         "line 2, column 14: not valid JSON: syntax error while parsing value - invalid string: "
+         "ill-formed UTF-8 byte"},
+        // A well-formed token out of place is pointed at from its start.
+        {"{\"kind\" \"PCB\"}", "line 1, column 9:"},
+        {"{\"kind\":: \"PCB\"}", "line 1, column 9:"},
+        {"{\"kind\": \"PCB\", \"title\": \"a\" -12.5}", "line 1, column 30:"},
+        {"{\"kind\": \"PCB\", \"title\": \"a\" \"b\\\"c\"}", "line 1, column 30:"},
+        // Columns count characters, not bytes.
+        {"{\"title\": \"\xC3\xBC\xC3\xBC\xE2\x82\xAC\", \"kind\": 1}",
+         "line 1, column 26, at kind"},
+    });
 }
 
-TEST(JsonDesignFaults, EmptyTruncatedAndTrailingContent) {
-    EXPECT_THAT(faultOf(""), AllOf(StartsWith("boards/amp.json: line 1, column 1:"),
-                                   HasSubstr("not valid JSON")));
-    EXPECT_THAT(faultOf("{\"kind\": \"PCB\", \"nets\": [{\"id\": 1"),
-                AllOf(StartsWith("boards/amp.json: line 1, column 34"), HasSubstr("end of input")));
-    EXPECT_THAT(faultOf("{\"kind\": \"PCB\"}\n{}"),
-                AllOf(StartsWith("boards/amp.json: line 2, column 1"), HasSubstr("end of input")));
-}
-
-TEST(JsonDesignFaults, TextsThatAreNotUtf8) {
-    EXPECT_THAT(faultOf("{\"kind\": \"PCB\",\n \"title\": \"ab\xFF\"}"),
-                AllOf(StartsWith("boards/amp.json: line 2, column 14"), HasSubstr("UTF-8")));
-}
-
-// ---- Well-formed, but not a design ----------------------------------------------------------
-
-TEST(JsonDesignFaults, TheFileMustBeOneObject) {
-    EXPECT_THAT(faultOf("[{\"kind\": \"PCB\"}]"),
-                AllOf(StartsWith("boards/amp.json: line 1, column 1: expected the design as one "
-                                 "JSON object"),
-                      HasSubstr("found a list")));
-    EXPECT_THAT(faultOf("  \"PCB\""), StartsWith("boards/amp.json: line 1, column 3: expected"));
-}
-
-TEST(JsonDesignFaults, UnknownKeysSuggestTheNearestKnownOne) {
+TEST(JsonDesignFaults, KeysThatAreUnknownOrRepeated) {
     EXPECT_EQ(faultOf("{\"kind\": \"PCB\",\n \"titel\": \"x\"}"),
               "boards/amp.json: line 2, column 2: unknown key \"titel\" in the design (did you "
               "mean \"title\"?); known keys: kind, designPath, title, engineer, revision, layers, "
               "components, nets, status");
-    EXPECT_THAT(faultOf(R"({"kind": "PCB", "nets": [{"id": 1, "lenght": 5}]})"),
-                AllOf(StartsWith("boards/amp.json: line 1, column 36, at nets[0]: unknown key "
-                                 "\"lenght\" in a net (did you mean \"length\"?)")));
-    EXPECT_THAT(faultOf(R"({"kind": "PCB", "components": [{"RefDes": "U1"}]})"),
-                HasSubstr("at components[0]: unknown key \"RefDes\" in a component (did you mean "
-                          "\"refDes\"?)"));
-    EXPECT_THAT(faultOf(R"({"kind": "PCB", "colour": "red"})"),
-                AllOf(HasSubstr("unknown key \"colour\""), Not(HasSubstr("did you mean"))));
+    expectRefusals({
+        {R"({"kind": "PCB", "nets": [{"id": 1, "lenght": 5}]})",
+         "line 1, column 36, at nets[0]: unknown key \"lenght\" in a net (did you mean "
+         "\"length\"?)"},
+        {R"({"kind": "PCB", "components": [{"RefDes": "U1"}]})",
+         "line 1, column 33, at components[0]: unknown key \"RefDes\" in a component (did you "
+         "mean \"refDes\"?)"},
+        {R"({"kind": "PCB", "colour": "red"})",
+         "line 1, column 17: unknown key \"colour\" in the design; known keys"},
+        {R"({"kind": "PCB", "status": {"TGetFirstNets": 1}})",
+         "line 1, column 28, at status: unknown operation \"TGetFirstNets\" under \"status\" (did "
+         "you mean \"TGetFirstNet\"?); known operations: TOpenDesign, "},
+        {R"({"kind": "PCB", "kind": "SCH"})",
+         "line 1, column 17: \"kind\" is given twice in the design"},
+        {R"({"kind": "PCB", "status": {"TGetNextNet": 1, "TGetNextNet": 2}})",
+         "line 1, column 46, at status: \"TGetNextNet\" is given twice"},
+    });
 }
 
-TEST(JsonDesignFaults, UnknownOperationsUnderStatus) {
-    EXPECT_THAT(faultOf(R"({"kind": "PCB", "status": {"TGetFirstNets": 1}})"),
-                AllOf(StartsWith("boards/amp.json: line 1, column 28, at status: unknown operation "
-                                 "\"TGetFirstNets\" under \"status\" (did you mean "
-                                 "\"TGetFirstNet\"?)"),
-                      HasSubstr("TGetNextComponent")));
+TEST(JsonDesignFaults, ValuesOfTheWrongType) {
+    expectRefusals({
+        {"[{\"kind\": \"PCB\"}]",
+         "line 1, column 1: expected the design as one JSON object ({ ... }), found a list"},
+        {R"({"kind": "PCB", "title": 5})",
+         "line 1, column 26, at title: expected a text in double quotes, found the number 5"},
+        {R"({"kind": "PCB", "nets": [{"id": "7"}]})",
+         "line 1, column 33, at nets[0].id: expected a whole number, found the text \"7\""},
+        {R"({"kind": "PCB", "nets": {"id": 7}})",
+         "line 1, column 25, at nets: expected a list of nets ([ ... ]), found an object"},
+        {R"({"kind": "PCB", "layers": [null]})", "line 1, column 28, at layers[0]: expected a "},
+        {R"({"kind": "PCB", "components": [{"refDes": "U1", "padCount": true}]})",
+         "line 1, column 61, at components[0].padCount: expected a whole number, found true"},
+        {R"({"kind": "PCB", "status": {"TCloseDesign": "0"}})",
+         "line 1, column 44, at status.TCloseDesign: expected a whole number"},
+        {R"({"kind": "PCB", "nets": [{"id": 2.5}]})",
+         "line 1, column 33, at nets[0].id: expected a whole number, found 2.5"},
+        {R"({"kind": "PCB", "nets": [{"id": 1e3}]})",
+         "line 1, column 33, at nets[0].id: expected a whole number, found 1e3"},
+    });
 }
 
+TEST(JsonDesignFaults, NodesArePairsOfTexts) {
+    expectRefusals({
+        {kNet + R"([["U1", "1"], ["U2", 2]]}]})",
+         "line 1, column 79, at nets[0].nodes[1][1]: expected a text in double quotes, found the "
+         "number 2"},
+        {kNet + R"([["U1"]]}]})",
+         "line 1, column 59, at nets[0].nodes[0]: a node is [refDes, pinDes]: this one has 1 "
+         "element"},
+        {kNet + R"([[]]}]})",
+         "line 1, column 59, at nets[0].nodes[0]: a node is [refDes, "
+         "pinDes]: this one has 0 elements"},
+        {kNet + R"([["U1", "1", "2"]]}]})",
+         "line 1, column 71, at nets[0].nodes[0][2]: a node is [refDes, pinDes]: it has no "
+         "third element"},
+        {kNet + R"(["U1", "1"]}]})",
+         "line 1, column 59, at nets[0].nodes[0]: expected a node [refDes, pinDes], found the "
+         "text \"U1\""},
+    });
+}
+
+TEST(JsonDesignFaults, RequiredKeysAndTheKindsSpelling) {
+    expectRefusals({
+        {"{\n  \"title\": \"x\"\n}",
+         "line 1, column 1: missing \"kind\" in the design (one of \"PCB\", \"SCH\", \"PCB+SCH\", "
+         "\"none\")"},
+        {R"({"kind": "pcb"})",
+         "line 1, column 10, at kind: \"kind\" must be one of \"PCB\", \"SCH\", \"PCB+SCH\", "
+         "\"none\", not \"pcb\""},
+        {R"({"kind": "PCB", "layers": [{"type": 1}, {"name": "Silk"}]})",
+         "line 1, column 41, at layers[1]: missing \"type\" in a layer (a whole number)"},
+        {R"({"kind": "PCB", "components": [{"padCount": 1}]})",
+         "line 1, column 32, at components[0]: missing \"refDes\" in a component"},
+        {R"({"kind": "PCB", "components": [{"refDes": "U1"}]})",
+         "line 1, column 32, at components[0]: missing \"padCount\""},
+        {R"({"kind": "PCB", "nets": [{"name": "A", "nodes": []}]})",
+         "line 1, column 26, at nets[0]: missing \"id\" in a net"},
+        {R"({"kind": "PCB", "nets": [{"id": 1, "nodes": []}]})",
+         "line 1, column 26, at nets[0]: missing \"name\""},
+        {R"({"kind": "PCB", "nets": [{"id": 1, "name": "A"}]})",
+         "line 1, column 26, at nets[0]: missing \"nodes\""},
+    });
+}
+
+TEST(JsonDesignFaults, NumbersAndNetIdsOutOfBounds) {
+    expectRefusals({
+        {R"({"kind": "PCB", "nets": [{"id": -1, "name": "A", "nodes": []}]})",
+         "line 1, column 33, at nets[0].id: net id -1 is negative"},
+        {"{\"kind\": \"PCB\", \"nets\": [\n  {\"id\": 4, \"name\": \"A\", \"nodes\": []},\n"
+         "  {\"id\": 5, \"name\": \"B\", \"nodes\": []},\n  {\"id\": 4}]}",
+         "line 4, column 10, at nets[2].id: net id 4 is repeated: nets[0] has it already"},
+        {R"({"kind": "PCB", "nets": [{"id": 2147483648}]})",
+         "line 1, column 33, at nets[0].id: the number 2147483648 is outside the 32-bit range"},
+        {R"({"kind": "PCB", "layers": [{"type": -2147483649}]})",
+         "line 1, column 37, at layers[0].type: the number -2147483649 is outside the 32-bit"},
+        {R"({"kind": "PCB", "status": {"TGetNextNet": 123456789012345678901234}})",
+         "line 1, column 43, at status.TGetNextNet: the number 123456789012345678901234 is "
+         "outside"},
+        {R"({"kind": "PCB", "nets": [{"id": 1e999}]})",
+         "line 1, column 33, at nets[0]: the number 1e999 is too large"},
+    });
+}
+
+// Each of these would hand out the same record forever: the walk would never end.
 TEST(JsonDesignFaults, ContinuingCallsCannotBeForcedToSucceed) {
-    // Each would hand out the same record forever, and the walk would never end.
-    for (const char* operation :
+    for (const std::string operation :
          {"TGetNextNet", "TGetNextNetNode", "TGetNextLayer", "TGetNextComponent"}) {
-        EXPECT_THAT(
-            faultOf(std::string(R"({"kind": "PCB", "status": {")") + operation + R"(": 0}})"),
-            HasSubstr(std::string("at status.") + operation + ": forcing " + operation +
-                      " to 0 would make every walk over it endless"));
+        EXPECT_THAT(faultOf(R"({"kind": "PCB", "status": {")" + operation + R"(": 0}})"),
+                    HasSubstr("at status." + operation + ": forcing " + operation +
+                              " to 0 would make every walk over it endless"));
     }
     EXPECT_NO_THROW(ReadJsonDesign(R"({"kind": "PCB", "status": {"TGetNextNet": 32162}})", "a"));
 }
 
-TEST(JsonDesignFaults, KeysGivenTwice) {
-    EXPECT_THAT(faultOf(R"({"kind": "PCB", "kind": "SCH"})"),
-                StartsWith("boards/amp.json: line 1, column 17: \"kind\" is given twice in the "
-                           "design"));
-    EXPECT_THAT(faultOf(R"({"kind": "PCB", "status": {"TGetNextNet": 1, "TGetNextNet": 2}})"),
-                HasSubstr("at status: \"TGetNextNet\" is given twice"));
+TEST(JsonDesignFaults, UnsafeTextsAreRefusedAndShownSafely) {
+    expectRefusals({
+        {R"({"kind": "PCB", "designPath": "C:\\a.pcb\u0000.txt"})",
+         "line 1, column 31, at designPath: a text must not contain a NUL character"},
+        {"{\"kind\": \"P\\nC\\u0007B\"}",
+         "line 1, column 10, at kind: \"kind\" must be one of "
+         "\"PCB\", \"SCH\", \"PCB+SCH\", \"none\", not "
+         "\"P\\nC\\u0007B\""},
+    });
+    EXPECT_LT(faultOf("{\"" + std::string(5000, 'k') + "\": 1}").size(), 400u);
 }
 
-TEST(JsonDesignFaults, ValuesOfTheWrongType) {
-    EXPECT_THAT(
-        faultOf(R"({"kind": "PCB", "title": 5})"),
-        StartsWith("boards/amp.json: line 1, column 26, at title: expected a text in double "
-                   "quotes, found the number 5"));
-    EXPECT_THAT(
-        faultOf(R"({"kind": "PCB", "nets": [{"id": "7"}]})"),
-        HasSubstr("column 33, at nets[0].id: expected a whole number, found the text \"7\""));
-    EXPECT_THAT(faultOf(R"({"kind": "PCB", "nets": {"id": 7}})"),
-                HasSubstr("at nets: expected a list of nets ([ ... ]), found an object"));
-    EXPECT_THAT(faultOf(R"({"kind": "PCB", "layers": [null]})"),
-                HasSubstr("at layers[0]: expected a layer"));
-    EXPECT_THAT(faultOf(R"({"kind": "PCB", "components": [{"refDes": "U1", "padCount": true}]})"),
-                HasSubstr("at components[0].padCount: expected a whole number, found true"));
-    EXPECT_THAT(faultOf(R"({"kind": "PCB", "status": {"TCloseDesign": "32001"}})"),
-                HasSubstr("at status.TCloseDesign: expected a whole number"));
-    EXPECT_THAT(faultOf(R"({"kind": "PCB", "nets": [{"id": 2.5}]})"),
-                HasSubstr("at nets[0].id: expected a whole number, found 2.5"));
-    EXPECT_THAT(faultOf(R"({"kind": "PCB", "nets": [{"id": 1e3}]})"),
-                HasSubstr("at nets[0].id: expected a whole number, found 1e3"));
-}
+// ---- Whole files -----------------------------------------------------------------------------
 
-TEST(JsonDesignFaults, NodesArePairsOfTexts) {
-    const std::string net = R"({"kind": "PCB", "nets": [{"id": 1, "name": "A", "nodes": )";
-    EXPECT_THAT(faultOf(net + R"([["U1", "1"], ["U2", 2]]}]})"),
-                HasSubstr("column 79, at nets[0].nodes[1][1]: expected a text in double quotes, "
-                          "found the number 2"));
-    EXPECT_THAT(faultOf(net + R"([["U1"]]}]})"),
-                HasSubstr("column 59, at nets[0].nodes[0]: a node is [refDes, pinDes]: this one "
-                          "has 1 element"));
-    EXPECT_THAT(faultOf(net + R"([[]]}]})"), HasSubstr("this one has 0 elements"));
-    EXPECT_THAT(faultOf(net + R"([["U1", "1", "2"]]}]})"),
-                HasSubstr("at nets[0].nodes[0][2]: a node is [refDes, pinDes]: it has no third"));
-    EXPECT_THAT(faultOf(net + R"(["U1", "1"]}]})"),
-                HasSubstr("at nets[0].nodes[0]: expected a node [refDes, pinDes], found the text"));
-}
-
-TEST(JsonDesignFaults, TheKindIsRequiredAndSpelledExactly) {
-    EXPECT_THAT(faultOf("{\n  \"title\": \"x\"\n}"),
-                StartsWith("boards/amp.json: line 1, column 1: missing \"kind\" in the design (one "
-                           "of \"PCB\", \"SCH\", \"PCB+SCH\", \"none\")"));
-    EXPECT_THAT(faultOf(R"({"kind": "pcb"})"),
-                StartsWith("boards/amp.json: line 1, column 10, at kind: \"kind\" must be one of "
-                           "\"PCB\", \"SCH\", \"PCB+SCH\", \"none\", not \"pcb\""));
-    EXPECT_THAT(faultOf(R"({"kind": ["PCB"]})"), HasSubstr("at kind: expected one of"));
-}
-
-TEST(JsonDesignFaults, RequiredKeysOfLayersComponentsAndNets) {
-    EXPECT_THAT(faultOf(R"({"kind": "PCB", "layers": [{"type": 1}, {"name": "Silk"}]})"),
-                HasSubstr("column 41, at layers[1]: missing \"type\" in a layer"));
-    EXPECT_THAT(faultOf(R"({"kind": "PCB", "components": [{"padCount": 1}]})"),
-                HasSubstr("at components[0]: missing \"refDes\" in a component"));
-    EXPECT_THAT(faultOf(R"({"kind": "PCB", "components": [{"refDes": "U1"}]})"),
-                HasSubstr("at components[0]: missing \"padCount\""));
-    EXPECT_THAT(faultOf(R"({"kind": "PCB", "nets": [{"name": "A", "nodes": []}]})"),
-                HasSubstr("at nets[0]: missing \"id\" in a net"));
-    EXPECT_THAT(faultOf(R"({"kind": "PCB", "nets": [{"id": 1, "nodes": []}]})"),
-                HasSubstr("at nets[0]: missing \"name\""));
-    EXPECT_THAT(faultOf(R"({"kind": "PCB", "nets": [{"id": 1, "name": "A"}]})"),
-                HasSubstr("at nets[0]: missing \"nodes\""));
-}
-
-TEST(JsonDesignFaults, NetIdsMustBeNonNegativeAndUnique) {
-    EXPECT_THAT(faultOf(R"({"kind": "PCB", "nets": [{"id": -1, "name": "A", "nodes": []}]})"),
-                HasSubstr("line 1, column 33, at nets[0].id: net id -1 is negative"));
-    EXPECT_THAT(faultOf("{\"kind\": \"PCB\", \"nets\": [\n"
-                        "  {\"id\": 4, \"name\": \"A\", \"nodes\": []},\n"
-                        "  {\"id\": 5, \"name\": \"B\", \"nodes\": []},\n"
-                        "  {\"id\": 4, \"name\": \"C\", \"nodes\": []}]}"),
-                HasSubstr("line 4, column 10, at nets[2].id: net id 4 is repeated: nets[0] has it "
-                          "already"));
-}
-
-TEST(JsonDesignFaults, NumbersOutsideThirtyTwoBits) {
-    EXPECT_THAT(faultOf(R"({"kind": "PCB", "nets": [{"id": 2147483648}]})"),
-                HasSubstr("column 33, at nets[0].id: the number 2147483648 is outside the 32-bit "
-                          "range"));
-    EXPECT_THAT(faultOf(R"({"kind": "PCB", "layers": [{"type": -2147483649}]})"),
-                HasSubstr("at layers[0].type: the number -2147483649 is outside the 32-bit range"));
-    EXPECT_THAT(faultOf(R"({"kind": "PCB", "status": {"TGetNextNet": 123456789012345678901234}})"),
-                HasSubstr("at status.TGetNextNet: the number 123456789012345678901234 is outside"));
-    EXPECT_THAT(faultOf(R"({"kind": "PCB", "nets": [{"id": 1e999}]})"),
-                AllOf(StartsWith("boards/amp.json: line 1, column"), HasSubstr("at nets[0]"),
-                      HasSubstr("1e999 is too large")));
-}
-
-TEST(JsonDesignFaults, TextsWithANul) {
-    EXPECT_THAT(faultOf(R"({"kind": "PCB", "designPath": "C:\\a.pcb\u0000.txt"})"),
-                HasSubstr("at designPath: a text must not contain a NUL character"));
-}
-
-TEST(JsonDesignFaults, WhatTheFileHeldIsShownSafely) {
-    const std::string fault = faultOf("{\"kind\": \"P\\nC\\u0007B\", \"x\": 1}");
-    EXPECT_THAT(fault, HasSubstr("not \"P\\nC\\u0007B\""));
-    const std::string longKey(500, 'k');
-    EXPECT_LT(faultOf("{\"" + longKey + "\": 1}").size(), 400u);
-}
-
-// ---- Files that cannot be read ------------------------------------------------------------
-
-class DesignFileFaults : public ::testing::Test {
+class DesignFiles : public ::testing::Test {
   protected:
     void SetUp() override {
         folder_ = std::filesystem::temp_directory_path() /
@@ -248,28 +226,19 @@ class DesignFileFaults : public ::testing::Test {
     std::filesystem::path folder_;
 };
 
-TEST_F(DesignFileFaults, MissingFilesAndFoldersAreNamed) {
+TEST_F(DesignFiles, FaultsNameTheFile) {
     const std::filesystem::path missing = folder_ / "missing.json";
-    EXPECT_THAT(loadFault(missing),
-                AllOf(StartsWith(missing.string()), HasSubstr("cannot be read")));
-    EXPECT_THAT(loadFault(folder_), AllOf(StartsWith(folder_.string()), HasSubstr("folder")));
-}
-
-TEST_F(DesignFileFaults, FilesThatAreNotJsonDesigns) {
+    EXPECT_THAT(loadFault(missing), StartsWith(missing.string() + ": cannot be read"));
+    EXPECT_THAT(loadFault(folder_), StartsWith(folder_.string() + ": is a folder"));
     const auto empty = write("empty.json", "");
-    EXPECT_THAT(loadFault(empty),
-                AllOf(StartsWith(empty.string() + ": "), HasSubstr("not a design file")));
+    EXPECT_THAT(loadFault(empty), HasSubstr(": is empty, not a design file"));
     const auto text = write("notes.txt", "kind: PCB\n");
-    EXPECT_THAT(loadFault(text),
-                AllOf(StartsWith(text.string() + ": "), HasSubstr("not a design file")));
-}
-
-TEST_F(DesignFileFaults, FaultsInsideAFileNameIt) {
+    EXPECT_THAT(loadFault(text), StartsWith(text.string() + ": not a design file"));
     const auto board = write("board.json", "{\"kind\": \"PCB\",\n \"nets\": 3}");
     EXPECT_THAT(loadFault(board), StartsWith(board.string() + ": line 2, column 10, at nets:"));
 }
 
-TEST_F(DesignFileFaults, AValidFileLoadsWithItsOwnPathAsDesignPath) {
+TEST_F(DesignFiles, AValidFileIsServedWithItsOwnPathAsDesignPath) {
     const auto board = write("board.json", "\xEF\xBB\xBF {\"kind\": \"SCH\"}");
     const DesignData design = LoadDesignFile(board);
     EXPECT_EQ(design.kind, DesignKind::Sch);

@@ -1,10 +1,9 @@
 // The stand-in library as the program uses it: which opens succeed for which
-// kind of design, the walks and their end codes, the calling sequences of
-// start-up, report run and exit, and the status of every refusal.
+// kind of design, the walks and their end codes, the status of every refusal,
+// and the calling sequence of start-up, report run and exit.
 #include <gtest/gtest.h>
 
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "design/DesignLibrary.h"
@@ -23,17 +22,7 @@ std::int32_t open(DesignLibrary& library, SessionContext& context, const char* k
     return library.TOpenDesign(0, kInterfaceVersion, kind, context);
 }
 
-// The start-up sequence: "PCB", then "SCH" on the same context, then the
-// design information. Returns the three statuses.
-struct StartUp {
-    std::int32_t board, schematic, info;
-};
-StartUp startUp(DesignLibrary& library, SessionContext& context, DesignInfoRecord& info) {
-    const std::int32_t board = open(library, context, "PCB");
-    const std::int32_t schematic = open(library, context, "SCH");
-    return {board, schematic, library.TGetDesignInfo(context, info)};
-}
-
+// The nodes of a net as "refDes-pinDes", from the member the open kind fills.
 std::vector<std::string> nodesOf(DesignLibrary& library, SessionContext& context,
                                  std::int32_t netId, bool board) {
     std::vector<std::string> nodes;
@@ -60,31 +49,21 @@ TEST(StandInKinds, EachKindAnswersItsOwnOpensOnly) {
     };
     for (const auto& c : cases) {
         StandInLibrary library(SmallDesign(c.kind));
-        SessionContext first{}, second{};
+        SessionContext first{}, second{}, third{};
         EXPECT_EQ(open(library, first, "PCB"), c.board) << static_cast<int>(c.kind);
         EXPECT_EQ(open(library, second, "SCH"), c.schematic) << static_cast<int>(c.kind);
+        EXPECT_EQ(open(library, third, "pcb"), status::kConnectionError);
     }
 }
 
-TEST(StandInKinds, UnknownKindTextsAreRefused) {
-    StandInLibrary library(SmallDesign(DesignKind::PcbAndSch));
-    SessionContext context{};
-    EXPECT_EQ(open(library, context, "pcb"), status::kConnectionError);
-    EXPECT_EQ(open(library, context, ""), status::kConnectionError);
-    EXPECT_EQ(library.TOpenDesign(0, kInterfaceVersion, nullptr, context),
-              status::kConnectionError);
-    DesignInfoRecord info{};
-    EXPECT_EQ(library.TGetDesignInfo(context, info), status::kNoConnection);
-}
-
+// The start-up opens "PCB", then "SCH" on the same context without a close.
 TEST(StandInKinds, AFailedSchematicOpenLeavesTheBoardSessionUsable) {
     StandInLibrary library(SmallDesign(DesignKind::Pcb));
     SessionContext context{};
+    ASSERT_EQ(open(library, context, "PCB"), 0);
+    ASSERT_EQ(open(library, context, "SCH"), status::kConnectionError);
     auto info = Scribbled<DesignInfoRecord>();
-    const StartUp result = startUp(library, context, info);
-    EXPECT_EQ(result.board, 0);
-    EXPECT_EQ(result.schematic, status::kConnectionError);
-    EXPECT_EQ(result.info, 0);
+    EXPECT_EQ(library.TGetDesignInfo(context, info), 0);
     EXPECT_EQ(TextAt(info, 100), "Amplifier");
     EXPECT_EQ(nodesOf(library, context, 7, true), (std::vector<std::string>{"U1-7", "R1-2"}));
 }
@@ -92,28 +71,9 @@ TEST(StandInKinds, AFailedSchematicOpenLeavesTheBoardSessionUsable) {
 TEST(StandInKinds, ADesignOfBothKindsIsServedAsTheSchematicOpenedLast) {
     StandInLibrary library(SmallDesign(DesignKind::PcbAndSch));
     SessionContext context{};
-    DesignInfoRecord info{};
-    const StartUp result = startUp(library, context, info);
-    EXPECT_EQ(result.board, 0);
-    EXPECT_EQ(result.schematic, 0);
+    ASSERT_EQ(open(library, context, "PCB"), 0);
+    ASSERT_EQ(open(library, context, "SCH"), 0);
     EXPECT_EQ(nodesOf(library, context, 7, false), (std::vector<std::string>{"U1-7", "R1-2"}));
-}
-
-TEST(StandInKinds, ADesignWithoutKindServesNothing) {
-    StandInLibrary library(SmallDesign(DesignKind::None));
-    SessionContext context{};
-    DesignInfoRecord info{};
-    const StartUp result = startUp(library, context, info);
-    EXPECT_EQ(result.info, status::kNoConnection);
-}
-
-TEST(StandInKinds, ContextsOfAnotherLibraryAreNotOpenHere) {
-    StandInLibrary first(SmallDesign(DesignKind::Pcb));
-    StandInLibrary second(SmallDesign(DesignKind::Pcb));
-    SessionContext context{};
-    ASSERT_EQ(open(first, context, "PCB"), 0);
-    DesignInfoRecord info{};
-    EXPECT_EQ(second.TGetDesignInfo(context, info), status::kNoConnection);
 }
 
 // ---- Walks -------------------------------------------------------------------------------
@@ -125,34 +85,30 @@ class StandInWalks : public ::testing::Test {
     SessionContext context_{};
 };
 
-TEST_F(StandInWalks, NetsComeInFileOrderThenNoMoreNets) {
+TEST_F(StandInWalks, EachWalkKeepsFileOrderAndEndsWithItsOwnCode) {
     NetRecord net{};
-    std::vector<std::pair<std::int32_t, std::string>> seen;
+    std::vector<std::int32_t> ids;
     std::int32_t status = library_.TGetFirstNet(context_, net);
-    for (; status == 0; status = library_.TGetNextNet(context_, net))
-        seen.emplace_back(net.netId, TextAt(net, 4));
+    for (; status == 0; status = library_.TGetNextNet(context_, net)) ids.push_back(net.netId);
+    EXPECT_EQ(ids, (std::vector<std::int32_t>{7, 3, 12}));
     EXPECT_EQ(status, status::kNoMoreNets);
-    EXPECT_EQ(seen, (std::vector<std::pair<std::int32_t, std::string>>{
-                        {7, "GND"}, {3, "VIN"}, {12, "OUT"}}));
-}
 
-TEST_F(StandInWalks, LayersAndComponentsEndWithTheirOwnCodes) {
     LayerRecord layer{};
-    int layers = 0;
-    std::int32_t status = library_.TGetFirstLayer(context_, layer);
-    for (; status == 0; status = library_.TGetNextLayer(context_, layer)) ++layers;
-    EXPECT_EQ(layers, 2);
+    std::vector<std::int32_t> types;
+    status = library_.TGetFirstLayer(context_, layer);
+    for (; status == 0; status = library_.TGetNextLayer(context_, layer))
+        types.push_back(layer.layerType);
+    EXPECT_EQ(types, (std::vector<std::int32_t>{1, 2}));
     EXPECT_EQ(status, status::kNoMoreLayers);
 
     ComponentRecord component{};
-    int components = 0;
+    std::vector<std::int32_t> pads;
     status = library_.TGetFirstComponent(context_, component);
-    for (; status == 0; status = library_.TGetNextComponent(context_, component)) ++components;
-    EXPECT_EQ(components, 2);
+    for (; status == 0; status = library_.TGetNextComponent(context_, component))
+        pads.push_back(component.padCount);
+    EXPECT_EQ(pads, (std::vector<std::int32_t>{14, 2}));
     EXPECT_EQ(status, status::kNoMoreComponents);
-}
 
-TEST_F(StandInWalks, NodeWalkEndsWithNoMoreItems) {
     NetNodeRecord node{};
     ASSERT_EQ(library_.TGetFirstNetNode(context_, 3, node), 0);
     EXPECT_EQ(library_.TGetNextNetNode(context_, node), status::kNoMoreItems);
@@ -161,21 +117,20 @@ TEST_F(StandInWalks, NodeWalkEndsWithNoMoreItems) {
 TEST_F(StandInWalks, EmptyListsEndAtTheFirstCall) {
     DesignData bare;
     bare.kind = DesignKind::Pcb;
-    StandInLibrary library(bare);
-    SessionContext context{};
-    ASSERT_EQ(open(library, context, "PCB"), 0);
+    StandInLibrary empty(bare);
+    ASSERT_EQ(open(empty, context_, "PCB"), 0);
     NetRecord net{};
     LayerRecord layer{};
     ComponentRecord component{};
-    EXPECT_EQ(library.TGetFirstNet(context, net), status::kNoMoreNets);
-    EXPECT_EQ(library.TGetFirstLayer(context, layer), status::kNoMoreLayers);
-    EXPECT_EQ(library.TGetFirstComponent(context, component), status::kNoMoreComponents);
+    EXPECT_EQ(empty.TGetFirstNet(context_, net), status::kNoMoreNets);
+    EXPECT_EQ(empty.TGetFirstLayer(context_, layer), status::kNoMoreLayers);
+    EXPECT_EQ(empty.TGetFirstComponent(context_, component), status::kNoMoreComponents);
 
     bare.nets = {{1, "NC", 0, 0, {}}};
     StandInLibrary lonely(std::move(bare));
-    ASSERT_EQ(open(lonely, context, "PCB"), 0);
+    ASSERT_EQ(open(lonely, context_, "PCB"), 0);
     NetNodeRecord node{};
-    EXPECT_EQ(lonely.TGetFirstNetNode(context, 1, node), status::kNoMoreItems);
+    EXPECT_EQ(lonely.TGetFirstNetNode(context_, 1, node), status::kNoMoreItems);
 }
 
 TEST_F(StandInWalks, UnknownNetIdsAreNotFound) {
@@ -201,23 +156,11 @@ TEST_F(StandInWalks, AContinuingCallNeedsItsOwnFirstCall) {
     ASSERT_EQ(library_.TGetFirstLayer(context_, layer), 0);
     EXPECT_EQ(library_.TGetNextNet(context_, net), status::kGetFirstNotCalled);
     EXPECT_EQ(library_.TGetNextLayer(context_, layer), 0);
-}
 
-TEST_F(StandInWalks, AFailedFirstNodeCallDoesNotContinueAnEarlierNet) {
-    NetNodeRecord node{};
+    // A first call that fails begins no walk either.
     ASSERT_EQ(library_.TGetFirstNetNode(context_, 12, node), 0);
     ASSERT_EQ(library_.TGetFirstNetNode(context_, 99, node), status::kNetNotFound);
     EXPECT_EQ(library_.TGetNextNetNode(context_, node), status::kGetFirstNotCalled);
-}
-
-TEST_F(StandInWalks, FetchingANetByIdDoesNotDisturbANodeWalk) {
-    // The report run reads each net by id, then walks its nodes; the listing
-    // reads the net record that the fetch filled.
-    NetRecord net{};
-    ASSERT_EQ(library_.TGetNetById(context_, 12, net), 0);
-    EXPECT_EQ(nodesOf(library_, context_, 12, true),
-              (std::vector<std::string>{"U1-14", "R1-1", "U1-13"}));
-    EXPECT_EQ(TextAt(net, 4), "OUT");
 }
 
 // ---- Refusals ----------------------------------------------------------------------------
@@ -247,93 +190,78 @@ TEST(StandInRefusals, EveryOperationNeedsAnOpenSession) {
     };
     const std::vector<std::int32_t> refused(11, status::kNoConnection);
     EXPECT_EQ(everyOperation(), refused) << "before any open";
-
     ASSERT_EQ(open(library, context, "PCB"), 0);
     ASSERT_EQ(library.TCloseDesign(context, ""), 0);
     EXPECT_EQ(everyOperation(), refused) << "after the close";
+
+    StandInLibrary other(SmallDesign(DesignKind::Pcb));
+    ASSERT_EQ(open(other, context, "PCB"), 0);
+    EXPECT_EQ(library.TGetDesignInfo(context, info), status::kNoConnection)
+        << "a context another library opened";
 }
 
 TEST(StandInRefusals, AForcedStatusIsReturnedAndNothingIsFilled) {
-    DesignData design = SmallDesign(DesignKind::Pcb);
+    DesignData design = SmallDesign(DesignKind::None);
+    design.forcedStatus[static_cast<std::size_t>(Operation::TOpenDesign)] = 0;
     design.forcedStatus[static_cast<std::size_t>(Operation::TGetDesignInfo)] = 32101;
     design.forcedStatus[static_cast<std::size_t>(Operation::TGetNextNet)] = 32016;
     StandInLibrary library(std::move(design));
     SessionContext context{};
-    ASSERT_EQ(open(library, context, "PCB"), 0);
+    ASSERT_EQ(open(library, context, "SCH"), 0) << "a forced open overrides the kind";
 
     auto info = Scribbled<DesignInfoRecord>();
     EXPECT_EQ(library.TGetDesignInfo(context, info), 32101);
     EXPECT_EQ(info.title[0], '\xCC');
-
     NetRecord net{};
     ASSERT_EQ(library.TGetFirstNet(context, net), 0);
     EXPECT_EQ(library.TGetNextNet(context, net), 32016);
     EXPECT_EQ(net.netId, 7) << "the record keeps the first net";
-}
 
-TEST(StandInRefusals, AForcedOpenOverridesTheKind) {
     DesignData refusing = SmallDesign(DesignKind::PcbAndSch);
     refusing.forcedStatus[static_cast<std::size_t>(Operation::TOpenDesign)] = 32104;
     StandInLibrary refuses(std::move(refusing));
-    SessionContext context{};
     EXPECT_EQ(open(refuses, context, "PCB"), 32104);
-    EXPECT_EQ(open(refuses, context, "SCH"), 32104);
-
-    DesignData accepting = SmallDesign(DesignKind::None);
-    accepting.forcedStatus[static_cast<std::size_t>(Operation::TOpenDesign)] = 0;
-    StandInLibrary accepts(std::move(accepting));
-    EXPECT_EQ(open(accepts, context, "SCH"), 0);
-    DesignInfoRecord info{};
-    EXPECT_EQ(accepts.TGetDesignInfo(context, info), 0);
 }
 
 // ---- The program's calling sequences -----------------------------------------------------
 
 // Start-up, one report run and exit, on the program's own context and status
-// value, exactly in the order the program issues the calls.
+// value, in the order the program issues the calls.
 TEST(StandInCallingOrder, StartUpReportRunAndExit) {
     StandInLibrary library(SmallDesign(DesignKind::Pcb));
     SessionContext& context = theSessionContext;
     DesignInfoRecord info{};
+    const auto startUp = [&] {
+        EXPECT_EQ(open(library, context, "PCB"), 0);
+        EXPECT_EQ(open(library, context, "SCH"), status::kConnectionError);
+        dbStatus = library.TGetDesignInfo(context, info);
+        EXPECT_EQ(dbStatus, 0);
+    };
+    startUp();
 
-    const StartUp atStart = startUp(library, context, info);
-    dbStatus = atStart.info;
-    ASSERT_EQ(atStart.board, 0);
-    ASSERT_EQ(dbStatus, 0);
-
-    // Report run: close, start-up again, the design information once more.
+    // Report run: close, start-up again, the design information once more,
+    // the net, layer and component walks.
     dbStatus = library.TCloseDesign(context, "");
     EXPECT_EQ(dbStatus, 0);
-    const StartUp again = startUp(library, context, info);
-    ASSERT_EQ(again.board, 0);
+    startUp();
     dbStatus = library.TGetDesignInfo(context, info);
     ASSERT_EQ(dbStatus, 0);
-
     NetRecord net{};
-    std::vector<std::int32_t> ids;
     std::int32_t connectedPins = 0;
     for (dbStatus = library.TGetFirstNet(context, net); dbStatus == 0;
-         dbStatus = library.TGetNextNet(context, net)) {
-        ids.push_back(net.netId);
+         dbStatus = library.TGetNextNet(context, net))
         connectedPins += net.nodeCount;
-    }
-    EXPECT_EQ(ids, (std::vector<std::int32_t>{7, 3, 12}));
     EXPECT_EQ(connectedPins, 12);
-
     LayerRecord layer{};
-    int layers = 0;
     for (dbStatus = library.TGetFirstLayer(context, layer); dbStatus == 0;
-         dbStatus = library.TGetNextLayer(context, layer))
-        ++layers;
+         dbStatus = library.TGetNextLayer(context, layer)) {
+    }
     ComponentRecord component{};
-    int components = 0;
     for (dbStatus = library.TGetFirstComponent(context, component); dbStatus == 0;
-         dbStatus = library.TGetNextComponent(context, component))
-        ++components;
-    EXPECT_EQ(layers, 2);
-    EXPECT_EQ(components, 2);
+         dbStatus = library.TGetNextComponent(context, component)) {
+    }
 
-    // The nets in report order, which is not the walk order.
+    // Then each net in report order (not the walk order): by id, then its nodes.
     std::vector<std::string> listed;
     for (const std::int32_t id : {12, 3, 7}) {
         dbStatus = library.TGetNetById(context, id, net);
@@ -343,18 +271,16 @@ TEST(StandInCallingOrder, StartUpReportRunAndExit) {
         for (dbStatus = library.TGetFirstNetNode(context, id, node); dbStatus == 0;
              dbStatus = library.TGetNextNetNode(context, node))
             line += " " + TextAt(node, 6024) + "-" + TextAt(node, 6176);
-        EXPECT_EQ(dbStatus, status::kNoMoreItems);
-        listed.push_back(line);
+        listed.push_back(line + " (" + TextAt(net, 4) + ")");
     }
-    EXPECT_EQ(listed,
-              (std::vector<std::string>{"OUT: U1-14 R1-1 U1-13", "VIN: U1-1", "GND: U1-7 R1-2"}));
+    EXPECT_EQ(listed, (std::vector<std::string>{"OUT: U1-14 R1-1 U1-13 (OUT)", "VIN: U1-1 (VIN)",
+                                                "GND: U1-7 R1-2 (GND)"}));
     dbStatus = library.TCloseDesign(context, "");
     EXPECT_EQ(dbStatus, 0);
 
-    // Exit from a fresh start-up: close, and the session is gone.
-    startUp(library, context, info);
-    dbStatus = library.TCloseDesign(context, "");
-    EXPECT_EQ(dbStatus, 0);
+    // Exit, from a fresh start-up: close, and the session is gone.
+    startUp();
+    EXPECT_EQ(library.TCloseDesign(context, ""), 0);
     EXPECT_EQ(library.TGetDesignInfo(context, info), status::kNoConnection);
 }
 

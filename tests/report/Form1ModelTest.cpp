@@ -133,12 +133,5 @@ TEST_F(Form1ModelTest, EndClosesTheSession) {
     EXPECT_EQ(library.TGetDesignInfo(theSessionContext, info), status::kNoConnection);
 }
 
-TEST_F(Form1ModelTest, TheStatusCallbackSeesEveryStatusChange) {
-    int calls = 0;
-    form.onStatusChanged = [&] { ++calls; };
-    form.Form_Load();
-    EXPECT_EQ(calls, 1);
-}
-
 }  // namespace
 }  // namespace netlist

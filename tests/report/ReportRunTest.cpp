@@ -162,6 +162,18 @@ TEST_F(ReportRunTest, DerivesTheReportNameAndReportsWhereItWentAndShowsItOnScree
     EXPECT_EQ(testing::FileNames(folder.path()), std::vector<std::string>{"my.wrf"});
 }
 
+#ifndef _WIN32
+TEST_F(ReportRunTest, AFolderWithAccentsIsFoundOnTheUtf8FileSystem) {
+    std::filesystem::create_directory(folder.path() / "J\xC3\xBCrgen");
+    // The library's texts are Windows-1252: the folder name arrives as J\xFCrgen.
+    const auto result = RunReport(Design(DesignKind::Pcb, folder.file("J\xFCrgen/amp.pcb"), {}),
+                                  RunOptions{"", false, true, true});
+    ASSERT_EQ(result.outcome, RunOutcome::Written) << result.status;
+    EXPECT_TRUE(std::filesystem::exists(folder.path() / "J\xC3\xBCrgen" / "amp.wrf"));
+    EXPECT_EQ(result.viewerCalls, std::vector<std::string>{folder.file("J\xC3\xBCrgen/amp.wrf")});
+}
+#endif
+
 TEST_F(ReportRunTest, AViewerThatCannotStartLeavesTheReportWrittenAndSaysWhy) {
     StandInLibrary library(Design(DesignKind::Pcb, designPath(), {}));
     ReportEnvironment environment = testing::TestEnvironment(nullptr);

@@ -25,12 +25,10 @@ DesignData BoardDesign(const std::string& designPath) {
 DesignData ManyNetsDesign(const std::string& designPath, int netCount) {
     DesignData design = BoardDesign(designPath);
     design.nets.clear();
-    for (int id = 1; id <= netCount; ++id)
-        design.nets.push_back({id,
-                               "N" + std::to_string(id),
-                               2540 * id,
-                               2,
-                               {{"U1", std::to_string(id)}, {"R1", "1"}}});
+    for (int id = 1; id <= netCount; ++id) {
+        const std::string number = std::to_string(id);
+        design.nets.push_back({id, "N" + number, 2540 * id, 2, {{"U1", number}, {"R1", "1"}}});
+    }
     return design;
 }
 

@@ -1,6 +1,7 @@
 #include "design/files/json/SyntaxFault.h"
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 namespace netlist::json {
@@ -19,18 +20,19 @@ std::string explanationOf(const nlohmann::detail::exception& error) {
 }
 
 // The parser's "last read" of a misspelt word (tru, nul, x) can reach back
-// over earlier tokens; show the misspelt word alone.
-void showMisspeltWordAlone(std::string& explanation, std::string_view content, std::size_t lastByte,
-                           std::size_t tokensFrom) {
+// over earlier tokens; show the misspelt word alone. Returns where it starts.
+std::optional<std::size_t> showMisspeltWordAlone(std::string& explanation, std::string_view content,
+                                                 std::size_t lastByte, std::size_t tokensFrom) {
     constexpr std::string_view kLastRead = "invalid literal; last read: '";
     const std::size_t quoted = explanation.find(kLastRead);
-    if (quoted == std::string::npos || lastByte >= content.size()) return;
+    if (quoted == std::string::npos || lastByte >= content.size()) return std::nullopt;
     const std::size_t from = quoted + kLastRead.size();
     const std::size_t expected = explanation.find("'; expected", from);
     const std::size_t to = expected != std::string::npos ? expected : explanation.rfind('\'');
-    if (to == std::string::npos || to < from) return;
+    if (to == std::string::npos || to < from) return std::nullopt;
     const std::size_t wordStart = std::min(NextTokenStart(content, tokensFrom), lastByte);
     explanation.replace(from, to - from, content.substr(wordStart, lastByte + 1 - wordStart));
+    return wordStart;
 }
 
 }  // namespace
@@ -46,12 +48,15 @@ Fault SyntaxFault(std::string_view content, std::size_t bytesRead, const std::st
         return Fault{StartOfTokenEndingAt(content, lastByte), std::move(path),
                      "the number " + Printable(lastToken, 30) + " is too large"};
     }
-    showMisspeltWordAlone(explanation, content, lastByte, tokensFrom);
-    // A token that is well-formed but out of place has been read whole: point
-    // at its start rather than at its last byte.
-    const bool outOfPlace = explanation.find("unexpected") != std::string::npos;
-    return Fault{outOfPlace ? StartOfTokenEndingAt(content, lastByte) : lastByte, std::move(path),
-                 "not valid JSON: " + Printable(explanation, 160)};
+    std::size_t offset = lastByte;
+    if (const auto word = showMisspeltWordAlone(explanation, content, lastByte, tokensFrom)) {
+        offset = *word;
+    } else if (explanation.find("unexpected") != std::string::npos) {
+        // A token that is well-formed but out of place has been read whole:
+        // point at its start rather than at its last byte.
+        offset = StartOfTokenEndingAt(content, lastByte);
+    }
+    return Fault{offset, std::move(path), "not valid JSON: " + Printable(explanation, 160)};
 }
 
 }  // namespace netlist::json

@@ -1,6 +1,7 @@
 #include "design/files/kicad/SExpression.h"
 
 #include <algorithm>
+#include <array>
 #include <limits>
 
 namespace netlist::sexpr {
@@ -8,12 +9,20 @@ namespace {
 
 using detail::StoredNode;
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
-}
+// What a byte means between tokens; everything else continues a symbol.
+enum CharClass : std::uint8_t { kSymbolChar, kBlank, kOpen, kClose, kQuote };
 
-bool endsSymbol(char c) {
-    return isBlank(c) || c == '(' || c == ')' || c == '"';
+constexpr std::array<CharClass, 256> kCharClasses = [] {
+    std::array<CharClass, 256> classes{};
+    for (const unsigned char c : {' ', '\t', '\n', '\r', '\f', '\v'}) classes[c] = kBlank;
+    classes['('] = kOpen;
+    classes[')'] = kClose;
+    classes['"'] = kQuote;
+    return classes;
+}();
+
+CharClass classOf(char c) {
+    return kCharClasses[static_cast<unsigned char>(c)];
 }
 
 int hexValue(char c) {
@@ -95,42 +104,33 @@ void appendUnescaped(std::string_view raw, std::string& out) {
 class Parser {
   public:
     Parser(std::string_view text, const Limits& limits, SkippedHeads skipped,
-           const Document& document, std::vector<StoredNode>& nodes, std::string& unescaped,
-           std::vector<std::uint32_t>& lineStarts)
+           const Document& document, std::vector<StoredNode>& nodes, std::string& unescaped)
         : text_(text),
           limits_(limits),
+          maxTokenBytes_(std::min<std::size_t>(limits.maxTokenBytes, StoredNode::kSizeMask)),
           skipped_(skipped),
           document_(document),
           nodes_(nodes),
-          unescaped_(unescaped),
-          lineStarts_(lineStarts) {}
+          unescaped_(unescaped) {}
 
     void run() {
-        lineStarts_.push_back(0);
         while (pos_ < text_.size()) {
-            switch (text_[pos_]) {
-                case '\n':
-                    ++pos_;
-                    lineStarts_.push_back(static_cast<std::uint32_t>(pos_));
-                    break;
-                case ' ':
-                case '\t':
-                case '\r':
-                case '\f':
-                case '\v':
+            switch (classOf(text_[pos_])) {
+                case kBlank:
                     ++pos_;
                     break;
-                case '(':
+                case kOpen:
                     openList();
                     break;
-                case ')':
+                case kClose:
                     closeList();
                     break;
-                case '"':
+                case kQuote:
                     readString();
                     break;
-                default:
+                case kSymbolChar:
                     readSymbol();
+                    break;
             }
         }
         const std::size_t stillOpen = open_.size() + skippedOpen_.size();
@@ -147,35 +147,23 @@ class Parser {
         throw SyntaxError(document_.placeOf(offset), description);
     }
 
-    bool skipping() const { return skipping_; }
-
     void openList() {
         if (open_.size() + skippedOpen_.size() >= limits_.maxDepth)
             fail(pos_, "lists nested deeper than " + std::to_string(limits_.maxDepth) + " levels");
-        if (skipping()) {
-            skippedOpen_.push_back(static_cast<std::uint32_t>(pos_));
-        } else {
-            open_.push_back(static_cast<std::uint32_t>(nodes_.size()));
-            nodes_.push_back({static_cast<std::uint32_t>(pos_), 0, 0});
-        }
+        open_.push_back(static_cast<std::uint32_t>(nodes_.size()));
+        nodes_.push_back({static_cast<std::uint32_t>(pos_), 0, 0});
         ++pos_;
     }
 
     void closeList() {
-        if (!skippedOpen_.empty()) {
-            skippedOpen_.pop_back();
-        } else {
-            if (open_.empty()) fail(pos_, "unexpected ')': no list is open here");
-            skipping_ = false;  // a skipped list ends with its own ')'
-            nodes_[open_.back()].link = static_cast<std::uint32_t>(nodes_.size());
-            open_.pop_back();
-        }
+        if (open_.empty()) fail(pos_, "unexpected ')': no list is open here");
+        nodes_[open_.back()].link = static_cast<std::uint32_t>(nodes_.size());
+        open_.pop_back();
         ++pos_;
     }
 
     void addAtom(std::size_t offset, StoredNode::Kind kind, std::size_t textSize,
                  std::size_t link = 0) {
-        if (skipping()) return;
         nodes_.push_back({static_cast<std::uint32_t>(offset), static_cast<std::uint32_t>(link),
                           static_cast<std::uint32_t>(textSize) |
                               (static_cast<std::uint32_t>(kind) << StoredNode::kSizeBits)});
@@ -183,71 +171,101 @@ class Parser {
 
     [[noreturn]] void tokenTooLong(std::size_t start, const char* what) const {
         fail(start,
-             std::string(what) + " longer than " + std::to_string(maxTokenBytes()) + " bytes");
+             std::string(what) + " longer than " + std::to_string(maxTokenBytes_) + " bytes");
     }
 
-    std::size_t maxTokenBytes() const {
-        return std::min<std::size_t>(limits_.maxTokenBytes, StoredNode::kSizeMask);
+    // Moves past a symbol; returns its size.
+    std::size_t scanSymbol() {
+        const std::size_t start = pos_;
+        while (pos_ < text_.size() && classOf(text_[pos_]) == kSymbolChar) {
+            ++pos_;
+            if (pos_ - start > maxTokenBytes_) tokenTooLong(start, "symbol");
+        }
+        return pos_ - start;
     }
 
     void readSymbol() {
         const std::size_t start = pos_;
-        const std::size_t limit = maxTokenBytes();
-        while (pos_ < text_.size() && !endsSymbol(text_[pos_])) {
-            ++pos_;
-            if (pos_ - start > limit) tokenTooLong(start, "symbol");
-        }
-        const bool isHead = !skipping() && !open_.empty() && open_.back() + 1 == nodes_.size();
-        addAtom(start, StoredNode::kSymbol, pos_ - start);
-        if (isHead) {
-            const std::string_view head = text_.substr(start, pos_ - start);
-            for (const std::string_view skippedHead : skipped_)
-                if (head == skippedHead) skipping_ = true;
-        }
+        const std::size_t size = scanSymbol();
+        const bool isHead = !open_.empty() && open_.back() + 1 == nodes_.size();
+        addAtom(start, StoredNode::kSymbol, size);
+        if (!isHead) return;
+        const std::string_view head = text_.substr(start, size);
+        for (const std::string_view skippedHead : skipped_)
+            if (head == skippedHead) return skipRestOfList();
     }
 
-    void readString() {
+    // Moves past a string; returns whether it holds escapes.
+    bool scanString() {
         const std::size_t start = pos_;
         const std::size_t contentStart = ++pos_;
-        const std::size_t limit = maxTokenBytes();
         bool hasEscapes = false;
         for (;;) {
             if (pos_ >= text_.size())
                 fail(start, "string not closed: the text ends before its closing '\"'");
-            if (pos_ - contentStart > limit) tokenTooLong(start, "string");
+            if (pos_ - contentStart > maxTokenBytes_) tokenTooLong(start, "string");
             const char c = text_[pos_];
             if (c == '"') break;
             if (c == '\\') {
                 hasEscapes = true;
-                if (++pos_ >= text_.size()) continue;  // reported as not closed
+                ++pos_;  // the escaped character, whatever it is
             }
-            if (text_[pos_] == '\n') lineStarts_.push_back(static_cast<std::uint32_t>(pos_ + 1));
             ++pos_;
         }
-        const std::size_t contentSize = pos_ - contentStart;
-        if (contentSize > limit) tokenTooLong(start, "string");
+        if (pos_ - contentStart > maxTokenBytes_) tokenTooLong(start, "string");
         ++pos_;  // the closing quote
-        if (!hasEscapes || skipping()) {
-            addAtom(start, StoredNode::kPlainString, contentSize);
-            return;
-        }
+        return hasEscapes;
+    }
+
+    void readString() {
+        const std::size_t start = pos_;
+        const bool hasEscapes = scanString();
+        const std::size_t contentSize = pos_ - start - 2;
+        if (!hasEscapes) return addAtom(start, StoredNode::kPlainString, contentSize);
         const std::size_t textBegin = unescaped_.size();
-        appendUnescaped(text_.substr(contentStart, contentSize), unescaped_);
+        appendUnescaped(text_.substr(start + 1, contentSize), unescaped_);
         addAtom(start, StoredNode::kUnescapedString, unescaped_.size() - textBegin, textBegin);
+    }
+
+    // The list just opened keeps its head and nothing more: the rest is only
+    // checked for balance, strings and the limits, up to the list's ')'.
+    void skipRestOfList() {
+        while (pos_ < text_.size()) {
+            switch (classOf(text_[pos_])) {
+                case kBlank:
+                    ++pos_;
+                    break;
+                case kSymbolChar:
+                    scanSymbol();
+                    break;
+                case kQuote:
+                    scanString();
+                    break;
+                case kOpen:
+                    if (open_.size() + skippedOpen_.size() >= limits_.maxDepth)
+                        fail(pos_, "lists nested deeper than " + std::to_string(limits_.maxDepth) +
+                                       " levels");
+                    skippedOpen_.push_back(static_cast<std::uint32_t>(pos_++));
+                    break;
+                case kClose:
+                    if (skippedOpen_.empty()) return closeList();
+                    skippedOpen_.pop_back();
+                    ++pos_;
+                    break;
+            }
+        }
     }
 
     std::string_view text_;
     const Limits& limits_;
+    const std::size_t maxTokenBytes_;
     SkippedHeads skipped_;
     const Document& document_;
     std::vector<StoredNode>& nodes_;
     std::string& unescaped_;
-    std::vector<std::uint32_t>& lineStarts_;
     std::size_t pos_ = 0;
     std::vector<std::uint32_t> open_;  // the kept lists not yet closed, innermost last
-    // Inside a skipped list, which is the innermost kept one: the lists
-    // opened within it are only tracked by where they start.
-    bool skipping_ = false;
+    // Where the lists inside a skipped list start, innermost last.
     std::vector<std::uint32_t> skippedOpen_;
 };
 
@@ -326,17 +344,17 @@ NodeRange::iterator& NodeRange::iterator::operator++() {
 
 // ---- Document ------------------------------------------------------------------
 
+// Places are needed only for messages, so they are worked out when asked
+// for rather than recorded while reading.
 Place Document::placeOf(std::size_t offset) const {
-    offset = std::min(offset, text_.size());
-    const auto after = std::upper_bound(lineStarts_.begin(), lineStarts_.end(), offset);
-    const std::size_t lineIndex = after == lineStarts_.begin()
-                                      ? 0
-                                      : static_cast<std::size_t>(after - lineStarts_.begin()) - 1;
-    const std::size_t lineStart = lineStarts_.empty() ? 0 : lineStarts_[lineIndex];
-    std::size_t column = 1;
-    for (std::size_t i = lineStart; i < offset; ++i)
-        if ((static_cast<unsigned char>(text_[i]) & 0xC0) != 0x80) ++column;
-    return Place{lineIndex + 1, column};
+    const std::string_view before = text_.substr(0, std::min(offset, text_.size()));
+    const std::size_t lastBreak = before.rfind('\n');
+    const std::size_t lineStart = lastBreak == std::string_view::npos ? 0 : lastBreak + 1;
+    Place place;
+    place.line = 1 + static_cast<std::size_t>(std::count(before.begin(), before.end(), '\n'));
+    for (const char c : before.substr(lineStart))
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++place.column;
+    return place;
 }
 
 Document Parse(std::string_view text, const Limits& limits, SkippedHeads skipped) {
@@ -350,9 +368,7 @@ Document Parse(std::string_view text, const Limits& limits, SkippedHeads skipped
     // Room for a token every four bytes, more than real files hold: growing
     // would copy the array, while room never touched costs no memory.
     document.nodes_.reserve(text.size() / 4);
-    Parser(text, limits, skipped, document, document.nodes_, document.unescaped_,
-           document.lineStarts_)
-        .run();
+    Parser(text, limits, skipped, document, document.nodes_, document.unescaped_).run();
     return document;
 }
 

@@ -31,8 +31,8 @@ struct Limits {
 
 // Heads of lists whose contents a reader never looks at (the fill polygons
 // of a copper zone make up most of a board file). Such a list keeps its node
-// and its head but no other children; the text inside is still checked, so
-// errors are the same as without skipping.
+// and its head but no other children; the text inside is still checked for
+// balance, closed strings and the limits.
 using SkippedHeads = std::initializer_list<std::string_view>;
 
 // 1-based; the column counts characters (UTF-8 sequences), not bytes.
@@ -175,7 +175,6 @@ class Document {
     std::string_view text_;
     std::vector<detail::StoredNode> nodes_;
     std::string unescaped_;
-    std::vector<std::uint32_t> lineStarts_;  // offset of the first byte of each line
 };
 
 // Throws SyntaxError for an unbalanced or truncated text, an unclosed string,

@@ -211,15 +211,6 @@ TEST(KicadBoard, UnknownItemsAndFieldsAreSkipped) {
     EXPECT_EQ(design.nets[0].length, 300000);
 }
 
-TEST(KicadBoard, AFootprintWithoutReferenceOrPadsIsStillAComponent) {
-    const DesignData design =
-        ReadKicadBoard(BoardWith("(footprint \"logo\" (layer \"F.Cu\"))"), "logo.kicad_pcb");
-    ASSERT_EQ(design.components.size(), 1u);
-    EXPECT_EQ(design.components[0].refDes, "");
-    EXPECT_EQ(design.components[0].padCount, 0);
-    EXPECT_EQ(design.components[0].bottomSide, 0);
-}
-
 TEST(KicadBoard, FaultsNameTheFileLineAndColumn) {
     EXPECT_EQ(ErrorOf(BoardWith("(segment (start 0 0) (end 1 0)\n  (net 9))")),
               "bad.kicad_pcb: line 4, column 3: net code 9 is not in the board's net table");
@@ -262,12 +253,17 @@ TEST(KicadBoard, ALengthTooLongForTheRecordIsRefused) {
                 HasSubstr("expected a number, found \"1e999\""));
 }
 
-TEST(KicadBoard, BoardWithoutNetsOrLayersLoads) {
-    const DesignData design = ReadKicadBoard("(kicad_pcb (version 20211014))", "empty.kicad_pcb");
-    EXPECT_THAT(design.nets, IsEmpty());
-    EXPECT_THAT(design.layers, IsEmpty());
-    EXPECT_THAT(design.components, IsEmpty());
-    EXPECT_EQ(design.title, "");
+TEST(KicadBoard, BoardsWithoutNetsLayersOrReferencesLoad) {
+    const DesignData empty = ReadKicadBoard("(kicad_pcb (version 20211014))", "empty.kicad_pcb");
+    EXPECT_THAT(empty.nets, IsEmpty());
+    EXPECT_THAT(empty.layers, IsEmpty());
+    EXPECT_THAT(empty.components, IsEmpty());
+
+    const DesignData logo =
+        ReadKicadBoard(BoardWith("(footprint \"logo\" (layer \"F.Cu\"))"), "logo.kicad_pcb");
+    ASSERT_EQ(logo.components.size(), 1u);
+    EXPECT_EQ(logo.components[0].refDes, "");
+    EXPECT_EQ(logo.components[0].padCount, 0);
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <cmath>
 #include <numbers>
 
-#include "design/files/kicad/NetCollector.h"
 #include "design/files/kicad/TrackLength.h"
 
 namespace netlist::kicad {
@@ -39,17 +38,6 @@ TEST(TrackLength, DegenerateArcsStayFinite) {
     EXPECT_EQ(ArcLength({3, 4}, {3, 4}, {3, 4}), 0);
     // Mid on start: no circle either.
     EXPECT_DOUBLE_EQ(ArcLength({0, 0}, {0, 0}, {3, 4}), 5);
-}
-
-TEST(TrackLength, MillimetresRoundToTheNearestUnit) {
-    EXPECT_EQ(MillimetresToUnits(0), 0);
-    EXPECT_EQ(MillimetresToUnits(0.000004), 0);
-    EXPECT_EQ(MillimetresToUnits(0.000006), 1);
-    EXPECT_EQ(MillimetresToUnits(12.345678), 1234568);
-    EXPECT_EQ(MillimetresToUnits(21474.83647), 2147483647);
-    EXPECT_FALSE(MillimetresToUnits(21474.83648).has_value());
-    EXPECT_FALSE(MillimetresToUnits(INFINITY).has_value());
-    EXPECT_FALSE(MillimetresToUnits(NAN).has_value());
 }
 
 }  // namespace
