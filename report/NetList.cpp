@@ -30,18 +30,20 @@ bool NetList::before(const Entry& a, const Entry& b) const {
     if (const int byKey = compareBytes(keyA, keyB)) return byKey < 0;
     const std::string_view itemA(items_.data() + a.itemOffset, a.itemLength);
     const std::string_view itemB(items_.data() + b.itemOffset, b.itemLength);
-    if (const int byText = compareBytes(itemA, itemB)) return byText < 0;
-    return a.added < b.added;
+    // Items with equal texts are indistinguishable: their order does not matter.
+    return compareBytes(itemA, itemB) < 0;
 }
 
 void NetList::AddItem(std::string_view item) {
     const std::string key = NetSortKey(item);
+    if (key.size() > UINT16_MAX || item.size() > UINT16_MAX)
+        throw std::length_error("a List1 item is too long");
     if (keys_.size() + key.size() > UINT32_MAX || items_.size() + item.size() > UINT32_MAX)
         throw std::length_error("List1 is full");
     entries_.push_back({prefixOf(key), static_cast<std::uint32_t>(keys_.size()),
-                        static_cast<std::uint32_t>(key.size()),
                         static_cast<std::uint32_t>(items_.size()),
-                        static_cast<std::uint32_t>(item.size()), entries_.size()});
+                        static_cast<std::uint16_t>(key.size()),
+                        static_cast<std::uint16_t>(item.size())});
     keys_.append(key);
     items_.append(item);
 }

@@ -1,6 +1,7 @@
 // List1: the hidden list that keeps its items sorted, the sorter of the nets.
 // Items compare by their collation keys (NetCollation.h); texts whose keys
-// are equal keep a fixed order by their bytes, then by when they were added.
+// are equal are ordered by their bytes, so the order never depends on the
+// order of adding.
 #pragma once
 
 #include <cstddef>
@@ -26,10 +27,9 @@ class NetList {
     struct Entry {
         std::uint64_t keyPrefix;
         std::uint32_t keyOffset;
-        std::uint32_t keyLength;
         std::uint32_t itemOffset;
-        std::uint32_t itemLength;
-        std::uint64_t added;
+        std::uint16_t keyLength;
+        std::uint16_t itemLength;
     };
     bool before(const Entry& a, const Entry& b) const;
     void placePending() const;

@@ -267,8 +267,11 @@ void Form1::Start_Click() {
     running_ = false;
     showModel();
     if (outcome == RunOutcome::Written) {
+        // Nothing but the end follows, even while the warning waits for Ok:
+        // the window stays disabled and its frame no longer ends anything.
+        ended_ = true;
         if (!model_.viewerError().empty()) actions_.warn(FromWindows1252(model_.viewerError()));
-        endProgram(0);
+        actions_.endProgram(0);
         return;
     }
     // The window stays open with the reason in the status line.

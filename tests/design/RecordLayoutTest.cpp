@@ -3,7 +3,6 @@
 // of the library's layout, integers little-endian.
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <string>
 
 #include "design/DesignLibrary.h"
@@ -19,100 +18,76 @@ using testing::Scribbled;
 using testing::SmallDesign;
 using testing::TextAt;
 
-class RecordLayout : public ::testing::Test {
-  protected:
-    void open(DesignData design, const char* kind) {
-        library_.emplace(std::move(design));
-        ASSERT_EQ(library_->TOpenDesign(0, kInterfaceVersion, kind, context_), 0);
-    }
-    StandInLibrary& library() { return *library_; }
+const std::string kUntouched(100, '\xCC');
 
-    std::optional<StandInLibrary> library_;
-    SessionContext context_{};
-};
+TEST(RecordLayout, DesignNetLayerAndComponentFields) {
+    StandInLibrary library(SmallDesign(DesignKind::Pcb));
+    SessionContext context{};
+    ASSERT_EQ(library.TOpenDesign(0, kInterfaceVersion, "PCB", context), 0);
 
-TEST_F(RecordLayout, DesignInformationTextsAtTheirOffsets) {
-    open(SmallDesign(DesignKind::Pcb), "PCB");
     auto info = Scribbled<DesignInfoRecord>();
-    ASSERT_EQ(library().TGetDesignInfo(context_, info), 0);
+    ASSERT_EQ(library.TGetDesignInfo(context, info), 0);
     EXPECT_EQ(TextAt(info, 0), "C:\\Designs\\amp.pcb");
     EXPECT_EQ(TextAt(info, 100), "Amplifier");
     EXPECT_EQ(TextAt(info, 200), "E. Engineer");
     EXPECT_EQ(TextAt(info, 300), "B");
-}
 
-TEST_F(RecordLayout, NetFieldsAtTheirOffsets) {
-    open(SmallDesign(DesignKind::Pcb), "PCB");
     auto net = Scribbled<NetRecord>();
-    ASSERT_EQ(library().TGetNetById(context_, 12, net), 0);
+    ASSERT_EQ(library.TGetNetById(context, 12, net), 0);
     EXPECT_EQ(Int32At(net, 0), 12);
-    EXPECT_EQ(TextAt(net, 4), "OUT");
+    EXPECT_EQ(BytesAt(net, 4, 100), std::string("OUT") + std::string(97, '\0'));
     EXPECT_EQ(Int32At(net, 104), 9);   // the count the design gives, not the nodes listed
     EXPECT_EQ(Int32At(net, 108), -5);  // negative lengths keep their sign bytes
-}
 
-TEST_F(RecordLayout, LayerTypeAndComponentFieldsAtTheirOffsets) {
-    open(SmallDesign(DesignKind::Pcb), "PCB");
     auto layer = Scribbled<LayerRecord>();
-    ASSERT_EQ(library().TGetFirstLayer(context_, layer), 0);
-    ASSERT_EQ(library().TGetNextLayer(context_, layer), 0);
+    ASSERT_EQ(library.TGetFirstLayer(context, layer), 0);
+    ASSERT_EQ(library.TGetNextLayer(context, layer), 0);
     EXPECT_EQ(Int32At(layer, 104), 2);
 
     auto component = Scribbled<ComponentRecord>();
-    ASSERT_EQ(library().TGetFirstComponent(context_, component), 0);
-    EXPECT_EQ(Int32At(component, 692), 14);
-    EXPECT_EQ(Int32At(component, 704), 0);
-    ASSERT_EQ(library().TGetNextComponent(context_, component), 0);
+    ASSERT_EQ(library.TGetFirstComponent(context, component), 0);
+    ASSERT_EQ(library.TGetNextComponent(context, component), 0);
     EXPECT_EQ(Int32At(component, 692), 2);
     EXPECT_EQ(Int32At(component, 704), 5);
 }
 
-TEST_F(RecordLayout, BoardNodesFillThePadMemberOnly) {
-    open(SmallDesign(DesignKind::Pcb), "PCB");
-    auto node = Scribbled<NetNodeRecord>();
-    ASSERT_EQ(library().TGetFirstNetNode(context_, 12, node), 0);
-    EXPECT_EQ(TextAt(node, 6024), "U1");
-    EXPECT_EQ(TextAt(node, 6176), "14");
-    EXPECT_EQ(BytesAt(node, 6804, 100), std::string(100, '\xCC'));
-    EXPECT_EQ(BytesAt(node, 6972, 100), std::string(100, '\xCC'));
+TEST(RecordLayout, NodesFillThePadMemberOfABoardAndTheSymbolPinOfASchematic) {
+    for (const DesignKind kind : {DesignKind::Pcb, DesignKind::Sch}) {
+        StandInLibrary library(SmallDesign(kind));
+        SessionContext context{};
+        const bool board = kind == DesignKind::Pcb;
+        ASSERT_EQ(library.TOpenDesign(0, kInterfaceVersion, board ? "PCB" : "SCH", context), 0);
+        auto node = Scribbled<NetNodeRecord>();
+        ASSERT_EQ(library.TGetFirstNetNode(context, 7, node), 0);
+        ASSERT_EQ(library.TGetNextNetNode(context, node), 0);
+        const std::size_t filled = board ? 6024 : 6804, other = board ? 6804 : 6024;
+        EXPECT_EQ(TextAt(node, filled), "R1");
+        EXPECT_EQ(TextAt(node, board ? 6176 : 6972), "2");
+        EXPECT_EQ(BytesAt(node, other, 100), kUntouched);
+        EXPECT_EQ(BytesAt(node, board ? 6972 : 6176, 100), kUntouched);
+    }
 }
 
-TEST_F(RecordLayout, SchematicNodesFillTheSymbolPinMemberOnly) {
-    open(SmallDesign(DesignKind::Sch), "SCH");
-    auto node = Scribbled<NetNodeRecord>();
-    ASSERT_EQ(library().TGetFirstNetNode(context_, 7, node), 0);
-    ASSERT_EQ(library().TGetNextNetNode(context_, node), 0);
-    EXPECT_EQ(TextAt(node, 6804), "R1");
-    EXPECT_EQ(TextAt(node, 6972), "2");
-    EXPECT_EQ(BytesAt(node, 6024, 100), std::string(100, '\xCC'));
-    EXPECT_EQ(BytesAt(node, 6176, 100), std::string(100, '\xCC'));
-}
-
-TEST_F(RecordLayout, ShortTextsAreNulEndedAndZeroFilled) {
-    open(SmallDesign(DesignKind::Pcb), "PCB");
-    auto net = Scribbled<NetRecord>();
-    ASSERT_EQ(library().TGetFirstNet(context_, net), 0);
-    EXPECT_EQ(BytesAt(net, 4, 100), std::string("GND") + std::string(97, '\0'));
-}
-
-TEST_F(RecordLayout, HundredByteTextsFillTheFieldWithoutNul) {
+TEST(RecordLayout, HundredByteTextsFillTheFieldWithoutNul) {
     DesignData design = SmallDesign(DesignKind::Pcb);
     const std::string exactly100(100, 'N');
     design.nets[0].name = exactly100;
     design.nets[1].name = exactly100 + "overflow";
-    design.title = std::string(99, 'T') + "\xE9";  // one byte per character in Windows-1252
-    open(std::move(design), "PCB");
+    design.title = std::string(99, 'T') + "\xE9";  // Windows-1252: one byte per character
+    StandInLibrary library(std::move(design));
+    SessionContext context{};
+    ASSERT_EQ(library.TOpenDesign(0, kInterfaceVersion, "PCB", context), 0);
 
     auto net = Scribbled<NetRecord>();
-    ASSERT_EQ(library().TGetFirstNet(context_, net), 0);
+    ASSERT_EQ(library.TGetFirstNet(context, net), 0);
     EXPECT_EQ(BytesAt(net, 4, 100), exactly100);
     EXPECT_EQ(Int32At(net, 104), 2) << "the text must not spill into nodeCount";
-    ASSERT_EQ(library().TGetNextNet(context_, net), 0);
+    ASSERT_EQ(library.TGetNextNet(context, net), 0);
     EXPECT_EQ(BytesAt(net, 4, 100), exactly100) << "longer texts are cut to the field";
     EXPECT_EQ(Int32At(net, 104), 1);
 
     auto info = Scribbled<DesignInfoRecord>();
-    ASSERT_EQ(library().TGetDesignInfo(context_, info), 0);
+    ASSERT_EQ(library.TGetDesignInfo(context, info), 0);
     EXPECT_EQ(BytesAt(info, 100, 100), std::string(99, 'T') + "\xE9");
     EXPECT_EQ(TextAt(info, 200), "E. Engineer");
 }

@@ -71,28 +71,27 @@ void Form1Test::controlsStartWithTheirCaptionsAndStates() {
     auto* designer = window.control<QLineEdit>("Text1");
     QVERIFY(designer->text().isEmpty() && designer->isEnabled());
 
-    auto* file = window.control<QRadioButton>("Option4");
-    auto* screen = window.control<QRadioButton>("Option3");
-    QCOMPARE(file->text(), QStringLiteral("File"));
-    QCOMPARE(screen->text(), QStringLiteral("Screen"));
-    QVERIFY(file->isChecked() && file->isEnabled());
-    QVERIFY(!screen->isChecked() && screen->isEnabled());
-
-    auto* lengths = window.control<QCheckBox>("Check1");
-    auto* mils = window.control<QRadioButton>("Option1");
-    auto* mm = window.control<QRadioButton>("Option2");
-    QCOMPARE(lengths->text(), QStringLiteral("With Nets Length"));
-    QCOMPARE(mils->text(), QStringLiteral("mils"));
-    QCOMPARE(mm->text(), QStringLiteral("mm"));
-    QVERIFY(!lengths->isChecked() && lengths->isEnabled());
-    QVERIFY(mils->isChecked() && !mils->isEnabled());
-    QVERIFY(!mm->isChecked() && !mm->isEnabled());
-
-    for (const auto& [name, caption] : {std::pair{"Start", "Start"}, std::pair{"Exit", "End"}}) {
-        auto* button = window.control<QPushButton>(name);
-        QCOMPARE(button->text(), QString::fromLatin1(caption));
-        QVERIFY(button->isEnabled());
+    struct ButtonAtStart {
+        const char* name;
+        const char* caption;
+        bool selected;
+        bool enabled;
+    };
+    for (const ButtonAtStart& expected : {ButtonAtStart{"Option4", "File", true, true},
+                                          {"Option3", "Screen", false, true},
+                                          {"Check1", "With Nets Length", false, true},
+                                          {"Option1", "mils", true, false},
+                                          {"Option2", "mm", false, false},
+                                          {"Start", "Start", false, true},
+                                          {"Exit", "End", false, true}}) {
+        const auto* button = window.control<QAbstractButton>(expected.name);
+        QCOMPARE(button->text(), QString::fromLatin1(expected.caption));
+        QVERIFY2(button->isChecked() == expected.selected, expected.name);
+        QVERIFY2(button->isEnabled() == expected.enabled, expected.name);
+    }
+    for (const char* name : {"Start", "Exit"}) {
         // Enter and Escape must not press anything by themselves.
+        const auto* button = window.control<QPushButton>(name);
         QVERIFY(!button->autoDefault() && !button->isDefault());
     }
     // Nothing of the design library has been asked yet.

@@ -1,9 +1,11 @@
-// A design library in front of another one: counts the calls the tests care
-// about and, on request, turns every later request away as a host application
-// that has closed its design would.
+// A design library in front of another one: counts the session calls and, on
+// request, turns the session away as a host application that has closed its
+// design would. A refused session never gets past start-up, so the walks
+// are passed through unchanged.
 #pragma once
 
 #include "design/DesignLibrary.h"
+#include "design/StatusCodes.h"
 
 namespace netlist::test {
 
@@ -16,19 +18,46 @@ class SpyLibrary final : public DesignLibrary {
     bool refuseAll = false;
 
     std::int32_t TOpenDesign(std::int32_t reserved, std::int32_t version, const char* kind,
-                             SessionContext& context) override;
-    std::int32_t TCloseDesign(SessionContext& context, const char* reserved) override;
-    std::int32_t TGetDesignInfo(SessionContext& context, DesignInfoRecord& info) override;
-    std::int32_t TGetFirstNet(SessionContext& context, NetRecord& net) override;
-    std::int32_t TGetNextNet(SessionContext& context, NetRecord& net) override;
-    std::int32_t TGetNetById(SessionContext& context, std::int32_t netId, NetRecord& net) override;
-    std::int32_t TGetFirstNetNode(SessionContext& context, std::int32_t netId,
-                                  NetNodeRecord& node) override;
-    std::int32_t TGetNextNetNode(SessionContext& context, NetNodeRecord& node) override;
-    std::int32_t TGetFirstLayer(SessionContext& context, LayerRecord& layer) override;
-    std::int32_t TGetNextLayer(SessionContext& context, LayerRecord& layer) override;
-    std::int32_t TGetFirstComponent(SessionContext& context, ComponentRecord& component) override;
-    std::int32_t TGetNextComponent(SessionContext& context, ComponentRecord& component) override;
+                             SessionContext& context) override {
+        ++openCalls;
+        return refuseAll ? status::kConnectionError
+                         : inner_.TOpenDesign(reserved, version, kind, context);
+    }
+    std::int32_t TCloseDesign(SessionContext& context, const char* reserved) override {
+        ++closeCalls;
+        return refuseAll ? status::kNoConnection : inner_.TCloseDesign(context, reserved);
+    }
+    std::int32_t TGetDesignInfo(SessionContext& context, DesignInfoRecord& info) override {
+        return refuseAll ? status::kNoConnection : inner_.TGetDesignInfo(context, info);
+    }
+
+    std::int32_t TGetFirstNet(SessionContext& c, NetRecord& r) override {
+        return inner_.TGetFirstNet(c, r);
+    }
+    std::int32_t TGetNextNet(SessionContext& c, NetRecord& r) override {
+        return inner_.TGetNextNet(c, r);
+    }
+    std::int32_t TGetNetById(SessionContext& c, std::int32_t id, NetRecord& r) override {
+        return inner_.TGetNetById(c, id, r);
+    }
+    std::int32_t TGetFirstNetNode(SessionContext& c, std::int32_t id, NetNodeRecord& r) override {
+        return inner_.TGetFirstNetNode(c, id, r);
+    }
+    std::int32_t TGetNextNetNode(SessionContext& c, NetNodeRecord& r) override {
+        return inner_.TGetNextNetNode(c, r);
+    }
+    std::int32_t TGetFirstLayer(SessionContext& c, LayerRecord& r) override {
+        return inner_.TGetFirstLayer(c, r);
+    }
+    std::int32_t TGetNextLayer(SessionContext& c, LayerRecord& r) override {
+        return inner_.TGetNextLayer(c, r);
+    }
+    std::int32_t TGetFirstComponent(SessionContext& c, ComponentRecord& r) override {
+        return inner_.TGetFirstComponent(c, r);
+    }
+    std::int32_t TGetNextComponent(SessionContext& c, ComponentRecord& r) override {
+        return inner_.TGetNextComponent(c, r);
+    }
 
   private:
     DesignLibrary& inner_;
