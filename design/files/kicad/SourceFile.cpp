@@ -97,7 +97,8 @@ std::string ServedDesignPath(const std::filesystem::path& path) {
 
     bool unrepresentable = false;
     for (const std::filesystem::path& candidate : candidates) {
-        const std::string utf8 = candidate.string();
+        const std::u8string text = candidate.u8string();  // UTF-8 on every platform
+        const std::string utf8(reinterpret_cast<const char*>(text.data()), text.size());
         const std::string served = Utf8ToWindows1252(utf8);
         if (Windows1252ToUtf8(served) != utf8) {
             unrepresentable = true;
