@@ -4,9 +4,10 @@
 // The whole text becomes one flat array of nodes in document order; each node
 // records where its subtree ends, so the children of a list are walked by
 // jumping from sibling to sibling. A file costs a fixed number of bytes per
-// token plus the unescaped strings, and every node knows its place (line and
-// column) in the text. Limits on nesting and on the size of one token keep a
-// hostile file from exhausting memory or time.
+// token plus the unescaped strings. Every node can tell its place (line and
+// column) in the text, worked out when a message needs it. Limits on nesting
+// and on the size of one token keep a hostile file from exhausting memory or
+// time.
 #pragma once
 
 #include <cstddef>
