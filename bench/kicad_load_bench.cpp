@@ -38,10 +38,10 @@ int main(int argc, char** argv) {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     std::printf(
-        "load: median %.1f ms of %d runs (min %.1f, max %.1f); %zu nets; file %.1f MB, "
-        "peak memory %.1f MB\n",
-        milliseconds[milliseconds.size() / 2], runs, milliseconds.front(), milliseconds.back(),
-        nets, static_cast<double>(std::filesystem::file_size(argv[1])) / 1e6,
+        "load: first %.1f ms, median %.1f ms of %d runs (min %.1f, max %.1f); %zu nets; "
+        "file %.1f MB, peak memory %.1f MB\n",
+        first, milliseconds[milliseconds.size() / 2], runs, milliseconds.front(),
+        milliseconds.back(), nets, static_cast<double>(std::filesystem::file_size(argv[1])) / 1e6,
         static_cast<double>(usage.ru_maxrss) / 1e3);
     return 0;
 }

@@ -337,6 +337,8 @@ bool DesignSaxHandler::end_object() {
     const Frame& frame = frames_.back();
     if (!checkRequiredKeys(frame)) return false;
     if (frame.shape == Shape::Net) {
+        // Large designs hold hundreds of thousands of nodes: keep no spare room.
+        design_.nets.back().nodes.shrink_to_fit();
         const auto keys = KeysOf(Shape::Net);
         for (std::size_t i = 0; i < keys.size(); ++i)
             if (keys[i].field == Field::NodeCount && !(frame.keysGiven & (1u << i)))
