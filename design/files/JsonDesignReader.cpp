@@ -3,7 +3,7 @@
 #include <nlohmann/json.hpp>
 #include <system_error>
 
-#include "design/Windows1252.h"
+#include "design/files/ServedDesignPath.h"
 #include "design/files/json/DesignSaxHandler.h"
 #include "design/files/json/FaultText.h"
 #include "design/files/json/TrackedInput.h"
@@ -20,12 +20,6 @@ std::string describe(const std::filesystem::path& path, std::string_view content
     return message + ": " + fault.what;
 }
 
-std::string absoluteText(const std::filesystem::path& path) {
-    std::error_code error;
-    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
-    return (error ? path : absolute).lexically_normal().string();
-}
-
 }  // namespace
 
 DesignData ReadJsonDesign(std::string_view content, const std::filesystem::path& path) {
@@ -36,7 +30,7 @@ DesignData ReadJsonDesign(std::string_view content, const std::filesystem::path&
         throw DesignFileError(describe(path, content, handler.fault().value_or(unexplained)));
     }
     DesignData design = handler.takeDesign();
-    if (!handler.designPathGiven()) design.designPath = Utf8ToWindows1252(absoluteText(path));
+    if (!handler.designPathGiven()) design.designPath = ServedDesignPath(path);
     return design;
 }
 

@@ -5,15 +5,15 @@
 #pragma once
 
 #include <cstdint>
-#include <unordered_map>
 
 #include "design/DesignLibrary.h"
 #include "design/standin/DesignData.h"
+#include "design/standin/NetIndex.h"
 
 namespace netlist {
 
 class StandInLibrary final : public DesignLibrary {
-public:
+  public:
     explicit StandInLibrary(DesignData design);
 
     const DesignData& design() const { return design_; }
@@ -33,7 +33,7 @@ public:
     std::int32_t TGetFirstComponent(SessionContext& context, ComponentRecord& component) override;
     std::int32_t TGetNextComponent(SessionContext& context, ComponentRecord& component) override;
 
-private:
+  private:
     enum class Walk { None, Nets, Nodes, Layers, Components };
     enum class Served : std::uint8_t { Board = 1, Schematic = 2 };
 
@@ -56,7 +56,7 @@ private:
     std::int32_t deliverComponent(ComponentRecord& record);
 
     DesignData design_;
-    std::unordered_map<std::int32_t, std::size_t> netIndexById_;
+    NetIndex netIndexById_;
     std::uint32_t instanceTag_;
 
     // The one walk in progress: its kind, the net whose nodes it walks, and

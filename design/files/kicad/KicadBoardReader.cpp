@@ -4,6 +4,7 @@
 #include <unordered_set>
 
 #include "design/Windows1252.h"
+#include "design/files/ServedDesignPath.h"
 #include "design/files/kicad/NetCollector.h"
 #include "design/files/kicad/SourceFile.h"
 #include "design/files/kicad/TrackLength.h"
@@ -42,7 +43,7 @@ class BoardReader {
 
         DesignData design;
         design.kind = DesignKind::Pcb;
-        design.designPath = kicad::ServedDesignPath(file_.path());
+        design.designPath = ServedDesignPath(file_.path());
         // Up to KiCad 9 tracks name their net by its code, so the net table
         // comes first wherever it stands.
         for (const Node item : board.children())

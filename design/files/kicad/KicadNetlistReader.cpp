@@ -4,6 +4,7 @@
 #include <unordered_map>
 
 #include "design/Windows1252.h"
+#include "design/files/ServedDesignPath.h"
 #include "design/files/kicad/NetCollector.h"
 #include "design/files/kicad/SourceFile.h"
 
@@ -30,7 +31,7 @@ class NetlistReader {
 
         DesignData design;
         design.kind = DesignKind::Sch;
-        design.designPath = kicad::ServedDesignPath(file_.path());
+        design.designPath = ServedDesignPath(file_.path());
         for (const Node section : root.children()) {
             const std::string_view head = section.head();
             if (head == "design") {

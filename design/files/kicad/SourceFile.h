@@ -44,11 +44,4 @@ class SourceFile {
 // The text of a list's (head VALUE) element, or "" when it has none.
 std::string_view ValueOf(const sexpr::Node& list, std::string_view head);
 
-// The designPath the stand-in serves for a file: its absolute path in
-// Windows-1252, or its path from the current folder when only that fits.
-// Throws DesignFileError when neither can travel in the record's
-// 100-character field unchanged: the report is written beside the design
-// path, and a cut or altered path would put it elsewhere.
-std::string ServedDesignPath(const std::filesystem::path& path);
-
 }  // namespace netlist::kicad

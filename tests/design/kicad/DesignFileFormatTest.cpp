@@ -127,6 +127,13 @@ TEST(DesignFileFormat, APathThatCannotTravelUnchangedIsRefused) {
                   longPath.string() +
                       ": the file's path is longer than the 100 characters the design library "
                       "can hand over; copy the file to a shorter path");
+        // The same holds for a JSON design that leaves its path to the file;
+        // one that names its designPath is served as it says.
+        WriteFile(deep / "board.json", R"({"kind": "PCB"})");
+        EXPECT_THAT(LoadError(deep / "board.json"),
+                    HasSubstr("board.json: the file's path is longer than the 100 characters"));
+        WriteFile(deep / "named.json", R"({"kind": "PCB", "designPath": "/boards/amp.pcb"})");
+        EXPECT_EQ(LoadDesignFile(deep / "named.json").designPath, "/boards/amp.pcb");
     }
 
     // Cyrillic has no Windows-1252 form; the report would land in a

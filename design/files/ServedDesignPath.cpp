@@ -1,0 +1,44 @@
+#include "design/files/ServedDesignPath.h"
+
+#include <system_error>
+#include <vector>
+
+#include "design/Records.h"
+#include "design/Windows1252.h"
+
+namespace netlist {
+
+std::string ServedDesignPath(const std::filesystem::path& path) {
+    constexpr std::size_t kFieldSize = sizeof(DesignInfoRecord::designPath);
+    // The absolute path, as the host gives it; failing that, the path from
+    // the current folder, which is where the report run resolves it.
+    std::vector<std::filesystem::path> candidates;
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    candidates.push_back(error ? path : absolute.lexically_normal());
+    const std::filesystem::path relative = std::filesystem::relative(path, error);
+    if (!error && !relative.empty()) candidates.push_back(relative);
+
+    bool unrepresentable = false;
+    for (const std::filesystem::path& candidate : candidates) {
+        const std::u8string text = candidate.u8string();  // UTF-8 on every platform
+        const std::string utf8(reinterpret_cast<const char*>(text.data()), text.size());
+        const std::string served = Utf8ToWindows1252(utf8);
+        if (Windows1252ToUtf8(served) != utf8) {
+            unrepresentable = true;
+        } else if (served.size() <= kFieldSize) {
+            return served;
+        }
+    }
+    if (unrepresentable)
+        throw DesignFileError(path.string() +
+                              ": the file's path holds characters outside Windows-1252, which the "
+                              "design library cannot hand over; copy the file to a path without "
+                              "them");
+    throw DesignFileError(path.string() + ": the file's path is longer than the " +
+                          std::to_string(kFieldSize) +
+                          " characters the design library can hand over; copy the file to a "
+                          "shorter path");
+}
+
+}  // namespace netlist
