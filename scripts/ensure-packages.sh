@@ -11,7 +11,7 @@ for package in "${wanted[@]}"; do
 done
 [[ ${#missing[@]} -eq 0 ]] && exit 0
 
-command="apt-get install -y --no-install-recommends ${missing[*]}"
+command="apt-get install -y ${missing[*]}"
 if [[ "$(id -u)" -ne 0 ]]; then
     echo "These Debian packages are missing: ${missing[*]}" >&2
     echo "Install them as root, then run this again:" >&2
@@ -21,4 +21,4 @@ fi
 echo "Installing ${missing[*]} ..."
 export DEBIAN_FRONTEND=noninteractive
 apt-get update -qq
-apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+apt-get install -y -qq "${missing[@]}" >/dev/null
