@@ -57,7 +57,7 @@ void ReportWriter::OpenOutput(const std::string& path, int fileNumber) {
     files_.emplace(fileNumber, std::make_unique<OpenFile>(path));
 }
 
-ReportWriter::OpenFile& ReportWriter::file(int fileNumber) {
+ReportWriter::OpenFile& ReportWriter::file(int fileNumber) const {
     const auto found = files_.find(fileNumber);
     if (found == files_.end())
         throw ReportFileError("file number " + std::to_string(fileNumber) + " is not open");
@@ -65,10 +65,7 @@ ReportWriter::OpenFile& ReportWriter::file(int fileNumber) {
 }
 
 int ReportWriter::column(int fileNumber) const {
-    const auto found = files_.find(fileNumber);
-    if (found == files_.end())
-        throw ReportFileError("file number " + std::to_string(fileNumber) + " is not open");
-    return static_cast<int>(found->second->column);
+    return static_cast<int>(file(fileNumber).column);
 }
 
 void ReportWriter::Print(int fileNumber, std::initializer_list<PrintItem> items, LineEnd end) {

@@ -81,7 +81,7 @@ class ReportWriter {
 
   private:
     struct OpenFile;
-    OpenFile& file(int fileNumber);
+    OpenFile& file(int fileNumber) const;
 
     std::map<int, std::unique_ptr<OpenFile>> files_;
 };

@@ -5,12 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <random>
 #include <string>
 
 #include "design/files/DesignFileLoader.h"
 #include "design/files/JsonDesignReader.h"
+#include "tests/support/TestFiles.h"
 
 namespace netlist {
 namespace {
@@ -201,13 +200,6 @@ TEST(JsonDesignFaults, UnsafeTextsAreRefusedAndShownSafely) {
 
 class DesignFiles : public ::testing::Test {
   protected:
-    void SetUp() override {
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("netlist-design-files-" + std::to_string(std::random_device()()));
-        std::filesystem::create_directories(folder_);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
-
     std::string loadFault(const std::filesystem::path& path) {
         try {
             LoadDesignFile(path);
@@ -218,18 +210,18 @@ class DesignFiles : public ::testing::Test {
         return {};
     }
     std::filesystem::path write(const std::string& name, const std::string& content) {
-        const std::filesystem::path path = folder_ / name;
-        std::ofstream(path, std::ios::binary) << content;
+        const std::filesystem::path path = scratch_.path() / name;
+        testing::WriteBytes(path, content);
         return path;
     }
 
-    std::filesystem::path folder_;
+    testing::ScratchFolder scratch_;
 };
 
 TEST_F(DesignFiles, FaultsNameTheFile) {
-    const std::filesystem::path missing = folder_ / "missing.json";
+    const std::filesystem::path missing = scratch_.path() / "missing.json";
     EXPECT_THAT(loadFault(missing), StartsWith(missing.string() + ": cannot be read"));
-    EXPECT_THAT(loadFault(folder_), StartsWith(folder_.string() + ": is a folder"));
+    EXPECT_THAT(loadFault(scratch_.path()), StartsWith(scratch_.path().string() + ": is a folder"));
     const auto empty = write("empty.json", "");
     EXPECT_THAT(loadFault(empty), HasSubstr(": is empty, not a design file"));
     const auto text = write("notes.txt", "kind: PCB\n");

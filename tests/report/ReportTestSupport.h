@@ -9,28 +9,9 @@
 
 #include "design/standin/DesignData.h"
 #include "report/Form1Model.h"
+#include "tests/support/TestFiles.h"
 
 namespace netlist::testing {
-
-// A fresh folder under the system's temporary folder, removed afterwards.
-class ScratchFolder {
-  public:
-    ScratchFolder();
-    ~ScratchFolder();
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-    const std::filesystem::path& path() const { return path_; }
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
-
-  private:
-    std::filesystem::path path_;
-};
-
-std::string ReadBytes(const std::filesystem::path& path);
-void WriteBytes(const std::filesystem::path& path, const std::string& bytes);
-// The names of the files in a folder, sorted.
-std::vector<std::string> FileNames(const std::filesystem::path& folder);
 
 // The lines of a report, without their CR LF; a final line end gives no
 // empty last element.

@@ -1,23 +1,20 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include "design/files/DesignFileLoader.h"
 #include "tests/design/kicad/KicadTestSupport.h"
+#include "tests/support/TestFiles.h"
 
 namespace netlist {
 namespace {
 
 namespace fs = std::filesystem;
 using kicadtest::DataFile;
-using kicadtest::TempFolder;
 using ::testing::HasSubstr;
+using testing::ReadBytes;
+using testing::ScratchFolder;
 using ::testing::StartsWith;
-
-void WriteFile(const fs::path& path, std::string_view bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
+using testing::WriteBytes;
 
 std::string LoadError(const fs::path& path) {
     try {
@@ -64,33 +61,33 @@ TEST(DesignFileFormat, IsToldByTheContent) {
 }
 
 TEST(DesignFileFormat, TheFileNameDoesNotDecide) {
-    TempFolder folder;
+    ScratchFolder folder;
     const fs::path board = folder.path() / "board.net";
-    WriteFile(board, kicadtest::ReadBytes(DataFile("board_v6.kicad_pcb")));
+    WriteBytes(board, ReadBytes(DataFile("board_v6.kicad_pcb")));
     EXPECT_EQ(LoadDesignFile(board).kind, DesignKind::Pcb);
 
     const fs::path netlist = folder.path() / "netlist.kicad_pcb";
-    WriteFile(netlist, kicadtest::ReadBytes(DataFile("netlist_v6.net")));
+    WriteBytes(netlist, ReadBytes(DataFile("netlist_v6.net")));
     EXPECT_EQ(LoadDesignFile(netlist).kind, DesignKind::Sch);
 }
 
 TEST(DesignFileFormat, OtherFilesAreRefusedByName) {
-    TempFolder folder;
+    ScratchFolder folder;
     const fs::path text = folder.path() / "notes.kicad_pcb";
-    WriteFile(text, "PCBNEW-BOARD Version 1\n");
+    WriteBytes(text, "PCBNEW-BOARD Version 1\n");
     EXPECT_EQ(LoadError(text), text.string() +
                                    ": not a design file: expected a JSON design (starting with "
                                    "\"{\"), a KiCad board (starting with \"(kicad_pcb\") or a "
                                    "KiCad netlist export (starting with \"(export\")");
 
     const fs::path schematic = folder.path() / "amp.kicad_sch";
-    WriteFile(schematic, "(kicad_sch (version 20211123) (generator eeschema))");
+    WriteBytes(schematic, "(kicad_sch (version 20211123) (generator eeschema))");
     EXPECT_THAT(LoadError(schematic),
                 StartsWith(schematic.string() + ": is a KiCad schematic, which is not read "
                                                 "directly: export its netlist"));
 
     const fs::path empty = folder.path() / "empty.kicad_pcb";
-    WriteFile(empty, "\n \n");
+    WriteBytes(empty, "\n \n");
     EXPECT_EQ(LoadError(empty), empty.string() + ": is empty, not a design file");
 
     EXPECT_THAT(LoadError(folder.path() / "missing.kicad_pcb"), HasSubstr(": cannot be read: "));
@@ -98,8 +95,8 @@ TEST(DesignFileFormat, OtherFilesAreRefusedByName) {
 }
 
 TEST(DesignFileFormat, ThePathIsServedAbsoluteOrFromTheCurrentFolder) {
-    TempFolder folder;
-    WriteFile(folder.path() / "near.kicad_pcb", "(kicad_pcb (version 20211014))");
+    ScratchFolder folder;
+    WriteBytes(folder.path() / "near.kicad_pcb", "(kicad_pcb (version 20211014))");
     {
         CurrentFolder inside(folder.path());
         EXPECT_EQ(LoadDesignFile("./near.kicad_pcb").designPath,
@@ -110,17 +107,17 @@ TEST(DesignFileFormat, ThePathIsServedAbsoluteOrFromTheCurrentFolder) {
     const fs::path deep = folder.path() / std::string(60, 'a') / std::string(60, 'b');
     fs::create_directories(deep);
     const fs::path board = deep / "board.kicad_pcb";
-    WriteFile(board, "(kicad_pcb (version 20211014))");
+    WriteBytes(board, "(kicad_pcb (version 20211014))");
     CurrentFolder inside(deep);
     EXPECT_EQ(LoadDesignFile(board).designPath, "board.kicad_pcb");
 }
 
 TEST(DesignFileFormat, APathThatCannotTravelUnchangedIsRefused) {
-    TempFolder folder;
+    ScratchFolder folder;
     const fs::path deep = folder.path() / std::string(60, 'a') / std::string(60, 'b');
     fs::create_directories(deep);
     const fs::path longPath = deep / "board.kicad_pcb";
-    WriteFile(longPath, "(kicad_pcb (version 20211014))");
+    WriteBytes(longPath, "(kicad_pcb (version 20211014))");
     {
         CurrentFolder elsewhere("/");
         EXPECT_EQ(LoadError(longPath),
@@ -129,10 +126,10 @@ TEST(DesignFileFormat, APathThatCannotTravelUnchangedIsRefused) {
                       "can hand over; copy the file to a shorter path");
         // The same holds for a JSON design that leaves its path to the file;
         // one that names its designPath is served as it says.
-        WriteFile(deep / "board.json", R"({"kind": "PCB"})");
+        WriteBytes(deep / "board.json", R"({"kind": "PCB"})");
         EXPECT_THAT(LoadError(deep / "board.json"),
                     HasSubstr("board.json: the file's path is longer than the 100 characters"));
-        WriteFile(deep / "named.json", R"({"kind": "PCB", "designPath": "/boards/amp.pcb"})");
+        WriteBytes(deep / "named.json", R"({"kind": "PCB", "designPath": "/boards/amp.pcb"})");
         EXPECT_EQ(LoadDesignFile(deep / "named.json").designPath, "/boards/amp.pcb");
     }
 
@@ -140,14 +137,14 @@ TEST(DesignFileFormat, APathThatCannotTravelUnchangedIsRefused) {
     // folder of question marks.
     const fs::path foreign = folder.path() / "\xD0\xBF\xD0\xBB\xD0\xB0\xD1\x82\xD0\xB0";
     fs::create_directories(foreign);
-    WriteFile(foreign / "board.net", "(export (version \"E\"))");
+    WriteBytes(foreign / "board.net", "(export (version \"E\"))");
     EXPECT_THAT(LoadError(foreign / "board.net"),
                 HasSubstr("board.net: the file's path holds characters outside Windows-1252"));
 
     // Western accents travel: Windows-1252 has them.
     const fs::path accented = folder.path() / "Pl\xC3\xA4ne";
     fs::create_directories(accented);
-    WriteFile(accented / "board.net", "(export (version \"E\"))");
+    WriteBytes(accented / "board.net", "(export (version \"E\"))");
     EXPECT_EQ(LoadDesignFile(accented / "board.net").designPath,
               (folder.path() / "Pl\xE4ne" / "board.net").string());
 }

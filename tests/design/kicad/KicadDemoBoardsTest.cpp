@@ -8,6 +8,7 @@
 #include "design/files/DesignFileLoader.h"
 #include "design/files/kicad/KicadBoardReader.h"
 #include "tests/design/kicad/KicadTestSupport.h"
+#include "tests/support/TestFiles.h"
 
 namespace netlist {
 namespace {
@@ -109,7 +110,7 @@ TEST(KicadDemoBoards, EveryBoardLoads) {
 TEST(KicadDemoBoards, EveryCutOfABoardIsAClearError) {
     const fs::path board = DemoBoard("test_pads_inside_pads/test_pads_inside_pads.kicad_pcb");
     if (!fs::exists(board)) GTEST_SKIP() << "kicad-demos is not installed";
-    const std::string content = kicadtest::ReadBytes(board);
+    const std::string content = testing::ReadBytes(board);
     const std::size_t complete = content.rfind(')') + 1;
     ASSERT_GT(complete, 9000u);
     for (std::size_t length = 0; length < complete; ++length) {

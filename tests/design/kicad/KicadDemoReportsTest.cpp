@@ -8,6 +8,7 @@
 #include "design/standin/StandInLibrary.h"
 #include "report/Form1Model.h"
 #include "tests/design/kicad/KicadTestSupport.h"
+#include "tests/support/TestFiles.h"
 
 namespace netlist {
 namespace {
@@ -50,7 +51,7 @@ TEST(KicadDemoReports, EveryBoardLoadsAndReports) {
     if (boards.empty()) GTEST_SKIP() << "kicad-demos is not installed";
     for (const fs::path& board : boards) {
         SCOPED_TRACE(board.string());
-        kicadtest::TempFolder folder;
+        testing::ScratchFolder folder;
         DesignData design = LoadDesignFile(board);
         // The report is written beside the design path: serve the board as
         // if it lay in the scratch folder.
@@ -71,7 +72,7 @@ TEST(KicadDemoReports, EveryBoardLoadsAndReports) {
         const std::vector<fs::path> written = FilesIn(folder.path());
         ASSERT_EQ(written.size(), 1u);
         EXPECT_EQ(written[0].extension(), ".wrf");
-        const std::string report = kicadtest::ReadBytes(written[0]);
+        const std::string report = testing::ReadBytes(written[0]);
         EXPECT_THAT(report, HasSubstr("NETLIST REPORT FROM Pcb\r\n"));
         EXPECT_EQ(ValueAfter(report, "Number of Nets"), std::to_string(nets));
         EXPECT_EQ(ValueAfter(report, "Components"), components ? std::to_string(components) : "");

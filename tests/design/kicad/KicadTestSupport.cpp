@@ -3,9 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
-#include <random>
-#include <sstream>
 
 namespace netlist::kicadtest {
 
@@ -32,13 +29,6 @@ std::vector<fs::path> DemoBoards() {
 
 fs::path DemoBoard(std::string_view relativePath) {
     return kDemoFolder / relativePath;
-}
-
-std::string ReadBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return std::move(bytes).str();
 }
 
 const DesignNet& NetNamed(const DesignData& design, std::string_view name) {
@@ -74,18 +64,6 @@ long CountedLayers(const DesignData& design) {
     return std::count_if(design.layers.begin(), design.layers.end(), [](const DesignLayer& layer) {
         return layer.type == 0 || layer.type == 1;
     });
-}
-
-TempFolder::TempFolder() {
-    std::random_device seed;
-    std::mt19937_64 random(seed());
-    path_ = fs::temp_directory_path() / ("kicad-test-" + std::to_string(random()));
-    fs::create_directories(path_);
-}
-
-TempFolder::~TempFolder() {
-    std::error_code ignored;
-    fs::remove_all(path_, ignored);
 }
 
 }  // namespace netlist::kicadtest

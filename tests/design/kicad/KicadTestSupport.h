@@ -17,8 +17,6 @@ std::filesystem::path DataFile(std::string_view name);
 std::vector<std::filesystem::path> DemoBoards();
 std::filesystem::path DemoBoard(std::string_view relativePath);
 
-std::string ReadBytes(const std::filesystem::path& path);
-
 // The net of that (Windows-1252) name; fails the test when there is none.
 const DesignNet& NetNamed(const DesignData& design, std::string_view name);
 // A net's nodes as "REF-PIN" texts, in the order they are served.
@@ -34,18 +32,5 @@ struct PadTotals {
 PadTotals CountPads(const DesignData& design);
 // Layers of type 0 or 1, the ones the report counts.
 long CountedLayers(const DesignData& design);
-
-// A fresh folder under the system's temporary folder, removed afterwards.
-class TempFolder {
-  public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    const std::filesystem::path& path() const { return path_; }
-
-  private:
-    std::filesystem::path path_;
-};
 
 }  // namespace netlist::kicadtest

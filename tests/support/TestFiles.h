@@ -1,0 +1,32 @@
+// Files for tests: scratch folders and whole-file reads and writes.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace netlist::testing {
+
+// A fresh folder under the system's temporary folder, removed afterwards
+// (also when a test made it or its files read-only).
+class ScratchFolder {
+  public:
+    ScratchFolder();
+    ~ScratchFolder();
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+    std::string file(const std::string& name) const { return (path_ / name).string(); }
+
+  private:
+    std::filesystem::path path_;
+};
+
+// A file's bytes; empty when it cannot be read.
+std::string ReadBytes(const std::filesystem::path& path);
+void WriteBytes(const std::filesystem::path& path, const std::string& bytes);
+// The names of the files in a folder, sorted.
+std::vector<std::string> FileNames(const std::filesystem::path& folder);
+
+}  // namespace netlist::testing
