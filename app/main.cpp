@@ -2,6 +2,7 @@
 
 #include "app/BatchRun.h"
 #include "app/CommandLine.h"
+#include "app/CompareRun.h"
 #include "app/ExitCodes.h"
 #include "design/files/DesignFileLoader.h"
 #include "design/standin/SampleDesign.h"
@@ -47,6 +48,7 @@ int main(int argc, char** argv) {
 #endif
     CommandLine options;
     if (const auto stop = ParseCommandLine(argc, argv, options)) return *stop;
+    if (options.compare) return RunCompare(options);
 
 #ifdef _WIN32
     // On Windows the design is the one the host application has open, unless
