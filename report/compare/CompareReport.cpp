@@ -72,7 +72,7 @@ class CompareWriter {
         const DesignSnapshot& b = in_.after;
         line({Item::Text("Created By"), Item::Tab(kLabelValueTab), Item::Text(kCreatedByText)});
         line({Item::Text("Email"), Item::Tab(kLabelValueTab), Item::Text(kContactText)});
-        line({Item::Text("Date"), Item::Tab(kLabelValueTab), Item::Text(in_.dateTimeText)});
+        line({Item::Text("Compared"), Item::Tab(kLabelValueTab), Item::Text(in_.dateTimeText)});
         line({Item::Tab(kTitleTab), Item::Text("NETLIST COMPARE REPORT")});
         line({Item::Text(kRule)});
         sideBySide("", "OLD", "NEW");
