@@ -10,19 +10,21 @@
 namespace netlist {
 namespace {
 
-// Each net's place in the report's order, by its index in the side.
-std::vector<std::size_t> reportPlaces(const DesignSnapshot& side) {
+// Puts items in the report's order of their nets (`netOf` gives an item's
+// net). Only the nets listed are sorted: most nets of two revisions match.
+template <typename Item, typename NetOf>
+void sortInReportOrder(std::vector<Item>& items, NetOf netOf) {
     NetList list;
-    for (std::size_t i = 0; i < side.nets.size(); ++i) {
-        const SnapshotNet& net = side.nets[i];
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const SnapshotNet& net = netOf(items[i]);
         list.AddItem(
             NetItemText(NetSortKeyText(net.name, net.pinCount), static_cast<std::int32_t>(i)));
     }
-    std::vector<std::size_t> places(side.nets.size());
+    std::vector<Item> sorted;
+    sorted.reserve(items.size());
     for (std::int64_t place = 0; place < list.ListCount(); ++place)
-        places[static_cast<std::size_t>(*ReadNetId(list.List(place)))] =
-            static_cast<std::size_t>(place);
-    return places;
+        sorted.push_back(std::move(items[static_cast<std::size_t>(*ReadNetId(list.List(place)))]));
+    items = std::move(sorted);
 }
 
 // Items of one side by a key, taken in their order, each at most once.
@@ -171,14 +173,11 @@ DesignDiff CompareSnapshots(const DesignSnapshot& before, const DesignSnapshot& 
     // A change must also exceed what a report's rounding may hide.
     const std::int64_t lengthTolerance =
         std::max({lengthUnits.value_or(0), before.statedLengthUnits, after.statedLengthUnits});
-    const std::vector<std::size_t> placeBefore = reportPlaces(before);
-    const std::vector<std::size_t> placeAfter = reportPlaces(after);
 
     Matcher<std::string_view> byName;
     for (std::size_t i = 0; i < after.nets.size(); ++i) byName.add(after.nets[i].name, i);
     std::vector<bool> matchedAfter(after.nets.size(), false);
     std::vector<std::size_t> unmatchedBefore;
-    std::vector<std::size_t> changedPlaces, countOnlyPlaces, lengthPlaces;
     for (std::size_t i = 0; i < before.nets.size(); ++i) {
         const SnapshotNet& old = before.nets[i];
         const auto index = byName.take(old.name);
@@ -190,7 +189,6 @@ DesignDiff CompareSnapshots(const DesignSnapshot& before, const DesignSnapshot& 
         const SnapshotNet& now = after.nets[*index];
         if (old.pinsAmbiguous || now.pinsAmbiguous) {
             diff.countOnlyNets.push_back({&old, &now});
-            countOnlyPlaces.push_back(placeAfter[*index]);
         } else {
             const std::vector<std::string> oldSorted = sortedPins(old);
             const std::vector<std::string> nowSorted = sortedPins(now);
@@ -198,13 +196,11 @@ DesignDiff CompareSnapshots(const DesignSnapshot& before, const DesignSnapshot& 
                 diff.changedNets.push_back({&old, &now,
                                             pinsMissingFrom(now.pins, nowSorted, oldSorted),
                                             pinsMissingFrom(old.pins, oldSorted, nowSorted)});
-                changedPlaces.push_back(placeAfter[*index]);
             }
         }
         if (diff.lengthsCompared && old.length && now.length &&
             std::llabs(*old.length - *now.length) * 100 > lengthTolerance) {
             diff.lengthChanges.push_back({&old, &now});
-            lengthPlaces.push_back(placeAfter[*index]);
         }
     }
 
@@ -213,7 +209,6 @@ DesignDiff CompareSnapshots(const DesignSnapshot& before, const DesignSnapshot& 
     for (std::size_t i = 0; i < after.nets.size(); ++i)
         if (!matchedAfter[i] && !after.nets[i].pinsAmbiguous && !after.nets[i].pins.empty())
             byPins.add(pinSetKey(sortedPins(after.nets[i])), i);
-    std::vector<std::size_t> renamedPlaces, onlyBeforePlaces, onlyAfterPlaces;
     for (const std::size_t i : unmatchedBefore) {
         const SnapshotNet& old = before.nets[i];
         std::optional<std::size_t> index;
@@ -222,34 +217,25 @@ DesignDiff CompareSnapshots(const DesignSnapshot& before, const DesignSnapshot& 
         if (index) {
             matchedAfter[*index] = true;
             diff.renamedNets.push_back({&old, &after.nets[*index]});
-            renamedPlaces.push_back(placeAfter[*index]);
         } else {
             diff.onlyBefore.push_back(&old);
-            onlyBeforePlaces.push_back(placeBefore[i]);
         }
     }
     for (std::size_t i = 0; i < after.nets.size(); ++i)
         if (!matchedAfter[i]) {
             diff.onlyAfter.push_back(&after.nets[i]);
-            onlyAfterPlaces.push_back(placeAfter[i]);
         }
 
-    const auto inReportOrder = [](auto& items, const std::vector<std::size_t>& places) {
-        std::vector<std::size_t> order(items.size());
-        for (std::size_t k = 0; k < order.size(); ++k) order[k] = k;
-        std::sort(order.begin(), order.end(),
-                  [&](std::size_t a, std::size_t b) { return places[a] < places[b]; });
-        std::remove_reference_t<decltype(items)> sorted;
-        sorted.reserve(items.size());
-        for (const std::size_t k : order) sorted.push_back(std::move(items[k]));
-        items = std::move(sorted);
-    };
-    inReportOrder(diff.changedNets, changedPlaces);
-    inReportOrder(diff.countOnlyNets, countOnlyPlaces);
-    inReportOrder(diff.renamedNets, renamedPlaces);
-    inReportOrder(diff.onlyBefore, onlyBeforePlaces);
-    inReportOrder(diff.onlyAfter, onlyAfterPlaces);
-    inReportOrder(diff.lengthChanges, lengthPlaces);
+    const auto afterNet = [](const auto& item) -> const SnapshotNet& { return *item.after; };
+    const auto itself = [](const SnapshotNet* net) -> const SnapshotNet& { return *net; };
+    sortInReportOrder(diff.changedNets, afterNet);
+    sortInReportOrder(diff.countOnlyNets, afterNet);
+    // A renamed net's row shows its old name.
+    sortInReportOrder(diff.renamedNets,
+                      [](const NetPair& pair) -> const SnapshotNet& { return *pair.before; });
+    sortInReportOrder(diff.lengthChanges, afterNet);
+    sortInReportOrder(diff.onlyBefore, itself);
+    sortInReportOrder(diff.onlyAfter, itself);
 
     diff.componentsCompared = !before.fromReport && !after.fromReport;
     if (diff.componentsCompared) compareComponents(before, after, diff);
