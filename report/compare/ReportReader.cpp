@@ -231,7 +231,7 @@ class Reader {
 
     SnapshotNet readNet(std::size_t rowIndex, DesignSnapshot& snapshot) {
         const std::string_view row = line(rowIndex);
-        const std::string_view number = row.substr(1, 7);
+        const std::string_view number = row.substr(std::min<std::size_t>(1, row.size()), 7);
         if (row.size() < 9 || (row[0] != 'W' && row[0] != ' ') || number[0] != ' ' ||
             !isDigit(number[1]) ||
             number.find_first_not_of("0123456789 ", 1) != std::string_view::npos)
