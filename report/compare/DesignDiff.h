@@ -52,6 +52,7 @@ struct DesignDiff {
 // hundredth of that unit, the last digit the report prints, and by more
 // than a report side's own last digit. Lengths are
 // compared when both sides are boards that carry them.
+// The diff points into both snapshots, which must outlive it.
 DesignDiff CompareSnapshots(const DesignSnapshot& before, const DesignSnapshot& after,
                             std::optional<std::int32_t> lengthUnits);
 

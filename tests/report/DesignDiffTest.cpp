@@ -75,8 +75,8 @@ TEST(DesignDiffTest, AmbiguousPinsCountAsChangedOnlyWhenTheirCountDiffers) {
         before.fromReport = true;
         before.nets[0].pinsAmbiguous = true;
         before.nets[0].pinCount = pins;
-        const DesignDiff diff =
-            CompareSnapshots(before, board({net("S", {"CONN_HDR1-1", "2U1-5"})}), std::nullopt);
+        const DesignSnapshot after = board({net("S", {"CONN_HDR1-1", "2U1-5"})});
+        const DesignDiff diff = CompareSnapshots(before, after, std::nullopt);
         EXPECT_EQ(diff.countOnlyNets.size(), 1u);
         EXPECT_TRUE(diff.changedNets.empty());
         EXPECT_EQ(diff.empty(), pins == 2);
