@@ -36,10 +36,12 @@ int processId() {
     return ::_getpid();
 }
 void syncDirectory(const std::string&) {}
+// A report is replaced under the name it is given.
 std::string followLinks(const std::string& path) {
     return path;
 }
-// The read-only attribute is the only permission; a writable target has none.
+// The only permission a file has here is the read-only attribute, and a
+// read-only report is refused before it is replaced: nothing to keep.
 int keepPermissions(int, const std::string&) {
     return 0;
 }
