@@ -46,11 +46,6 @@ SnapshotResult newSide(const CommandLine& options) {
 #endif
 }
 
-bool sameFile(const std::string& a, const std::filesystem::path& b) {
-    std::error_code error;
-    return std::filesystem::equivalent(a, b, error);
-}
-
 }  // namespace
 
 int RunCompare(const CommandLine& options) {
@@ -77,13 +72,6 @@ int RunCompare(const CommandLine& options) {
 
     const ReportNames names = DeriveReportNames(after.snapshot.designPath, "cmp");
     const std::string target = NativeFileSystemPath(names.reportPath);
-    if (IsDesignFile(target) || sameFile(target, pathOf(*options.compare)) ||
-        (options.design && sameFile(target, pathOf(*options.design)))) {
-        std::cerr << "netlist-report: compare report not written: " << target
-                  << " is a file being compared or a design file\n";
-        return exitcode::kReportNotWritten;
-    }
-
     std::optional<std::int32_t> lengthUnits;
     if (options.lengths)
         lengthUnits = *options.lengths == LengthUnit::Mils ? kUnitsPerMil : kUnitsPerMm;
@@ -99,6 +87,12 @@ int RunCompare(const CommandLine& options) {
         lengthUnits,
         options.lengths == LengthUnit::Mils ? "mils" : "mm"};
     try {
+        // Never over a compared file, nor over any other design.
+        RefuseToReplaceTheDesign(target, NativeFileSystemPath(after.snapshot.designPath));
+        for (const auto& file : {options.compare, options.design})
+            if (file) RefuseToReplaceTheDesign(target, pathOf(*file).string());
+        if (IsDesignFile(target))
+            throw ReportFileError(target + ": cannot be written: it is a design file");
         WriteCompareReport(target, input);
     } catch (const ReportFileError& error) {
         std::cerr << "netlist-report: compare report not written: " << error.what() << "\n";
