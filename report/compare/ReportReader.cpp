@@ -88,7 +88,7 @@ class Reader {
         readHeader(snapshot);
         readNets(snapshot);
         if (static_cast<std::int64_t>(snapshot.nets.size()) != snapshot.netCount)
-            fail(0, 1,
+            fail(netCountLine_, kNumberIndex + 1,
                  "the header counts " + std::to_string(snapshot.netCount) +
                      " nets, the report lists " + std::to_string(snapshot.nets.size()));
         return snapshot;
@@ -154,6 +154,7 @@ class Reader {
         const auto nets = number(i++, "Number of Nets");
         if (!nets) notAReport(i - 1, kNumberIndex + 1, "the number of nets");
         snapshot.netCount = *nets;
+        netCountLine_ = i - 1;
         snapshot.pads = text(i++, "Total Pads");
         snapshot.connectedPins = number(i++, "Connected Pins");
         if (line(i).starts_with("layers")) snapshot.layers = number(i++, "layers");
@@ -269,6 +270,7 @@ class Reader {
     const std::string& fileName_;
     std::vector<std::string_view> lines_;
     std::size_t next_ = 0;
+    std::size_t netCountLine_ = 0;
 };
 
 }  // namespace

@@ -91,7 +91,7 @@ TEST(ReportReaderTest, RefusesWhatIsNotACompleteReportNamingLineAndColumn) {
         std::string message;
     } cases[] = {
         {report({"", row}, 2),
-         "r.wrf: line 1, column 1: the header counts 2 nets, the report lists 1"},
+         "r.wrf: line 11, column 15: the header counts 2 nets, the report lists 1"},
         {report({"", row, "X" + std::string(28, ' ') + "U1-2"}, 1),
          "r.wrf: line 22, column 1: not a netlist report"},
         {report({"", row}, 1) + "more\r\n", "r.wrf: line 24, column 1: text after"},
