@@ -95,11 +95,13 @@ int RunCompare(const CommandLine& options) {
             throw ReportFileError(target + ": cannot be written: it is a design file");
         WriteCompareReport(target, input);
     } catch (const ReportFileError& error) {
-        std::cerr << "netlist-report: compare report not written: " << error.what() << "\n";
+        std::cerr << "netlist-report: compare report not written: "
+                  << Windows1252ToUtf8(NativeTextToWindows1252(error.what())) << "\n";
         return exitcode::kReportNotWritten;
     }
-    std::cout << "netlist-report: compare report written to " << target << ": "
-              << (diff.empty() ? "the designs do not differ" : "the designs differ") << "\n";
+    std::cout << "netlist-report: compare report written to " << Windows1252ToUtf8(names.reportPath)
+              << ": " << (diff.empty() ? "the designs do not differ" : "the designs differ")
+              << "\n";
     if (options.screen) {
         const ViewerLaunch launch = environment.openViewer(target);
         if (!launch.started)
