@@ -11,6 +11,7 @@
 namespace netlist {
 namespace {
 
+using ::testing::EndsWith;
 using ::testing::HasSubstr;
 using ::testing::StartsWith;
 
@@ -182,6 +183,10 @@ TEST(JsonDesignFaults, UnsafeTextsAreRefusedAndShownSafely) {
          "\"P\\nC\\u0007B\""},
     });
     EXPECT_LT(faultOf("{\"" + std::string(5000, 'k') + "\": 1}").size(), 400u);
+    // Texts are shown up to 40 characters, whole characters of any length in UTF-8.
+    const std::string forty = std::string(39, 'x') + "\xF0\x9F\x98\x80";
+    EXPECT_THAT(faultOf(R"({"kind": ")" + forty + "\"}"), EndsWith("not \"" + forty + "\""));
+    EXPECT_THAT(faultOf(R"({"kind": ")" + forty + "y\"}"), EndsWith("not \"" + forty + "...\""));
 }
 
 }  // namespace
