@@ -15,23 +15,9 @@ namespace {
 
 using testing::Scribbled;
 using testing::SmallDesign;
-using testing::TextAt;
 
 std::int32_t open(DesignLibrary& library, SessionContext& context, const char* kind) {
     return library.TOpenDesign(0, kInterfaceVersion, kind, context);
-}
-
-// The nodes of a net as "refDes-pinDes", from the member the open kind fills.
-std::vector<std::string> nodesOf(DesignLibrary& library, SessionContext& context,
-                                 std::int32_t netId, bool board) {
-    std::vector<std::string> nodes;
-    auto node = Scribbled<NetNodeRecord>();
-    for (std::int32_t status = library.TGetFirstNetNode(context, netId, node); status == 0;
-         status = library.TGetNextNetNode(context, node)) {
-        nodes.push_back(board ? TextAt(node, 6024) + "-" + TextAt(node, 6176)
-                              : TextAt(node, 6804) + "-" + TextAt(node, 6972));
-    }
-    return nodes;
 }
 
 // ---- Kinds and opening -------------------------------------------------------------
@@ -52,23 +38,6 @@ TEST(StandInKinds, EachKindAnswersItsOwnOpensOnly) {
         EXPECT_EQ(open(library, first, "PCB"), c.board) << static_cast<int>(c.kind);
         EXPECT_EQ(open(library, second, "SCH"), c.schematic) << static_cast<int>(c.kind);
         EXPECT_EQ(open(library, third, "pcb"), status::kConnectionError);
-    }
-}
-
-// The start-up opens "PCB", then "SCH" on the same context without a close:
-// a failed second open leaves the first usable; two successes serve the schematic.
-TEST(StandInKinds, TheStartUpPairOfOpens) {
-    for (const DesignKind kind : {DesignKind::Pcb, DesignKind::PcbAndSch}) {
-        StandInLibrary library(SmallDesign(kind));
-        SessionContext context{};
-        ASSERT_EQ(open(library, context, "PCB"), 0);
-        const bool schematic = open(library, context, "SCH") == 0;
-        EXPECT_EQ(schematic, kind == DesignKind::PcbAndSch);
-        auto info = Scribbled<DesignInfoRecord>();
-        EXPECT_EQ(library.TGetDesignInfo(context, info), 0);
-        EXPECT_EQ(TextAt(info, 100), "Amplifier");
-        EXPECT_EQ(nodesOf(library, context, 7, !schematic),
-                  (std::vector<std::string>{"U1-7", "R1-2"}));
     }
 }
 
