@@ -20,18 +20,25 @@ TEST(ReportPaths, NamesTheReportAfterTheDesignFileInItsFolder) {
     EXPECT_EQ(DesignFileNameShown("/boards/"), "");
 
     const std::pair<const char*, const char*> reports[] = {
-        {"/b/my.board.new.pcb", "/b/my.wrf"},     {"/b/.pcb", "/b/.wrf"}, {"amp.pcb", "amp.wrf"},
-        {"/b/Makefile", "/b/Makefile.wrf"},       {"/b/", "/b/wrf"},      {"", "wrf"},
-#ifndef _WIN32
-        {"/b/odd\\name.pcb", "/b/odd\\name.wrf"},  // only "/" separates folders
-#endif
+        {"/b/my.board.new.pcb", "/b/my.wrf"}, {"/b/.pcb", "/b/.wrf"}, {"amp.pcb", "amp.wrf"},
+        {"/b/Makefile", "/b/Makefile.wrf"},   {"/b/", "/b/wrf"},      {"", "wrf"},
     };
     for (const auto& [design, report] : reports)
         EXPECT_EQ(DeriveReportNames(design).reportPath, report) << design;
 }
 
+TEST(ReportPaths, BackslashAndSlashBothSeparateFolders) {
+    const ReportNames names = DeriveReportNames("C:\\Boards\\amp.pcb");
+    EXPECT_EQ(names.designFileName, "amp.pcb");
+    EXPECT_EQ(names.reportDirectory, "C:\\Boards\\");
+    EXPECT_EQ(names.reportPath, "C:\\Boards\\amp.wrf");
+    EXPECT_EQ(DeriveReportNames("sub\\dir/amp.pcb").reportPath, "sub\\dir/amp.wrf");
+    EXPECT_EQ(DeriveReportNames("/b/odd\\name.pcb").designFileName, "name.pcb");
+}
+
 #ifndef _WIN32
-TEST(ReportPaths, FileSystemPathsAreUtf8) {
+TEST(ReportPaths, FileSystemPathsAreUtf8WithSlashes) {
+    EXPECT_EQ(NativeFileSystemPath("C:\\Boards\\amp.wrf"), "C:/Boards/amp.wrf");
     EXPECT_EQ(NativeFileSystemPath("/b/J\xFCrgen/amp.wrf"), "/b/J\xC3\xBCrgen/amp.wrf");
     EXPECT_EQ(NativeTextToWindows1252("/b/J\xC3\xBCrgen"), "/b/J\xFCrgen");
 }
