@@ -198,6 +198,12 @@ void StartRunTest::viewerFailureIsToldBeforeTheProgramEnds() {
     QCOMPARE(window.warnings, QStringList{QStringLiteral("no viewer for amp.wrf")});
     QVERIFY(!window.warnedAfterEnd);
     QCOMPARE(window.endCodes, std::vector<int>{0});
+    // Nothing but the end follows a written report: input queued meanwhile does not act.
+    const int opened = window.spy.openCalls;
+    window.form.Start_Click();
+    window.form.Exit_Click();
+    QCOMPARE(window.spy.openCalls, opened);
+    QCOMPARE(window.endCodes, std::vector<int>{0});
     QVERIFY(QFile::exists(directory.filePath(QStringLiteral("amp.wrf"))));
 }
 
