@@ -4,11 +4,11 @@
 
 #include <string>
 
+#include "report/ReportChoices.h"
+
 namespace netlist {
 
 class Form1Model;
-
-enum class NetLengths { None, Mils, Mm };
 
 struct RunChoices {
     std::string designer;                   // UTF-8, as typed
