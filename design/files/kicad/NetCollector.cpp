@@ -8,6 +8,12 @@
 #include "design/Windows1252.h"
 
 namespace netlist::kicad {
+namespace {
+
+// As many characters as a record's name field holds.
+constexpr std::size_t kShownNameCharacters = 100;
+
+}  // namespace
 
 std::size_t NetCollector::byName(std::string_view name) {
     const auto [it, added] = indexByName_.try_emplace(std::string(name), nets_.size());
@@ -20,8 +26,9 @@ std::size_t NetCollector::declare(std::string_view name, std::int32_t code, cons
     const std::size_t net = byName(name);
     const auto [it, added] = indexByCode_.try_emplace(code, net);
     if (!added && it->second != net)
-        file.fail(place, "net code " + std::to_string(code) + " is given to \"" +
-                             nets_[it->second].name + "\" already");
+        file.fail(place, "net code " + std::to_string(code) + " is given to " +
+                             files::Quoted(nets_[it->second].name, kShownNameCharacters) +
+                             " already");
     // A second code for the same name still finds the net; the first one is
     // the id it is served under.
     if (!nets_[net].code) nets_[net].code = code;
@@ -64,8 +71,8 @@ std::vector<DesignNet> NetCollector::finish(const SourceFile& file) const {
         }
         const std::optional<std::int32_t> length = MillimetresToUnits(net.lengthMm);
         if (!length)
-            file.fail("net \"" + net.name +
-                      "\": its tracks are longer than the 21474.83647 mm a net length can hold");
+            file.fail("net " + files::Quoted(net.name, kShownNameCharacters) +
+                      ": its tracks are longer than the 21474.83647 mm a net length can hold");
         served.push_back(DesignNet{id, Utf8ToWindows1252(net.name), *length,
                                    static_cast<std::int32_t>(net.nodes.size()), net.nodes});
     }

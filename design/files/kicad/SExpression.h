@@ -15,10 +15,11 @@
 #include <initializer_list>
 #include <iterator>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "design/files/SourcePlace.h"
 
 namespace netlist::sexpr {
 
@@ -36,23 +37,11 @@ struct Limits {
 // balance, closed strings and the limits.
 using SkippedHeads = std::initializer_list<std::string_view>;
 
-// 1-based; the column counts characters (UTF-8 sequences), not bytes.
-struct Place {
-    std::size_t line = 1;
-    std::size_t column = 1;
-};
+using Place = files::SourcePlace;
 
 // A text that is not a well-formed S-expression, or that breaks a limit.
 // what() is the bare description; place() says where.
-class SyntaxError : public std::runtime_error {
-  public:
-    SyntaxError(Place place, const std::string& description)
-        : std::runtime_error(description), place_(place) {}
-    Place place() const { return place_; }
-
-  private:
-    Place place_;
-};
+using SyntaxError = files::ParseError;
 
 class Document;
 class NodeRange;
