@@ -354,8 +354,8 @@ Place Document::placeOf(std::size_t offset) const {
     return files::PlaceOf(text_, offset);
 }
 
-Document Parse(std::string_view text, const Limits& limits, SkippedHeads skipped) {
-    Document document(text);
+Document::Document(std::string_view text, const Limits& limits, SkippedHeads skipped)
+    : text_(text) {
     // Offsets are stored in 32 bits.
     const std::size_t maxInput =
         std::min<std::size_t>(limits.maxInputBytes, std::numeric_limits<std::uint32_t>::max() - 1);
@@ -364,9 +364,8 @@ Document Parse(std::string_view text, const Limits& limits, SkippedHeads skipped
                           "the text is larger than " + std::to_string(maxInput) + " bytes");
     // Room for a token every four bytes, more than real files hold: growing
     // would copy the array, while room never touched costs no memory.
-    document.nodes_.reserve(text.size() / 4);
-    Parser(text, limits, skipped, document, document.nodes_, document.unescaped_).run();
-    return document;
+    nodes_.reserve(text.size() / 4);
+    Parser(text, limits, skipped, *this, nodes_, unescaped_).run();
 }
 
 }  // namespace netlist::sexpr

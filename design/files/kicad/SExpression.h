@@ -139,13 +139,18 @@ class NodeRange {
 };
 
 // The parsed text. It refers to the text it was parsed from, which must
-// outlive it; nodes refer to the document, so it is never copied.
+// outlive it. Nodes point into the document, so it is neither copied nor
+// moved: it is built where it is kept.
 class Document {
   public:
+    // Throws SyntaxError for an unbalanced or truncated text, an unclosed
+    // string, or a text that breaks one of the limits.
+    explicit Document(std::string_view text, const Limits& limits = {}, SkippedHeads skipped = {});
+
     Document(const Document&) = delete;
     Document& operator=(const Document&) = delete;
-    Document(Document&&) = default;
-    Document& operator=(Document&&) = default;
+    Document(Document&&) = delete;
+    Document& operator=(Document&&) = delete;
 
     // The expressions at the outermost level, in order.
     NodeRange roots() const {
@@ -158,17 +163,15 @@ class Document {
     friend class Node;
     friend class NodeRange;
     friend class NodeRange::iterator;
-    friend Document Parse(std::string_view text, const Limits& limits, SkippedHeads skipped);
-
-    explicit Document(std::string_view text) : text_(text) {}
 
     std::string_view text_;
     std::vector<detail::StoredNode> nodes_;
     std::string unescaped_;
 };
 
-// Throws SyntaxError for an unbalanced or truncated text, an unclosed string,
-// or a text that breaks one of the limits.
-Document Parse(std::string_view text, const Limits& limits = {}, SkippedHeads skipped = {});
+// The document of a text, built in place by the caller's initialisation.
+inline Document Parse(std::string_view text, const Limits& limits = {}, SkippedHeads skipped = {}) {
+    return Document(text, limits, skipped);
+}
 
 }  // namespace netlist::sexpr
