@@ -2,6 +2,7 @@
 
 #include <nlohmann/json.hpp>
 #include <system_error>
+#include <utility>
 
 #include "design/files/ServedDesignPath.h"
 #include "design/files/SourcePlace.h"
@@ -10,7 +11,11 @@
 
 namespace netlist {
 
-DesignData ReadJsonDesign(std::string_view content, const std::filesystem::path& path) {
+namespace {
+
+// The design, and whether the file named its designPath.
+std::pair<DesignData, bool> readDesign(std::string_view content,
+                                       const std::filesystem::path& path) {
     json::TrackedInput input(content);
     json::DesignSaxHandler handler(content, input);
     if (!nlohmann::json::sax_parse(input.begin(), input.end(), &handler)) {
@@ -18,8 +23,21 @@ DesignData ReadJsonDesign(std::string_view content, const std::filesystem::path&
                                             "not a valid design file");
         throw DesignFileError(handler.fault().value_or(unexplained).message(path));
     }
-    DesignData design = handler.takeDesign();
-    if (!handler.designPathGiven()) design.designPath = ServedDesignPath(path);
+    return {handler.takeDesign(), handler.designPathGiven()};
+}
+
+}  // namespace
+
+DesignData ReadJsonDesign(std::string_view content, const std::filesystem::path& path) {
+    auto [design, designPathGiven] = readDesign(content, path);
+    if (!designPathGiven) design.designPath = ServedDesignPath(path);
+    return design;
+}
+
+DesignData ReadJsonDesign(std::string_view content, const std::filesystem::path& path,
+                          std::string defaultDesignPath) {
+    auto [design, designPathGiven] = readDesign(content, path);
+    if (!designPathGiven) design.designPath = std::move(defaultDesignPath);
     return design;
 }
 

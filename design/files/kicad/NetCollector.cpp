@@ -13,6 +13,16 @@ namespace {
 // As many characters as a record's name field holds.
 constexpr std::size_t kShownNameCharacters = 100;
 
+// Millimetres to database units, rounded to the nearest unit; nothing when
+// the result does not fit a 32-bit length.
+std::optional<std::int32_t> MillimetresToUnits(double millimetres) {
+    const double units = std::round(millimetres * kUnitsPerMm);
+    if (!(units >= std::numeric_limits<std::int32_t>::min() &&
+          units <= std::numeric_limits<std::int32_t>::max()))
+        return std::nullopt;
+    return static_cast<std::int32_t>(units);
+}
+
 }  // namespace
 
 std::size_t NetCollector::byName(std::string_view name) {
@@ -43,14 +53,6 @@ std::optional<std::size_t> NetCollector::byCode(std::int32_t code) const {
 
 void NetCollector::addNode(std::size_t net, std::string refDes, std::string pinDes) {
     nets_[net].nodes.push_back(DesignNode{std::move(refDes), std::move(pinDes)});
-}
-
-std::optional<std::int32_t> MillimetresToUnits(double millimetres) {
-    const double units = std::round(millimetres * kUnitsPerMm);
-    if (!(units >= std::numeric_limits<std::int32_t>::min() &&
-          units <= std::numeric_limits<std::int32_t>::max()))
-        return std::nullopt;
-    return static_cast<std::int32_t>(units);
 }
 
 std::vector<DesignNet> NetCollector::finish(const SourceFile& file) const {

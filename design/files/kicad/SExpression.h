@@ -156,7 +156,6 @@ class Document {
     NodeRange roots() const {
         return NodeRange(this, 0, static_cast<std::uint32_t>(nodes_.size()));
     }
-    std::size_t nodeCount() const { return nodes_.size(); }
     Place placeOf(std::size_t offset) const;
 
   private:
