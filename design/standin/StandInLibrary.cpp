@@ -18,11 +18,7 @@ std::uint32_t nextInstanceTag() {
 }  // namespace
 
 StandInLibrary::StandInLibrary(DesignData design)
-    : design_(std::move(design)), instanceTag_(nextInstanceTag()) {
-    netIndexById_.reserve(design_.nets.size());
-    for (std::size_t i = 0; i < design_.nets.size(); ++i)
-        netIndexById_.emplace(design_.nets[i].id, i);
-}
+    : design_(std::move(design)), netIndexById_(design_.nets), instanceTag_(nextInstanceTag()) {}
 
 bool StandInLibrary::isOpen(const SessionContext& context) const {
     ContextContents contents;
@@ -123,8 +119,8 @@ std::int32_t StandInLibrary::TGetNetById(SessionContext& context, std::int32_t n
                                          NetRecord& net) {
     if (auto refused = refusal(Operation::TGetNetById, context)) return *refused;
     const auto found = netIndexById_.find(netId);
-    if (found == netIndexById_.end()) return status::kNetNotFound;
-    fillNet(design_.nets[found->second], net);
+    if (!found) return status::kNetNotFound;
+    fillNet(design_.nets[*found], net);
     return status::kOk;
 }
 
@@ -154,14 +150,14 @@ std::int32_t StandInLibrary::TGetFirstNetNode(SessionContext& context, std::int3
                                               NetNodeRecord& node) {
     if (auto refused = refusal(Operation::TGetFirstNetNode, context)) return *refused;
     const auto found = netIndexById_.find(netId);
-    if (found == netIndexById_.end()) {
+    if (!found) {
         // No node walk began, so the next continuing call must not go on with
         // the nodes of the net walked before.
         walk_ = Walk::None;
         return status::kNetNotFound;
     }
     walk_ = Walk::Nodes;
-    walkNet_ = found->second;
+    walkNet_ = *found;
     walkNext_ = 0;
     return deliverNode(context, node);
 }

@@ -5,10 +5,10 @@
 #pragma once
 
 #include <cstdint>
-#include <unordered_map>
 
 #include "design/DesignLibrary.h"
 #include "design/standin/DesignData.h"
+#include "design/standin/NetIndex.h"
 
 namespace netlist {
 
@@ -56,8 +56,7 @@ class StandInLibrary final : public DesignLibrary {
     std::int32_t deliverComponent(ComponentRecord& record);
 
     DesignData design_;
-    // The index of the first net of each id.
-    std::unordered_map<std::int32_t, std::size_t> netIndexById_;
+    NetIndex netIndexById_;
     std::uint32_t instanceTag_;
 
     // The one walk in progress: its kind, the net whose nodes it walks, and
