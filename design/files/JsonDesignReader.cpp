@@ -2,7 +2,6 @@
 
 #include <nlohmann/json.hpp>
 #include <system_error>
-#include <utility>
 
 #include "design/files/ServedDesignPath.h"
 #include "design/files/SourcePlace.h"
@@ -11,11 +10,8 @@
 
 namespace netlist {
 
-namespace {
-
-// The design, and whether the file named its designPath.
-std::pair<DesignData, bool> readDesign(std::string_view content,
-                                       const std::filesystem::path& path) {
+DesignData ReadJsonDesign(std::string_view content, const std::filesystem::path& path,
+                          std::optional<std::string> defaultDesignPath) {
     json::TrackedInput input(content);
     json::DesignSaxHandler handler(content, input);
     if (!nlohmann::json::sax_parse(input.begin(), input.end(), &handler)) {
@@ -23,21 +19,10 @@ std::pair<DesignData, bool> readDesign(std::string_view content,
                                             "not a valid design file");
         throw DesignFileError(handler.fault().value_or(unexplained).message(path));
     }
-    return {handler.takeDesign(), handler.designPathGiven()};
-}
-
-}  // namespace
-
-DesignData ReadJsonDesign(std::string_view content, const std::filesystem::path& path) {
-    auto [design, designPathGiven] = readDesign(content, path);
-    if (!designPathGiven) design.designPath = ServedDesignPath(path);
-    return design;
-}
-
-DesignData ReadJsonDesign(std::string_view content, const std::filesystem::path& path,
-                          std::string defaultDesignPath) {
-    auto [design, designPathGiven] = readDesign(content, path);
-    if (!designPathGiven) design.designPath = std::move(defaultDesignPath);
+    DesignData design = handler.takeDesign();
+    if (!handler.designPathGiven())
+        design.designPath =
+            defaultDesignPath ? std::move(*defaultDesignPath) : ServedDesignPath(path);
     return design;
 }
 
