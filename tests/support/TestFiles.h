@@ -23,7 +23,7 @@ class ScratchFolder {
     std::filesystem::path path_;
 };
 
-// Runs the rest of a scope from another current folder, and back.
+// Makes a folder the current one for its lifetime, and the previous one again after.
 class CurrentFolder {
   public:
     explicit CurrentFolder(const std::filesystem::path& folder)
