@@ -73,8 +73,8 @@ int RunCompare(const CommandLine& options) {
     const ReportNames names = DeriveReportNames(after.snapshot.designPath, "cmp");
     const std::string target = NativeFileSystemPath(names.reportPath);
     std::optional<std::int32_t> lengthUnits;
-    if (options.lengths)
-        lengthUnits = *options.lengths == LengthUnit::Mils ? kUnitsPerMil : kUnitsPerMm;
+    if (options.choices.lengths != NetLengths::None)
+        lengthUnits = options.choices.lengths == NetLengths::Mils ? kUnitsPerMil : kUnitsPerMm;
     const DesignDiff diff = CompareSnapshots(before.snapshot, after.snapshot, lengthUnits);
     const ReportEnvironment environment = SystemReportEnvironment();
     const CompareReportInput input{
@@ -85,7 +85,7 @@ int RunCompare(const CommandLine& options) {
         options.design ? Utf8ToWindows1252(*options.design) : after.snapshot.designPath,
         environment.dateTimeText(),
         lengthUnits,
-        options.lengths == LengthUnit::Mils ? "mils" : "mm"};
+        options.choices.lengths == NetLengths::Mils ? "mils" : "mm"};
     try {
         // Never over a compared file, nor over any other design.
         RefuseToReplaceTheDesign(target, NativeFileSystemPath(after.snapshot.designPath));
@@ -102,7 +102,7 @@ int RunCompare(const CommandLine& options) {
     std::cout << "netlist-report: compare report written to " << Windows1252ToUtf8(names.reportPath)
               << ": " << (diff.empty() ? "the designs do not differ" : "the designs differ")
               << "\n";
-    if (options.screen) {
+    if (options.choices.screen) {
         const ViewerLaunch launch = environment.openViewer(target);
         if (!launch.started)
             std::cerr << "netlist-report: "

@@ -6,6 +6,7 @@
 
 #include "design/Records.h"
 #include "design/files/DesignFileError.h"
+#include "design/files/SourcePlace.h"
 
 namespace netlist {
 namespace {
@@ -96,8 +97,7 @@ class Reader {
 
   private:
     [[noreturn]] void fail(std::size_t index, std::size_t column, const std::string& fault) const {
-        throw DesignFileError(fileName_ + ": line " + std::to_string(index + 1) + ", column " +
-                              std::to_string(column) + ": " + fault);
+        throw DesignFileError(files::ParseError({index + 1, column}, fault).message(fileName_));
     }
     [[noreturn]] void notAReport(std::size_t index, std::size_t column,
                                  const std::string& expected) const {
