@@ -47,16 +47,13 @@ TEST(JsonDesignFaults, MalformedJsonIsPlacedAtTheOffendingCharacter) {
         {"{\"kind\": \"PCB\",\r\n \"title\": tru}",
          "line 2, column 11: not valid JSON: syntax error while parsing value - invalid "
          "literal; last read: 'tru}'"},
-        {"{\"kind\": \"PCB\", \"nets\": [{\"id\": 1", "line 1, column 34, at nets[0]: not valid"},
         {"{\"kind\": \"PCB\"}\n{}", "line 2, column 1: not valid JSON"},
         {"{\"kind\": \"PCB\",\n \"title\": \"ab\xFF\"}",
          "line 2, column 14: not valid JSON: syntax error while parsing value - invalid string: "
          "ill-formed UTF-8 byte"},
         // A well-formed token out of place is pointed at from its start.
         {"{\"kind\" \"PCB\"}", "line 1, column 9:"},
-        {"{\"kind\":: \"PCB\"}", "line 1, column 9:"},
         {"{\"kind\": \"PCB\", \"title\": \"a\" -12.5}", "line 1, column 30:"},
-        {"{\"kind\": \"PCB\", \"title\": \"a\" \"\"}", "line 1, column 30:"},
         // Columns count characters, not bytes.
         {"{\"title\": \"\xC3\xBC\xC3\xBC\xE2\x82\xAC\", \"kind\": 1}",
          "line 1, column 26, at kind"},
@@ -75,8 +72,6 @@ TEST(JsonDesignFaults, KeysThatAreUnknownOrRepeated) {
         {R"({"kind": "PCB", "components": [{"RefDes": "U1"}]})",
          "line 1, column 33, at components[0]: unknown key \"RefDes\" in a component (did you "
          "mean \"refDes\"?)"},
-        {R"({"kind": "PCB", "colour": "red"})",
-         "line 1, column 17: unknown key \"colour\" in the design; known keys"},
         {R"({"kind": "PCB", "status": {"TGetFirstNets": 1}})",
          "line 1, column 28, at status: unknown operation \"TGetFirstNets\" under \"status\" (did "
          "you mean \"TGetFirstNet\"?); known operations: TOpenDesign, "},
@@ -97,7 +92,6 @@ TEST(JsonDesignFaults, ValuesOfTheWrongType) {
          "line 1, column 33, at nets[0].id: expected a whole number, found the text \"7\""},
         {R"({"kind": "PCB", "nets": {"id": 7}})",
          "line 1, column 25, at nets: expected a list of nets ([ ... ]), found an object"},
-        {R"({"kind": "PCB", "layers": [null]})", "line 1, column 28, at layers[0]: expected a "},
         {R"({"kind": "PCB", "components": [{"refDes": "U1", "padCount": true}]})",
          "line 1, column 61, at components[0].padCount: expected a whole number, found true"},
         {R"({"kind": "PCB", "nets": [{"id": 2.5}]})",
@@ -135,12 +129,8 @@ TEST(JsonDesignFaults, RequiredKeysAndTheKindsSpelling) {
          "\"none\", not \"pcb\""},
         {R"({"kind": "PCB", "layers": [{"type": 1}, {"name": "Silk"}]})",
          "line 1, column 41, at layers[1]: missing \"type\" in a layer (a whole number)"},
-        {R"({"kind": "PCB", "components": [{"padCount": 1}]})",
-         "line 1, column 32, at components[0]: missing \"refDes\" in a component"},
         {R"({"kind": "PCB", "nets": [{"name": "A", "nodes": []}]})",
          "line 1, column 26, at nets[0]: missing \"id\" in a net"},
-        {R"({"kind": "PCB", "nets": [{"id": 1, "nodes": []}]})",
-         "line 1, column 26, at nets[0]: missing \"name\""},
     });
 }
 
