@@ -1,6 +1,6 @@
-// Report runs beyond what the golden reports show: failed reads, the report's
-// name and place, progress, the viewer, and the runs that must not leave a
-// damaged report behind.
+// Report runs beyond what the golden reports show: the report's name and
+// place, progress, the viewer, and the runs that must not leave a damaged
+// report behind.
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -37,37 +37,6 @@ class ReportRunTest : public ::testing::Test {
     std::string designPath(const std::string& name = "amp.pcb") const { return folder.file(name); }
     testing::ScratchFolder folder;
 };
-
-TEST_F(ReportRunTest, ReadsThatFailListNoPinsAndTheRunGoesOn) {
-    const std::string blanks29(29, ' ');
-    const struct {
-        Operation failing;
-        std::vector<DesignNet> nets;
-        std::vector<std::string> table;
-    } cases[] = {
-        {Operation::TGetNetById,
-         {Net(1, "A", {"U1-1", "U1-2"}, 2540), Net(2, "B", {"U2-1"})},
-         {"", "  1     Net Not Found (net id 2)", blanks29, "", "  2     Net Not Found (net id 1)",
-          blanks29, ""}},
-        {Operation::TGetFirstNetNode,
-         {Net(1, "TP1", {"TP1-1"}, 2540)},
-         {"", "W 1     TP1             1    ", ""}},
-    };
-    for (const auto& c : cases) {
-        DesignData design = Design(DesignKind::Pcb, designPath(), c.nets);
-        design.forcedStatus[static_cast<std::size_t>(c.failing)] =
-            c.failing == Operation::TGetNetById ? status::kNetNotFound : status::kNoMoreItems;
-        const auto result = RunReport(design, RunOptions{"", true, true});
-        ASSERT_EQ(result.outcome, RunOutcome::Written);
-        EXPECT_EQ(tableLines(result.report), c.table);
-    }
-    // An empty pin text still shows the hyphen.
-    const auto result =
-        RunReport(Design(DesignKind::Pcb, designPath(), {Net(1, "N", {"", "U1-1"})}));
-    EXPECT_EQ(
-        tableLines(result.report)[1],
-        "  1     N               2    -" + std::string(11, ' ') + "U1-1" + std::string(8, ' '));
-}
 
 TEST_F(ReportRunTest, MoreThan32767NetsAreAllNumberedAndCounted) {
     std::vector<DesignNet> nets;
