@@ -47,7 +47,8 @@ std::vector<std::int32_t> LayerTypes(const DesignData& design) {
     return types;
 }
 
-// The version files' reports are golden (tests/report/golden/kicad-*.wrf); what a
+// The version files' reports are golden (tests/report/golden/kicad-*.wrf), and so is
+// kicad-odd-items: nets keyed by name, unconnected nets, unknown items. What a
 // report does not show is checked here: ids, unrounded lengths and the layers' types.
 TEST(KicadBoard, Version6MapsTitleBlockLayersFootprintsAndNets) {
     const DesignData design = Board("board_v6.kicad_pcb");
@@ -132,50 +133,6 @@ TEST(KicadBoard, BeforeKicad6CopperAndTheBackAreKnownByNumber) {
     }
 }
 
-TEST(KicadBoard, NetsAreKeyedByName) {
-    // A pad's own name wins over its code, and a second code of a name
-    // reaches the same net.
-    const DesignData design = ReadKicadBoard(
-        BoardWith("(net 5 \"GND\")\n"
-                  "(footprint \"x\" (layer \"F.Cu\") (fp_text reference \"R1\")\n"
-                  "  (pad \"1\" smd rect (net 2 \"GND\")) (pad \"2\" smd rect (net 1 \"OTHER\")))\n"
-                  "(segment (start 0 0) (end 1 0) (net 5))"),
-        "keys.kicad_pcb");
-    EXPECT_THAT(NetNames(design), ElementsAre("GND", "SIG", "OTHER"));
-    EXPECT_EQ(design.nets[0].id, 1);
-    EXPECT_THAT(Pins(design.nets[0]), ElementsAre("R1-1"));
-    EXPECT_EQ(design.nets[0].length, 100000);
-    EXPECT_EQ(design.nets[2].id, 3);  // the lowest number no code uses
-    EXPECT_THAT(Pins(design.nets[2]), ElementsAre("R1-2"));
-}
-
-TEST(KicadBoard, UnconnectedNetsAreLeftOut) {
-    const DesignData design = ReadKicadBoard(
-        BoardWith("(net 3 \"\") (net 4 \"\")\n"
-                  "(footprint \"x\" (layer \"F.Cu\") (property \"Reference\" \"U1\")\n"
-                  "  (pad \"1\" smd rect (net 0 \"\")) (pad \"2\" smd rect (net 3 \"\"))\n"
-                  "  (pad \"3\" smd rect (net \"\")) (pad \"4\" smd rect))\n"
-                  "(segment (start 0 0) (end 1 0) (net 0))\n"
-                  "(segment (start 0 0) (end 1 0) (net 3))\n"
-                  "(arc (start 0 0) (mid 1 1) (end 2 0) (net \"\"))"),
-        "unconnected.kicad_pcb");
-    EXPECT_THAT(NetNames(design), ElementsAre("GND", "SIG"));
-    EXPECT_EQ(design.components[0].padCount, 4);
-    EXPECT_EQ(design.nets[0].nodeCount, 0);
-}
-
-TEST(KicadBoard, UnknownItemsAndFieldsAreSkipped) {
-    const DesignData design = ReadKicadBoard(
-        BoardWith("(future_item (net 99) (pad \"1\"))\n"
-                  "(footprint \"x\" (layer \"F.Cu\") (future (deeply (nested))) "
-                  "(property \"Reference\" \"R1\")\n"
-                  "  (pad \"1\" smd rect (new_attribute yes) (net 1 \"GND\")))\n"
-                  "(segment (start 0 0) (end 0 3) (future_field (x 1)) (net 1) locked)"),
-        "newer.kicad_pcb");
-    EXPECT_THAT(Pins(design.nets[0]), ElementsAre("R1-1"));
-    EXPECT_EQ(design.nets[0].length, 300000);
-}
-
 TEST(KicadBoard, FaultsNameTheFileLineAndColumn) {
     EXPECT_EQ(ErrorOf(BoardWith("(segment (start 0 0) (end 1 0)\n  (net 9))")),
               "bad.kicad_pcb: line 4, column 3: net code 9 is not in the board's net table");
@@ -221,17 +178,11 @@ TEST(KicadBoard, ALengthTooLongForTheRecordIsRefused) {
                 HasSubstr("expected a number, found \"1e999\""));
 }
 
-TEST(KicadBoard, BoardsWithoutNetsLayersOrReferencesLoad) {
+TEST(KicadBoard, ABoardWithoutNetsLayersOrFootprintsLoads) {
     const DesignData empty = ReadKicadBoard("(kicad_pcb (version 20211014))", "empty.kicad_pcb");
     EXPECT_THAT(empty.nets, IsEmpty());
     EXPECT_THAT(empty.layers, IsEmpty());
     EXPECT_THAT(empty.components, IsEmpty());
-
-    const DesignData logo =
-        ReadKicadBoard(BoardWith("(footprint \"logo\" (layer \"F.Cu\"))"), "logo.kicad_pcb");
-    ASSERT_EQ(logo.components.size(), 1u);
-    EXPECT_EQ(logo.components[0].refDes, "");
-    EXPECT_EQ(logo.components[0].padCount, 0);
 }
 
 }  // namespace
