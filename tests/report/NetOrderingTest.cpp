@@ -3,10 +3,8 @@
 #include <climits>
 #include <random>
 
-#include "design/standin/StandInLibrary.h"
 #include "report/NetCollation.h"
 #include "report/NetOrdering.h"
-#include "tests/report/ReportTestSupport.h"
 
 namespace netlist {
 namespace {
@@ -134,22 +132,6 @@ TEST(NetList, KeepsItsOrderWhenReadsAndAddsInterleave) {
     list.Clear();
     EXPECT_EQ(list.ListCount(), 0);
     EXPECT_THROW((void)list.List(0), std::out_of_range);
-}
-
-TEST(CollectNets, FillsTheListAndTotalsTheConnectedPins) {
-    DesignData design = testing::Design(
-        DesignKind::Pcb, "/boards/a.pcb",
-        {testing::Net(4, "NET.1", {"U1-1", "U2-2"}), testing::Net(9, "TP1", {"TP1-1"})});
-    design.nets[0].nodeCount = 40;  // the count the library reports, not the nodes it lists
-    StandInLibrary library(design);
-    ASSERT_EQ(library.TOpenDesign(0, kInterfaceVersion, "PCB", theSessionContext), 0);
-    NetRecord net{};
-    NetList list;
-    EXPECT_EQ(CollectNets(library, net, list), 41);
-    EXPECT_EQ(dbStatus, 32162);  // the walk's normal end stays in dbStatus
-    ASSERT_EQ(list.ListCount(), 2);
-    EXPECT_EQ(list.List(0), "~~~TP01.9");
-    EXPECT_EQ(list.List(1), "NET.01.4");
 }
 
 }  // namespace
