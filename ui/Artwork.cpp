@@ -3,7 +3,9 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace netlist {
 namespace {
@@ -63,40 +65,16 @@ void drawPassive(QPainter& painter, QPointF centre, qreal length, const QColor& 
     painter.drawRect(QRectF(centre.x() - length / 2 + 3, centre.y() - 2.5, length - 6, 5));
 }
 
-QPixmap iconPixmap(int size) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(size / 32.0, size / 32.0);
-    drawBoard(painter, QRectF(1.5, 1.5, 29, 29), 4);
-    painter.setPen(QPen(kCopper, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawPolyline(QPolygonF{{QPointF(16, 10), QPointF(16, 5), QPointF(26, 5)}});
-    painter.drawPolyline(QPolygonF{{QPointF(16, 22), QPointF(16, 27), QPointF(6, 27)}});
-    painter.drawLine(QPointF(10, 16), QPointF(5, 16));
-    painter.drawLine(QPointF(22, 16), QPointF(27, 16));
-    drawChip(painter, QRectF(11, 11, 10, 10), 3, 2);
-    return pixmap;
-}
-
 }  // namespace
 
-QIcon NetlistIcon() {
-    QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64}) icon.addPixmap(iconPixmap(size));
-    return icon;
-}
-
-QPixmap AboutPicture() {
-    QPixmap pixmap(kAboutPictureSize);
-    QPainter painter(&pixmap);
+void PaintAboutPicture(QPainter& painter, bool withLabels) {
+    painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
 
     QLinearGradient desk(0, 0, 0, kAboutPictureSize.height());
     desk.setColorAt(0, QColor(58, 64, 74));
     desk.setColorAt(1, QColor(30, 33, 39));
-    painter.fillRect(pixmap.rect(), desk);
+    painter.fillRect(QRect(QPoint(0, 0), kAboutPictureSize), desk);
 
     const QRectF board(12, 12, 136, 219);
     drawBoard(painter, board, 8);
@@ -132,14 +110,70 @@ QPixmap AboutPicture() {
     painter.setBrush(kCopper);
     for (const qreal x : fingers) painter.drawRoundedRect(QRectF(x - 4, 212, 8, 17), 1.5, 1.5);
 
-    painter.setPen(kSilkscreen);
-    QFont silkscreen = painter.font();
-    silkscreen.setPixelSize(8);
-    silkscreen.setBold(true);
-    painter.setFont(silkscreen);
-    painter.drawText(QRectF(56, 50, 48, 48), Qt::AlignCenter, QStringLiteral("NR-1"));
-    painter.drawText(QRectF(30, 14, 100, 12), Qt::AlignCenter, QStringLiteral("netlist-report"));
+    if (withLabels) {
+        painter.setPen(kSilkscreen);
+        QFont silkscreen = painter.font();
+        silkscreen.setPixelSize(8);
+        silkscreen.setBold(true);
+        painter.setFont(silkscreen);
+        painter.drawText(QRectF(56, 50, 48, 48), Qt::AlignCenter, QStringLiteral("NR-1"));
+        painter.drawText(QRectF(30, 14, 100, 12), Qt::AlignCenter,
+                         QStringLiteral("netlist-report"));
+    }
+    painter.restore();
+}
+
+QPixmap AboutPicture() {
+    QPixmap pixmap(kAboutPictureSize);
+    QPainter painter(&pixmap);
+    PaintAboutPicture(painter, true);
     return pixmap;
+}
+
+IconShape IconShapeFor(int size) {
+    const qreal margin = std::floor(size / 32.0);
+    return {QRectF(margin, margin, size - 2 * margin, size - 2 * margin),
+            std::max(2.0, size / 16.0), std::max(1.0, size / 64.0)};
+}
+
+void PaintIcon(QPainter& painter, int size) {
+    // Small icons show only the chip and its nearest parts, so that the chip
+    // still reads at 16 pixels; larger ones show the board's whole top square.
+    const QRectF crop = size < 48 ? QRectF(40, 34, 80, 80) : QRectF(12, 12, 136, 136);
+    const IconShape shape = IconShapeFor(size);
+    QPainterPath outline;
+    outline.addRoundedRect(shape.outline, shape.corner, shape.corner);
+
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setClipPath(outline);
+    painter.translate(shape.outline.topLeft());
+    painter.scale(shape.outline.width() / crop.width(), shape.outline.height() / crop.height());
+    painter.translate(-crop.topLeft());
+    // Below 64 pixels the silkscreen texts would only be grey smudges.
+    PaintAboutPicture(painter, size >= 64);
+    painter.restore();
+
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(kBoardEdge, shape.edge));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(outline);
+    painter.restore();
+}
+
+QPixmap IconPixmap(int size) {
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    PaintIcon(painter, size);
+    return pixmap;
+}
+
+QIcon NetlistIcon() {
+    QIcon icon;
+    for (const int size : kIconSizes) icon.addPixmap(IconPixmap(size));
+    return icon;
 }
 
 }  // namespace netlist
