@@ -15,7 +15,8 @@ std::optional<int> ParseCommandLine(int argc, const char* const* argv, CommandLi
     app.set_version_flag("--version", std::string("netlist-report ") + NETLIST_VERSION);
     app.add_flag("--batch", options.batch,
                  "No window: connect, write the report and exit (exit code 0 when written)");
-    app.add_option("--designer", options.designer, "Designer's name for the \"Design By\" line");
+    app.add_option("--designer", options.designer, "Designer's name for the \"Design By\" line")
+        ->option_text("NAME");
     const std::map<std::string, LengthUnit> units{{"mils", LengthUnit::Mils},
                                                   {"mm", LengthUnit::Mm}};
     app.add_option("--lengths", options.lengths, "Write each board net's routed length")
@@ -25,10 +26,26 @@ std::optional<int> ParseCommandLine(int argc, const char* const* argv, CommandLi
     app.add_option("DESIGN", options.design,
                    "Design file to serve: a JSON design, a KiCad board (.kicad_pcb) or a KiCad "
                    "netlist export (.net), told apart by content; the built-in sample board "
-                   "when absent");
+                   "when absent")
+        ->type_name("");
+    // Written for the man page too, which help2man makes from this text:
+    // "Environment:" and "Examples:" become sections of their own.
     app.footer(
-        "Exit codes: 0 report written, 1 design not available, 2 usage error, "
-        "3 design file invalid, 4 report not written.");
+        "Without --batch the window opens, its choices preset by the options; on a machine\n"
+        "without a display the program says so and works in batch mode. The report is\n"
+        "written beside the design file and named after it, with the extension .wrf; the\n"
+        "sample board's report lands in the current folder.\n"
+        "\n"
+        "Exit codes: 0 report written (also --help and --version), 1 design not available,\n"
+        "2 usage error, 3 design file invalid, 4 report not written; stderr says why.\n"
+        "\n"
+        "Environment:\n"
+        "  NETLIST_REPORT_FIXED_DATE  replaces the date and time of the report's \"Date\"\n"
+        "                             line, so that two reports compare byte for byte\n"
+        "\n"
+        "Examples:\n"
+        "  $ netlist-report --batch --lengths mm board.kicad_pcb\n"
+        "  $ netlist-report --designer \"Pat Designer\" design.json");
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
