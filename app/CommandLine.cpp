@@ -33,8 +33,8 @@ std::optional<int> ParseCommandLine(int argc, const char* const* argv, CommandLi
     app.footer(
         "Without --batch the window opens, its choices preset by the options; on a machine\n"
         "without a display the program says so and works in batch mode. The report is\n"
-        "written beside the design file and named after it, with the extension .wrf; the\n"
-        "sample board's report lands in the current folder.\n"
+        "written beside the design file, named after it: its name up to the first \".\",\n"
+        "then \"wrf\"; the sample board's report lands in the current folder.\n"
         "\n"
         "Exit codes: 0 report written (also --help and --version), 1 design not available,\n"
         "2 usage error, 3 design file invalid, 4 report not written; stderr says why.\n"
