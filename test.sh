@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs the whole test suite: once on the
-# release build (with the Debian package's test), once under AddressSanitizer
-# + UndefinedBehaviorSanitizer.
+# Installs what is missing, checks the formatting, builds, and runs the whole
+# test suite: once on the release build (with the Debian package's test), once
+# under AddressSanitizer + UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/ensure-packages.sh run test
+
+echo "== formatting"
+scripts/check-format.sh
 
 echo "== release build"
 scripts/build.sh build -DCMAKE_BUILD_TYPE=Release -DNETLIST_BUILD_TESTS=ON -DNETLIST_BUILD_BENCH=ON
