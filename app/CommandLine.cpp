@@ -15,14 +15,16 @@ std::optional<int> ParseCommandLine(int argc, const char* const* argv, CommandLi
     app.set_version_flag("--version", std::string("netlist-report ") + NETLIST_VERSION);
     app.add_flag("--batch", options.batch,
                  "No window: connect, write the report and exit (exit code 0 when written)");
-    app.add_option("--designer", options.designer, "Designer's name for the \"Design By\" line")
+    app.add_option("--designer", options.choices.designer,
+                   "Designer's name for the \"Design By\" line")
         ->option_text("NAME");
-    const std::map<std::string, LengthUnit> units{{"mils", LengthUnit::Mils},
-                                                  {"mm", LengthUnit::Mm}};
-    app.add_option("--lengths", options.lengths, "Write each board net's routed length")
+    const std::map<std::string, NetLengths> units{{"mils", NetLengths::Mils},
+                                                  {"mm", NetLengths::Mm}};
+    app.add_option("--lengths", options.choices.lengths, "Write each board net's routed length")
         ->transform(CLI::CheckedTransformer(units, CLI::ignore_case))
         ->option_text("mils|mm");
-    app.add_flag("--screen", options.screen, "Open the finished report in the desktop's viewer");
+    app.add_flag("--screen", options.choices.screen,
+                 "Open the finished report in the desktop's viewer");
     app.add_option("DESIGN", options.design,
                    "Design file to serve: a JSON design, a KiCad board (.kicad_pcb) or a KiCad "
                    "netlist export (.net), told apart by content; the built-in sample board "

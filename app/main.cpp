@@ -25,7 +25,7 @@ int run(netlist::DesignLibrary& library, int argc, char** argv,
     using namespace netlist;
 #ifdef NETLIST_HAVE_UI
     if (!options.batch) {
-        if (HasDisplay()) return RunWindow(argc, argv, library, options);
+        if (HasDisplay()) return RunWindow(argc, argv, library, options.choices);
         std::cerr << "netlist-report: no display to show the window on; "
                      "writing the report in batch mode instead\n";
     }
@@ -33,7 +33,7 @@ int run(netlist::DesignLibrary& library, int argc, char** argv,
     (void)argc;
     (void)argv;
 #endif
-    return RunBatch(library, options);
+    return RunBatch(library, options.choices);
 }
 
 }  // namespace

@@ -15,7 +15,7 @@
 
 #include "ui/Artwork.h"
 #include "ui/CaptionLabel.h"
-#include "ui/Credits.h"
+#include "ui/CreditText.h"
 #include "ui/Form2.h"
 #include "ui/TextConversion.h"
 

@@ -5,7 +5,7 @@
 #include <QVBoxLayout>
 
 #include "ui/Artwork.h"
-#include "ui/Credits.h"
+#include "ui/CreditText.h"
 
 namespace netlist {
 
