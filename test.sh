@@ -3,7 +3,7 @@
 # release build, once under AddressSanitizer + UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")"
-scripts/ensure-packages.sh
+scripts/ensure-packages.sh --wine32
 
 echo "== release build"
 scripts/build.sh build -DCMAKE_BUILD_TYPE=Release

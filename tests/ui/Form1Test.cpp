@@ -12,7 +12,7 @@
 
 #include "design/StatusCodes.h"
 #include "tests/ui/UiTestSupport.h"
-#include "ui/CaptionLabel.h"
+#include "ui/qt/CaptionLabel.h"
 
 using namespace netlist;
 using namespace netlist::test;
