@@ -30,7 +30,8 @@ number=$(for n in $(seq 95 130); do [[ -e /tmp/.X$n-lock ]] || { echo "$n"; brea
 Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 export DISPLAY=":$number" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-export WINEPREFIX="$root/$dir/wineprefix" WINEARCH="$arch" WINELOADER="$loader"
+# A prefix apart from the tests', which this script stops at its end.
+export WINEPREFIX="$root/$dir/wineprefix-screenshots" WINEARCH="$arch" WINELOADER="$loader"
 cleanup() {
     "$(command -v wineserver || echo /usr/lib/wine/wineserver)" -k 2>/dev/null || true
     kill "$xvfb" 2>/dev/null || true
@@ -38,6 +39,8 @@ cleanup() {
 }
 trap cleanup EXIT
 sleep 1
+"$loader" wineboot --init >/dev/null 2>&1
+"$(command -v wineserver || echo /usr/lib/wine/wineserver)" -w
 
 # Chooses "&About" in the running program's window, as a click would.
 cat >"$work/open-about.cpp" <<'SOURCE'
@@ -56,7 +59,7 @@ SOURCE
 shoot() {
     local id="" tries
     for tries in $(seq 60); do
-        id="$(xwininfo -root -tree | grep -F "\"$1\": (" | awk '{print $1}' | head -n 1)"
+        id="$(xwininfo -root -tree | grep -F "\"$1\": (" | awk '{print $1}' | head -n 1 || true)"
         [[ -n "$id" ]] && break
         sleep 0.5
     done

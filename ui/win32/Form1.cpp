@@ -36,9 +36,9 @@ constexpr DWORD kFrame = WS_CHILD | WS_VISIBLE | BS_GROUPBOX;
 constexpr DWORD kTabStop = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
 
 // Created in this order: the keyboard focus follows it (Start, End, Text1,
-// Check1, mils, mm, Screen, File). Each option button is a group of its own,
-// so that Tab visits every one of them in that order; the window keeps one
-// of each pair selected. Label1's place is worked out from its text.
+// Check1, mils, mm, Screen, File), and WS_GROUP starts each pair of option
+// buttons, between which the arrow keys move. Label1's place is worked out
+// from its text.
 const Placement kPlacements[] = {
     {kStartId, L"BUTTON", window::kStartButton, kTabStop | WS_GROUP | BS_PUSHBUTTON, 8, 192, 80,
      25},
@@ -47,14 +47,14 @@ const Placement kPlacements[] = {
      kLeftWidth - 16, 20},
     {kCheck1Id, L"BUTTON", window::kLengthCheck, kTabStop | WS_GROUP | BS_AUTOCHECKBOX, kRight + 10,
      118, kRightWidth - 20, 18},
-    {kOption1Id, L"BUTTON", window::kMilsOption, kTabStop | WS_GROUP | BS_RADIOBUTTON, kRight + 10,
-     138, 60, 18},
-    {kOption2Id, L"BUTTON", window::kMmOption, kTabStop | WS_GROUP | BS_RADIOBUTTON, kRight + 80,
-     138, 60, 18},
-    {kOption3Id, L"BUTTON", window::kScreenOption, kTabStop | WS_GROUP | BS_RADIOBUTTON,
+    {kOption1Id, L"BUTTON", window::kMilsOption, kTabStop | WS_GROUP | BS_AUTORADIOBUTTON,
+     kRight + 10, 138, 60, 18},
+    {kOption2Id, L"BUTTON", window::kMmOption, kTabStop | BS_AUTORADIOBUTTON, kRight + 80, 138, 60,
+     18},
+    {kOption3Id, L"BUTTON", window::kScreenOption, kTabStop | WS_GROUP | BS_AUTORADIOBUTTON,
      kRight + 10, 72, kRightWidth - 20, 18},
-    {kOption4Id, L"BUTTON", window::kFileOption, kTabStop | WS_GROUP | BS_RADIOBUTTON, kRight + 10,
-     52, kRightWidth - 20, 18},
+    {kOption4Id, L"BUTTON", window::kFileOption, kTabStop | BS_AUTORADIOBUTTON, kRight + 10, 52,
+     kRightWidth - 20, 18},
     {kLabel3Id, L"STATIC", "", kLabel | WS_GROUP | SS_CENTERIMAGE, 8, 6, 70, 24},
     {kLabel1Id, L"STATIC", window::kTitle, kLabel | SS_CENTER | SS_CENTERIMAGE, 0, 4, 0, 28},
     {kFrame3Id, L"BUTTON", window::kDesignByFrame, kFrame, kLeft, kColumnsTop, kLeftWidth, 42},
@@ -283,15 +283,12 @@ void Form1::onCommand(int id, int notification) {
             break;
         case kOption1Id:
         case kOption2Id:
-            if (notification != BN_CLICKED) break;
-            model_.controls().option1Selected = id == kOption1Id;
-            showModel();
+            // One button of each pair speaks for it.
+            model_.controls().option1Selected = isChecked(control(kOption1Id));
             break;
         case kOption3Id:
         case kOption4Id:
-            if (notification != BN_CLICKED) break;
-            model_.controls().option3Selected = id == kOption3Id;
-            showModel();
+            model_.controls().option3Selected = isChecked(control(kOption3Id));
             break;
         default:  // Enter and Escape (IDOK, IDCANCEL) do nothing by themselves.
             break;
