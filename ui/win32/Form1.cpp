@@ -241,6 +241,13 @@ void Form1::Start_Click() {
     statusThrottle_.restart();
     const RunOutcome outcome = model_.Start_Click();
     running_ = false;
+    // Clicks and keys made while the run kept the windows waiting were meant
+    // for windows that could not answer: they are dropped, not replayed.
+    MSG input;
+    while (PeekMessageW(&input, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) {
+    }
+    while (PeekMessageW(&input, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE)) {
+    }
     showModel();
     if (outcome == RunOutcome::Written) {
         ended_ = true;
