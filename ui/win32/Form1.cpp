@@ -1,5 +1,7 @@
 #include "ui/win32/Form1.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 
 #include "design/windows/WideText.h"
@@ -31,7 +33,11 @@ constexpr int kRight = 306;
 constexpr int kRightWidth = 148;
 constexpr int kColumnsTop = 36;
 constexpr DWORD kLabel = WS_CHILD | WS_VISIBLE | SS_NOPREFIX;
-constexpr DWORD kCaption = kLabel | SS_LEFTNOWORDWRAP | SS_PATHELLIPSIS | SS_CENTERIMAGE;
+// A caption from the design or the run: a text too long for it is shortened
+// in the middle, and its tooltip shows it whole (SS_NOTIFY lets the tooltip
+// see the mouse).
+constexpr DWORD kCaption =
+    kLabel | SS_LEFTNOWORDWRAP | SS_PATHELLIPSIS | SS_CENTERIMAGE | SS_NOTIFY;
 constexpr DWORD kFrame = WS_CHILD | WS_VISIBLE | BS_GROUPBOX;
 constexpr DWORD kTabStop = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
 
@@ -172,6 +178,20 @@ void Form1::createControls() {
     }
     SetChildFonts(window_, metrics_.font());
     SendMessageW(control(kLabel1Id), WM_SETFONT, reinterpret_cast<WPARAM>(titleFont_), FALSE);
+
+    HWND tooltip = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                   window_, nullptr, GetModuleHandleW(nullptr), nullptr);
+    for (const int id : {kStatusLabel3Id, kStatusLabelId}) {
+        TOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = window_;
+        tool.uId = reinterpret_cast<UINT_PTR>(control(id));
+        tool.lpszText = LPSTR_TEXTCALLBACKW;
+        SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    SendMessageW(tooltip, TTM_SETMAXTIPWIDTH, 0, metrics_.scaled(window::kForm1Client.width));
 }
 
 void Form1::showModel() {
@@ -328,6 +348,14 @@ LRESULT Form1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
             onCommand(LOWORD(wParam), HIWORD(wParam));
+            return 0;
+        case WM_NOTIFY:
+            if (reinterpret_cast<NMHDR*>(lParam)->code == TTN_GETDISPINFOW) {
+                // The caption's whole text, read when the tooltip shows.
+                auto* request = reinterpret_cast<NMTTDISPINFOW*>(lParam);
+                tooltipText_ = windowText(reinterpret_cast<HWND>(request->hdr.idFrom));
+                request->lpszText = tooltipText_.data();
+            }
             return 0;
         case WM_CTLCOLORSTATIC:
             return colourStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));

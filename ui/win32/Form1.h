@@ -74,6 +74,7 @@ class Form1 {
     HWND window_ = nullptr;
     HFONT titleFont_ = nullptr;
     HBRUSH titleBrush_ = nullptr;
+    std::wstring tooltipText_;
     std::unique_ptr<Form2> Form2_;
     bool running_ = false;
     bool ended_ = false;
