@@ -11,9 +11,12 @@
 namespace netlist {
 namespace {
 
+// "~" moves before every other punctuation mark and symbol ("_" is the first
+// of them), after the blanks: the "~~~" of single-node nets then opens the
+// list even when other names begin with "/", "_" or "(".
 // Hyphen and apostrophe become primary-ignorable: they weigh only at the
 // secondary level, so they decide between texts that are otherwise equal.
-constexpr char16_t kLightCharacters[] = u"&[last primary ignorable]<<'-'<<''";
+constexpr char16_t kTailoring[] = u"&[before 1]'_'<'~'&[last primary ignorable]<<'-'<<''";
 
 // Windows-1252 bytes 0x80-0x9F; every other byte is the code point of its value.
 constexpr std::array<char16_t, 32> kHighControlRange{
@@ -42,7 +45,7 @@ std::unique_ptr<icu::RuleBasedCollator> tailored(const icu::Locale& locale) {
     icu::UnicodeString rules;
     if (const auto* ruleBased = dynamic_cast<const icu::RuleBasedCollator*>(base.get()))
         rules = ruleBased->getRules();
-    rules.append(icu::UnicodeString(kLightCharacters));
+    rules.append(icu::UnicodeString(kTailoring));
     auto collator = std::make_unique<icu::RuleBasedCollator>(rules, error);
     if (U_FAILURE(error)) return nullptr;
     // Secondary strength: case (a tertiary difference) does not count.

@@ -1,6 +1,7 @@
 // The order of the net list: the user's locale's collation, case-insensitive,
 // with "-" and "'" weighing nothing except to break ties, punctuation and
-// symbols before digits, digits before letters.
+// symbols before digits, digits before letters, and "~" before every other
+// punctuation mark and symbol.
 #pragma once
 
 #include <string>

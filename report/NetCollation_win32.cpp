@@ -1,6 +1,7 @@
 // The Windows build orders the nets with the system's own sort keys: the
 // comparison its sorted list boxes use, in the user's locale and ignoring
-// case. Its word sort already lets "-" and "'" weigh only to break ties.
+// case. Its word sort already lets "-" and "'" weigh only to break ties; "~"
+// is moved before the other punctuation, as on Linux.
 #include <windows.h>
 
 #include "design/windows/WideText.h"
@@ -8,9 +9,20 @@
 
 namespace netlist {
 
+namespace {
+
+// The system puts "~" after most punctuation. EN QUAD, a blank that no
+// Windows-1252 text holds, sorts after the blanks and before every
+// punctuation mark and symbol, where "~" belongs.
+constexpr wchar_t kTildeStandIn = L'\u2000';
+
+}  // namespace
+
 std::string NetSortKey(std::string_view windows1252Text) {
-    const std::wstring text = Windows1252ToUtf16(windows1252Text);
+    std::wstring text = Windows1252ToUtf16(windows1252Text);
     if (text.empty()) return {};  // the system refuses an empty text; it sorts first
+    for (wchar_t& character : text)
+        if (character == L'~') character = kTildeStandIn;
     constexpr DWORD kFlags = LCMAP_SORTKEY | NORM_IGNORECASE;
     const int length = static_cast<int>(text.size());
     const int needed = LCMapStringEx(LOCALE_NAME_USER_DEFAULT, kFlags, text.data(), length, nullptr,

@@ -36,6 +36,15 @@ int processId() {
     return ::_getpid();
 }
 void syncDirectory(const std::string&) {}
+// A report is replaced under the name it is given.
+std::string followLinks(const std::string& path) {
+    return path;
+}
+// The only permission a file has here is the read-only attribute, and a
+// read-only report is refused before it is replaced: nothing to keep.
+int keepPermissions(int, const std::string&) {
+    return 0;
+}
 #else
 int openExclusive(const std::string& path) {
     return ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -59,6 +68,26 @@ void syncDirectory(const std::string& directory) {
     if (fd < 0) return;
     ::fsync(fd);
     ::close(fd);
+}
+// Where writing through a symbolic link would land. Relative links count from
+// the folder of the link.
+std::string followLinks(const std::string& path) {
+    namespace fs = std::filesystem;
+    fs::path current(path);
+    for (int hop = 0; hop < 40; ++hop) {
+        std::error_code error;
+        if (!fs::is_symlink(fs::symlink_status(current, error))) return current.string();
+        const fs::path next = fs::read_symlink(current, error);
+        if (error) return current.string();
+        current = next.is_absolute() ? next : current.parent_path() / next;
+    }
+    throw ReportFileError(path + ": cannot be written: " + std::strerror(ELOOP));
+}
+// The replaced file's permission bits, for the file that replaces it.
+int keepPermissions(int fd, const std::string& replacedPath) {
+    struct stat replaced {};
+    if (::stat(replacedPath.c_str(), &replaced) != 0 || !S_ISREG(replaced.st_mode)) return 0;
+    return ::fchmod(fd, replaced.st_mode & 07777);
 }
 #endif
 
@@ -85,7 +114,26 @@ bool isReadOnly(const std::filesystem::file_status& status) {
 
 }  // namespace
 
-ReportFile::ReportFile(std::string targetPath) : targetPath_(std::move(targetPath)) {
+void RefuseToReplaceTheDesign(const std::string& targetPath, const std::string& designPath) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    bool same = fs::equivalent(targetPath, designPath, error) && !error;
+    if (!same) {
+        // Neither file exists yet, or only one does: the spelled-out paths tell.
+        std::error_code targetError;
+        std::error_code designError;
+        const fs::path target = fs::weakly_canonical(targetPath, targetError);
+        const fs::path design = fs::weakly_canonical(designPath, designError);
+        same = !targetError && !designError && target == design;
+    }
+    if (same)
+        throw ReportFileError(targetPath +
+                              ": cannot be written: it is the design file itself, which the "
+                              "report would replace");
+}
+
+ReportFile::ReportFile(std::string targetPath)
+    : targetPath_(std::move(targetPath)), replacedPath_(followLinks(targetPath_)) {
     std::error_code ignored;
     const auto status = std::filesystem::status(targetPath_, ignored);
     if (std::filesystem::is_directory(status))
@@ -94,8 +142,8 @@ ReportFile::ReportFile(std::string targetPath) : targetPath_(std::move(targetPat
         throw ReportFileError(targetPath_ + ": cannot be written: the file is read-only");
 
     static std::atomic<unsigned> counter{0};
-    const std::string directory = directoryOf(targetPath_);
-    const std::string name = targetPath_.substr(directory.size());
+    const std::string directory = directoryOf(replacedPath_);
+    const std::string name = replacedPath_.substr(directory.size());
     for (int attempt = 0; attempt < 100; ++attempt) {
         temporaryPath_ = directory + "." + name + "." + std::to_string(processId()) + "-" +
                          std::to_string(counter++) + ".tmp";
@@ -139,18 +187,20 @@ void ReportFile::write(std::string_view bytes) {
 
 void ReportFile::commit() {
     if (descriptor_ < 0) throw ReportFileError(targetPath_ + ": the report is not open");
+    if (keepPermissions(descriptor_, replacedPath_) != 0)
+        fail("cannot keep the permissions of the report it replaces", errno);
     if (syncToDisk(descriptor_) != 0) fail("cannot be written", errno);
     const int fd = descriptor_;
     descriptor_ = -1;
     if (closeFile(fd) != 0) fail("cannot be written", errno);
     std::error_code error;
-    std::filesystem::rename(temporaryPath_, targetPath_, error);
+    std::filesystem::rename(temporaryPath_, replacedPath_, error);
     if (error) {
         discard();
         throw ReportFileError(targetPath_ + ": cannot be replaced: " + error.message());
     }
     temporaryPath_.clear();
-    syncDirectory(directoryOf(targetPath_));
+    syncDirectory(directoryOf(replacedPath_));
 }
 
 }  // namespace netlist

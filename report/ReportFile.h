@@ -3,6 +3,10 @@
 // renames the temporary file over the target in one step. Until then, and
 // whenever anything fails, the target keeps its previous contents and the
 // temporary file is removed.
+//
+// A target that exists keeps its permission bits. On Linux a target that is
+// a symbolic link is written through: the temporary file goes beside the
+// file the link leads to and replaces that file, so the link stays a link.
 #pragma once
 
 #include <stdexcept>
@@ -16,6 +20,11 @@ class ReportFileError : public std::runtime_error {
   public:
     using std::runtime_error::runtime_error;
 };
+
+// Throws ReportFileError when targetPath is the design file itself, under the
+// same or another spelling or through a link: the report would replace the
+// design it was made from.
+void RefuseToReplaceTheDesign(const std::string& targetPath, const std::string& designPath);
 
 class ReportFile {
   public:
@@ -37,6 +46,7 @@ class ReportFile {
     void discard() noexcept;
 
     std::string targetPath_;
+    std::string replacedPath_;  // the target, or the file its links lead to
     std::string temporaryPath_;
     int descriptor_ = -1;
 };

@@ -1,15 +1,14 @@
 #include "report/ReportPaths.h"
 
+#include <algorithm>
+
 #include "design/Windows1252.h"
 
 namespace netlist {
 
 std::size_t FileNameStart(std::string_view path) {
-#ifdef _WIN32
+    // Designs made on Windows carry "\" paths wherever they are served from.
     const std::size_t last = path.find_last_of("\\/");
-#else
-    const std::size_t last = path.rfind('/');
-#endif
     return last == std::string_view::npos ? 0 : last + 1;
 }
 
@@ -38,7 +37,9 @@ std::string NativeFileSystemPath(std::string_view windows1252Path) {
 #ifdef _WIN32
     return std::string(windows1252Path);
 #else
-    return Windows1252ToUtf8(windows1252Path);
+    std::string path = Windows1252ToUtf8(windows1252Path);
+    std::replace(path.begin(), path.end(), '\\', '/');
+    return path;
 #endif
 }
 

@@ -1,6 +1,6 @@
 // Where a design's report goes: the design file's name, the report's name and
 // folder. Paths are Windows-1252 text, as the design library gives them.
-// Directories are separated by "/" on Linux; Windows takes "\" and "/".
+// Both "\" and "/" separate folders on every platform.
 #pragma once
 
 #include <cstddef>
@@ -33,8 +33,8 @@ std::string DesignFileNameShown(std::string_view designPath);
 // never share one report.
 ReportNames DeriveReportNames(std::string_view designPath);
 
-// The path as the file system takes it: UTF-8 on Linux, the ANSI code page
-// (Windows-1252, unchanged) on Windows.
+// The path as the file system takes it: UTF-8 with every "\" read as "/" on
+// Linux, the ANSI code page (Windows-1252, unchanged) on Windows.
 std::string NativeFileSystemPath(std::string_view windows1252Path);
 // The reverse, for messages that name a native path.
 std::string NativeTextToWindows1252(std::string_view nativeText);

@@ -7,6 +7,7 @@
 #include "report/Credits.h"
 #include "report/Form1Model.h"
 #include "report/NetOrdering.h"
+#include "report/ReportFile.h"
 
 namespace netlist {
 namespace {
@@ -52,7 +53,8 @@ RunOutcome Form1Model::Start_Click() {
 
     controls_.startEnabled = false;
     dbStatus = library_.TGetDesignInfo(theSessionContext, designInfo);
-    const ReportNames names = DeriveReportNames(TrimFixedText(designInfo.designPath));
+    const std::string designPath = TrimFixedText(designInfo.designPath);
+    const ReportNames names = DeriveReportNames(designPath);
     controls_.statusLabel3Caption = names.designFileName;
 
     const std::optional<std::int64_t> connectedPins = CollectNets(library_, netRecord, List1);
@@ -61,7 +63,9 @@ RunOutcome Form1Model::Start_Click() {
 
     bool sessionClosed = false;
     try {
-        writer.OpenOutput(NativeFileSystemPath(names.reportPath), kReportFileNumber);
+        const std::string reportPath = NativeFileSystemPath(names.reportPath);
+        RefuseToReplaceTheDesign(reportPath, NativeFileSystemPath(designPath));
+        writer.OpenOutput(reportPath, kReportFileNumber);
         writeHeader(names, counts);
         writeNetBlocks();
         dbStatus = library_.TCloseDesign(theSessionContext, "");

@@ -20,9 +20,18 @@ std::string ServedDesignPath(const std::filesystem::path& path) {
     if (!error && !relative.empty()) candidates.push_back(relative);
 
     bool unrepresentable = false;
+    bool backslash = false;
     for (const std::filesystem::path& candidate : candidates) {
         const std::u8string text = candidate.u8string();  // UTF-8 on every platform
         const std::string utf8(reinterpret_cast<const char*>(text.data()), text.size());
+#ifndef _WIN32
+        // The report run reads every "\" of a design path as a folder
+        // separator, as designs made on Windows need; here it is part of a name.
+        if (utf8.find('\\') != std::string::npos) {
+            backslash = true;
+            continue;
+        }
+#endif
         const std::string served = Utf8ToWindows1252(utf8);
         if (Windows1252ToUtf8(served) != utf8) {
             unrepresentable = true;
@@ -30,6 +39,10 @@ std::string ServedDesignPath(const std::filesystem::path& path) {
             return served;
         }
     }
+    if (backslash)
+        throw DesignFileError(path.string() +
+                              ": the file's path holds a \"\\\", which the report would take "
+                              "for a folder separator; rename the file or its folder");
     if (unrepresentable)
         throw DesignFileError(path.string() +
                               ": the file's path holds characters outside Windows-1252, which the "

@@ -138,6 +138,27 @@ TEST(NetList, OrdersPaddedDigitsCaseTwinsAndDottedNames) {
               (std::vector<std::string>{"AB.10", "AB.2", "A-B.2"}));
 }
 
+TEST(NetList, SingleNodeNetsOpenTheListWhateverPunctuationOtherNamesBeginWith) {
+    // KiCad's hierarchical names begin with "/"; others with any mark or
+    // symbol, Windows-1252 ones among them.
+    const std::vector<std::string> starts = {
+        "/", "_",  ";", ":", "!",    "?",    ".",    "\"",   "(",    "[",    "{",    "@",
+        "*", "\\", "&", "#", "%",    "`",    "^",    "<",    "=",    "|",    ">",    ")",
+        "]", "}",  ",", "$", "\x80", "\xA7", "\xB0", "\xAB", "\xBF", "\xD7", "\xA6", "\xB6"};
+    std::vector<std::string> items = {NetItemText(NetSortKeyText("/TP", 1), 1),
+                                      NetItemText(NetSortKeyText("/VIN", 2), 2)};
+    std::int32_t id = 10;
+    for (const std::string& start : starts) {
+        items.push_back(NetItemText(NetSortKeyText(start + "SDA", 3), ++id));
+        // "~" also comes first inside a name.
+        EXPECT_LT(NetSortKey("A~B"), NetSortKey("A" + start + "B")) << start;
+    }
+    items.push_back(NetItemText(NetSortKeyText("GND", 1), 3));
+    const std::vector<std::string> sorted = Sorted(items);
+    EXPECT_EQ(std::vector<std::string>(sorted.begin(), sorted.begin() + 2),
+              (std::vector<std::string>{"~~~/TP.1", "~~~zzzGND.3"}));
+}
+
 TEST(NetList, KeepsItsOrderWhenReadsAndAddsInterleave) {
     std::mt19937 random(7);
     NetList list;

@@ -36,14 +36,18 @@ TEST(ReportPaths, ANameWithoutADotKeepsItsOwnReport) {
     EXPECT_EQ(DeriveReportNames("").reportPath, "wrf");
 }
 
-#ifndef _WIN32
-TEST(ReportPaths, OnLinuxOnlySlashSeparatesFolders) {
-    const ReportNames names = DeriveReportNames("/b/odd\\name.pcb");
-    EXPECT_EQ(names.designFileName, "odd\\name.pcb");
-    EXPECT_EQ(names.reportPath, "/b/odd\\name.wrf");
+TEST(ReportPaths, BackslashAndSlashBothSeparateFolders) {
+    const ReportNames names = DeriveReportNames("C:\\Boards\\amp.pcb");
+    EXPECT_EQ(names.designFileName, "amp.pcb");
+    EXPECT_EQ(names.reportDirectory, "C:\\Boards\\");
+    EXPECT_EQ(names.reportPath, "C:\\Boards\\amp.wrf");
+    EXPECT_EQ(DeriveReportNames("sub\\dir/amp.pcb").reportPath, "sub\\dir/amp.wrf");
+    EXPECT_EQ(DeriveReportNames("/b/odd\\name.pcb").designFileName, "name.pcb");
 }
 
-TEST(ReportPaths, FileSystemPathsAreUtf8) {
+#ifndef _WIN32
+TEST(ReportPaths, FileSystemPathsAreUtf8WithSlashes) {
+    EXPECT_EQ(NativeFileSystemPath("C:\\Boards\\amp.wrf"), "C:/Boards/amp.wrf");
     EXPECT_EQ(NativeFileSystemPath("/b/J\xFCrgen/amp.wrf"), "/b/J\xC3\xBCrgen/amp.wrf");
     EXPECT_EQ(NativeTextToWindows1252("/b/J\xC3\xBCrgen"), "/b/J\xFCrgen");
 }

@@ -78,6 +78,21 @@ TEST_CASE("net sort keys ignore case and put symbols before digits before letter
                      "b") < NetSortKey("Ba"));
 }
 
+TEST_CASE("\"~\" comes before every other punctuation mark and symbol, after the blanks") {
+    std::vector<std::string> items{"/VIN.2", "~~~/TP.1"};
+    int id = 10;
+    for (const char* start :
+         {"/", "_", ";", ":",  "!",    "?",    ".",    "\"",   "(",    "[",
+          "{", "@", "*", "\\", "&",    "#",    "%",    "`",    "^",    "<",
+          "=", "|", "+", "$",  "\x80", "\xA7", "\xB0", "\xAB", "\xBF", "\xD7"}) {
+        items.push_back(std::string(start) + "SDA." + std::to_string(++id));
+        CHECK(NetSortKey("A~B") < NetSortKey(std::string("A") + start + "B"));
+    }
+    CHECK_EQ(sortedByKey(items).front(), "~~~/TP.1");
+    CHECK(NetSortKey("A B") < NetSortKey("A~B"));
+    CHECK(NetSortKey("A\xA0") < NetSortKey("A~"));
+}
+
 TEST_CASE("hyphen and apostrophe only break ties") {
     CHECK_EQ(joined(sortedByKey({"AD.1", "A-C.2", "AB.3"})), "AB.3 A-C.2 AD.1");
     CHECK_EQ(joined(sortedByKey({"OD.1", "O'C.2", "OB.3"})), "OB.3 O'C.2 OD.1");

@@ -20,15 +20,27 @@ constexpr std::int32_t kSignalLayer = 0;
 constexpr std::int32_t kPlaneLayer = 1;
 constexpr std::int32_t kNonCopperLayer = 2;
 
-bool isCopperLayer(std::string_view name) {
-    return name.ends_with(".Cu");
-}
-
-std::int32_t layerType(std::string_view name, std::string_view type) {
-    if (!isCopperLayer(name)) return kNonCopperLayer;
+std::int32_t layerType(bool copper, std::string_view type) {
+    if (!copper) return kNonCopperLayer;
     if (type == "power" || type == "mixed" || type == "jumper") return kPlaneLayer;
     return kSignalLayer;
 }
+
+// Before KiCad 6 the layer table holds the user's own layer names, and
+// footprints name their layer by that name: copper is known by its number.
+// From KiCad 6 on the table and the footprints use the fixed names (F.Cu,
+// In1.Cu, B.Cu) whatever the user calls them, and KiCad 9 renumbered the
+// layers, so there the name tells.
+struct CopperNumbering {
+    std::int32_t lastCopper;  // copper layers are numbered 0 to this
+    std::int32_t back;
+};
+// (version 3) and older: 16 copper layers, 0 the back and 15 the front.
+constexpr std::int32_t kLastSixteenLayerVersion = 3;
+constexpr CopperNumbering kSixteenCopperLayers{15, 0};
+// (version 4) to (version 2021xxxx): 32 copper layers, 0 the front, 31 the back.
+constexpr std::int32_t kFirstFixedNameVersion = 20211014;  // KiCad 6.0
+constexpr CopperNumbering kThirtyTwoCopperLayers{31, 31};
 
 class BoardReader {
   public:
@@ -44,18 +56,19 @@ class BoardReader {
         DesignData design;
         design.kind = DesignKind::Pcb;
         design.designPath = ServedDesignPath(file_.path());
+        readNumbering(board);
         // Up to KiCad 9 tracks name their net by its code, so the net table
-        // comes first wherever it stands.
-        for (const Node item : board.children())
+        // comes first wherever it stands; footprints need the layer table.
+        for (const Node item : board.children()) {
             if (item.head() == "net") readNetTableEntry(item);
+            if (item.head() == "layers") readLayers(item, design.layers);
+        }
         for (const Node item : board.children()) {
             const std::string_view head = item.head();
             if (head == "title_block") {
                 design.title = Utf8ToWindows1252(kicad::ValueOf(item, "title"));
                 design.revision = Utf8ToWindows1252(kicad::ValueOf(item, "rev"));
                 design.engineer = Utf8ToWindows1252(kicad::ValueOf(item, "company"));
-            } else if (head == "layers") {
-                readLayers(item, design.layers);
             } else if (head == "footprint" || head == "module") {
                 design.components.push_back(readFootprint(item));
             } else if (head == "segment") {
@@ -92,16 +105,36 @@ class BoardReader {
         nets_.declare(name, code, file_, entry);
     }
 
+    // (kicad_pcb (version N) ...): which layer rule the file follows.
+    void readNumbering(const Node& board) {
+        const std::optional<Node> version = board.find("version");
+        if (!version) return;
+        const std::optional<Node> number = version->child(1);
+        if (!number || !number->isAtom()) file_.fail(*version, "(version ...) needs a number");
+        const std::int32_t value = file_.count(*number, "a format version");
+        if (value <= kLastSixteenLayerVersion)
+            numbering_ = kSixteenCopperLayers;
+        else if (value < kFirstFixedNameVersion)
+            numbering_ = kThirtyTwoCopperLayers;
+    }
+
     void readLayers(const Node& layers, std::vector<DesignLayer>& served) {
         for (const Node entry : layers.children()) {
-            // (ORDINAL "NAME" TYPE ["USER NAME"]): the ordinal is ignored,
-            // since KiCad 9 renumbered the layers.
+            // (NUMBER "NAME" TYPE ["USER NAME"])
             if (!entry.isList()) continue;
             const std::string_view name = entry.atomAt(1);
             if (name.empty()) file_.fail(entry, "a layer entry needs a layer name");
             if (!layerNames_.insert(std::string(name)).second) continue;
+            bool copper = name.ends_with(".Cu");
+            if (numbering_) {
+                const std::optional<Node> number = entry.child(0);
+                if (!number || !number->isAtom()) file_.fail(entry, "a layer entry needs a number");
+                const std::int32_t ordinal = file_.count(*number, "a layer number");
+                copper = ordinal <= numbering_->lastCopper;
+                if (ordinal == numbering_->back) backName_ = name;
+            }
             served.push_back(
-                DesignLayer{Utf8ToWindows1252(name), layerType(name, entry.atomAt(2))});
+                DesignLayer{Utf8ToWindows1252(name), layerType(copper, entry.atomAt(2))});
         }
     }
 
@@ -111,7 +144,7 @@ class BoardReader {
         for (const Node item : footprint.children()) {
             const std::string_view head = item.head();
             if (head == "layer") {
-                component.bottomSide = item.atomAt(1) == "B.Cu" ? 1 : 0;
+                component.bottomSide = item.atomAt(1) == backName_ ? 1 : 0;
             } else if (!haveReference && ((head == "fp_text" && item.atomAt(1) == "reference") ||
                                           (head == "property" && item.atomAt(1) == "Reference"))) {
                 component.refDes = Utf8ToWindows1252(item.atomAt(2));
@@ -180,6 +213,8 @@ class BoardReader {
     kicad::NetCollector nets_;
     std::unordered_set<std::int32_t> unconnectedCodes_;
     std::unordered_set<std::string> layerNames_;
+    std::optional<CopperNumbering> numbering_;  // none: layers are known by name
+    std::string_view backName_ = "B.Cu";
 };
 
 }  // namespace

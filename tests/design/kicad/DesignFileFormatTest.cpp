@@ -141,6 +141,14 @@ TEST(DesignFileFormat, APathThatCannotTravelUnchangedIsRefused) {
     EXPECT_THAT(LoadError(foreign / "board.net"),
                 HasSubstr("board.net: the file's path holds characters outside Windows-1252"));
 
+    // The report run takes a "\" for a folder separator.
+    const fs::path odd = folder.path() / "odd\\name";
+    fs::create_directories(odd);
+    WriteBytes(odd / "board.net", "(export (version \"E\"))");
+    EXPECT_THAT(LoadError(odd / "board.net"),
+                HasSubstr("board.net: the file's path holds a \"\\\", which the report would take "
+                          "for a folder separator"));
+
     // Western accents travel: Windows-1252 has them.
     const fs::path accented = folder.path() / "Pl\xC3\xA4ne";
     fs::create_directories(accented);

@@ -167,6 +167,58 @@ TEST(KicadBoard, Version5ModulesAndBareNamesLoad) {
     EXPECT_THAT(Pins(NetNamed(design, "Net-(D1-Pad2)")), ElementsAre("D1-2"));
 }
 
+TEST(KicadBoard, BeforeKicad6CopperAndTheBackAreKnownByNumber) {
+    // Boards whose copper layers the user renamed; footprints name their
+    // layer by the user's name. From KiCad 6 on the fixed names tell.
+    struct Case {
+        const char* version;
+        const char* layers;
+        const char* front;
+        const char* back;
+        Strings copper;
+    };
+    const std::vector<Case> cases = {
+        {"3",
+         "(15 Front signal) (1 Inner power) (0 Back signal) (16 B.Adhes user) (28 Edge.Cuts user)",
+         "Front",
+         "Back",
+         {"Front", "Inner", "Back"}},
+        {"4",
+         "(0 C1F signal) (1 C2 signal hide) (2 C3 signal hide) (31 C4B signal) (32 B.Adhes user)",
+         "C1F",
+         "C4B",
+         {"C1F", "C2", "C3", "C4B"}},
+        {"20171130",
+         "(0 Top signal) (31 Bottom mixed) (37 F.SilkS user) (44 Edge.Cuts user)",
+         "Top",
+         "Bottom",
+         {"Top", "Bottom"}},
+        {"20211014",
+         "(0 \"F.Cu\" signal \"Top\") (31 \"B.Cu\" signal \"Bottom\") (32 \"B.Adhes\" user)",
+         "F.Cu",
+         "B.Cu",
+         {"F.Cu", "B.Cu"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.version);
+        const DesignData design = ReadKicadBoard(
+            std::string("(kicad_pcb (version ") + c.version + ") (host pcbnew x)\n(layers " +
+                c.layers + ")\n(net 0 \"\") (net 1 GND)\n(module a (layer " + c.front +
+                ") (fp_text reference U1) (pad 1 smd rect (net 1 GND)) (pad 2 smd rect))\n"
+                "(module b (layer " +
+                c.back +
+                ") (fp_text reference U2) (pad 1 smd rect (net 1 GND)) (pad 2 smd rect) (pad 3 smd "
+                "rect)))",
+            "renamed.kicad_pcb");
+        Strings copper;
+        for (const DesignLayer& layer : design.layers)
+            if (layer.type == 0 || layer.type == 1) copper.push_back(layer.name);
+        EXPECT_EQ(copper, c.copper);
+        EXPECT_EQ(CountPads(design), (PadTotals{5, 2, 3}));
+        EXPECT_THAT(Pins(NetNamed(design, "GND")), ElementsAre("U1-1", "U2-1"));
+    }
+}
+
 TEST(KicadBoard, NetsAreKeyedByName) {
     // A pad's own name wins over its code, and a second code of a name
     // reaches the same net.
