@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs the whole test suite: once on the
-# release build, once under AddressSanitizer + UndefinedBehaviorSanitizer.
+# Installs what is missing, checks the formatting, builds, and runs the whole
+# test suite: once on the release build, once under AddressSanitizer +
+# UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/ensure-packages.sh --wine32
+
+echo "== formatting"
+scripts/check-format.sh
 
 echo "== release build"
 scripts/build.sh build -DCMAKE_BUILD_TYPE=Release

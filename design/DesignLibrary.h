@@ -24,7 +24,7 @@ inline constexpr std::int32_t kInterfaceVersion = 16000;
 
 // Texts are NUL-terminated Windows-1252 strings; records are filled in place.
 class DesignLibrary {
-public:
+  public:
     virtual ~DesignLibrary() = default;
 
     // kind is "PCB" for a board design or "SCH" for a schematic.
@@ -47,8 +47,7 @@ public:
 
     virtual std::int32_t TGetFirstComponent(SessionContext& context,
                                             ComponentRecord& component) = 0;
-    virtual std::int32_t TGetNextComponent(SessionContext& context,
-                                           ComponentRecord& component) = 0;
+    virtual std::int32_t TGetNextComponent(SessionContext& context, ComponentRecord& component) = 0;
 };
 
 // The program-wide session context and shared status value. Every caller of a

@@ -5,13 +5,17 @@
 
 namespace netlist {
 
-std::string TrimFixedText(std::string_view field) {
+std::string_view TrimmedFixedTextView(std::string_view field) {
     const std::size_t nul = field.find('\0');
     if (nul != std::string_view::npos) field = field.substr(0, nul);
     const std::size_t first = field.find_first_not_of(' ');
     if (first == std::string_view::npos) return {};
     const std::size_t last = field.find_last_not_of(' ');
-    return std::string(field.substr(first, last - first + 1));
+    return field.substr(first, last - first + 1);
+}
+
+std::string TrimFixedText(std::string_view field) {
+    return std::string(TrimmedFixedTextView(field));
 }
 
 void StoreFixedText(char* field, std::size_t size, std::string_view text) {

@@ -10,6 +10,8 @@ namespace netlist {
 // (the whole field when it has none), with blanks trimmed at both ends. Tabs
 // and other characters stay.
 std::string TrimFixedText(std::string_view field);
+// The same text as a view into the field, for callers that only read it.
+std::string_view TrimmedFixedTextView(std::string_view field);
 
 // Takes all N characters of a record's text field, NUL or not.
 template <std::size_t N>

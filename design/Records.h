@@ -395,8 +395,7 @@ static_assert(offsetof(NetNodeRecord, pad) + offsetof(PadMemberRecord, padRefDes
 static_assert(offsetof(NetNodeRecord, pad) + offsetof(PadMemberRecord, pin) +
                   offsetof(PinGroupRecord, pinDes) ==
               6176);
-static_assert(offsetof(NetNodeRecord, symbolPin) +
-                  offsetof(SymbolPinMemberRecord, symPinRefDes) ==
+static_assert(offsetof(NetNodeRecord, symbolPin) + offsetof(SymbolPinMemberRecord, symPinRefDes) ==
               6804);
 static_assert(offsetof(NetNodeRecord, symbolPin) + offsetof(SymbolPinMemberRecord, pin) +
                   offsetof(PinGroupRecord, pinDes) ==

@@ -36,13 +36,14 @@ bool isPlainAscii(std::string_view text) {
 
 std::string Utf8ToWindows1252(std::string_view utf8) {
     if (isPlainAscii(utf8)) return std::string(utf8);  // the common case, byte-identical
-    const icu::UnicodeString text =
-        icu::UnicodeString::fromUTF8(icu::StringPiece(utf8.data(), static_cast<int32_t>(utf8.size())));
+    const icu::UnicodeString text = icu::UnicodeString::fromUTF8(
+        icu::StringPiece(utf8.data(), static_cast<int32_t>(utf8.size())));
     UConverter* converter = windows1252();
     std::string bytes(static_cast<std::size_t>(text.length()) * 2 + 1, '\0');
     UErrorCode error = U_ZERO_ERROR;
-    const int32_t written = ucnv_fromUChars(converter, bytes.data(), static_cast<int32_t>(bytes.size()),
-                                            text.getBuffer(), text.length(), &error);
+    const int32_t written =
+        ucnv_fromUChars(converter, bytes.data(), static_cast<int32_t>(bytes.size()),
+                        text.getBuffer(), text.length(), &error);
     if (U_FAILURE(error)) return std::string(utf8.size(), '?');
     bytes.resize(static_cast<std::size_t>(written));
     return bytes;

@@ -8,15 +8,13 @@
 #include <cstring>
 #include <memory>
 
+#include "report/NetCollationRules.h"
+
 namespace netlist {
 namespace {
 
-// "~" moves before every other punctuation mark and symbol ("_" is the first
-// of them), after the blanks: the "~~~" of single-node nets then opens the
-// list even when other names begin with "/", "_" or "(".
-// Hyphen and apostrophe become primary-ignorable: they weigh only at the
-// secondary level, so they decide between texts that are otherwise equal.
-constexpr char16_t kTailoring[] = u"&[before 1]'_'<'~'&[last primary ignorable]<<'-'<<''";
+// Written at build time by report/tools/CompileNetCollation.cpp.
+#include "NetCollationCompiled.inc"
 
 // Windows-1252 bytes 0x80-0x9F; every other byte is the code point of its value.
 constexpr std::array<char16_t, 32> kHighControlRange{
@@ -38,6 +36,22 @@ icu::Locale collationLocale() {
     return user;
 }
 
+// The tailoring on top of the root collation, as compiled at build time.
+std::unique_ptr<icu::RuleBasedCollator> precompiled() {
+    UErrorCode error = U_ZERO_ERROR;
+    // The compiled form refers to the root collation's data, which ICU keeps
+    // for the life of the process.
+    std::unique_ptr<icu::Collator> root(
+        icu::Collator::createInstance(icu::Locale::getRoot(), error));
+    const auto* rootRuleBased = dynamic_cast<const icu::RuleBasedCollator*>(root.get());
+    if (U_FAILURE(error) || !rootRuleBased) return nullptr;
+    auto collator = std::make_unique<icu::RuleBasedCollator>(
+        kCompiledNetTailoring, static_cast<int32_t>(sizeof kCompiledNetTailoring), rootRuleBased,
+        error);
+    if (U_FAILURE(error)) return nullptr;
+    return collator;
+}
+
 std::unique_ptr<icu::RuleBasedCollator> tailored(const icu::Locale& locale) {
     UErrorCode error = U_ZERO_ERROR;
     std::unique_ptr<icu::Collator> base(icu::Collator::createInstance(locale, error));
@@ -45,9 +59,15 @@ std::unique_ptr<icu::RuleBasedCollator> tailored(const icu::Locale& locale) {
     icu::UnicodeString rules;
     if (const auto* ruleBased = dynamic_cast<const icu::RuleBasedCollator*>(base.get()))
         rules = ruleBased->getRules();
-    rules.append(icu::UnicodeString(kTailoring));
-    auto collator = std::make_unique<icu::RuleBasedCollator>(rules, error);
-    if (U_FAILURE(error)) return nullptr;
+    // Locales without rules of their own (English, the C locale and many
+    // more) share the tailoring compiled at build time.
+    std::unique_ptr<icu::RuleBasedCollator> collator;
+    if (rules.isEmpty()) collator = precompiled();
+    if (!collator) {
+        rules.append(icu::UnicodeString(kNetTailoring));
+        collator = std::make_unique<icu::RuleBasedCollator>(rules, error);
+        if (U_FAILURE(error)) return nullptr;
+    }
     // Secondary strength: case (a tertiary difference) does not count.
     collator->setStrength(icu::Collator::SECONDARY);
     collator->setAttribute(UCOL_ALTERNATE_HANDLING, UCOL_NON_IGNORABLE, error);

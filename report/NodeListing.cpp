@@ -27,13 +27,14 @@ void Form1Model::listNodes(bool boardListing) {
     nodeColumn = 0;
     std::string nodeText;
     while (dbStatus == 0) {
-        if (boardListing) {
-            nodeText = TrimFixedText(nodeRecord.pad.padRefDes) + "-" +
-                       TrimFixedText(nodeRecord.pad.pin.pinDes);
-        } else {
-            nodeText = TrimFixedText(nodeRecord.symbolPin.symPinRefDes) + "-" +
-                       TrimFixedText(nodeRecord.symbolPin.pin.pinDes);
-        }
+        // Built in place: the text keeps its capacity from node to node.
+        const auto& refDes =
+            boardListing ? nodeRecord.pad.padRefDes : nodeRecord.symbolPin.symPinRefDes;
+        const auto& pinDes =
+            boardListing ? nodeRecord.pad.pin.pinDes : nodeRecord.symbolPin.pin.pinDes;
+        nodeText.assign(TrimmedFixedTextView({refDes, sizeof refDes}));
+        nodeText += '-';
+        nodeText.append(TrimmedFixedTextView({pinDes, sizeof pinDes}));
         if (nodeColumn > kLastNodeOffset) {
             writer.Print(kReportFileNumber, {PrintItem::Tab(kContinuationTab)}, LineEnd::StaysOpen);
             nodeColumn = 0;

@@ -140,17 +140,20 @@ void Form1Model::writeNetBlocks() {
     // Counted once, before the first block, as wide as the list can grow.
     const std::int64_t netCount = List1.ListCount();
     std::int64_t runningNumber = 0;
+    // Reused from net to net, so that they keep their capacity.
+    std::string netName;
+    std::string caption;
     for (std::int64_t index = 0; index < netCount; ++index) {
         ++runningNumber;
         const std::string_view item = List1.List(index);
         const std::optional<std::int32_t> netId = ReadNetId(item);
 
-        std::string netName;
         std::optional<std::int64_t> nodeCount;
         dbStatus = netId ? library_.TGetNetById(theSessionContext, *netId, netRecord)
                          : status::kNetNotFound;
         if (dbStatus == 0) {
-            netName = TrimFixedText(netRecord.netName);
+            netName.assign(TrimmedFixedTextView(
+                std::string_view(netRecord.netName, sizeof netRecord.netName)));
             nodeCount = netRecord.nodeCount;
             dbStatus = library_.TGetFirstNetNode(theSessionContext, *netId, nodeRecord);
         } else {
@@ -162,7 +165,13 @@ void Form1Model::writeNetBlocks() {
             netRecord.netId = netId.value_or(0);
         }
 
-        setStatusCaption("Nodes " + std::to_string(index) + " Nets Name " + netName);
+        // The caption's previous text lends its buffer to the next one.
+        caption.swap(controls_.statusLabelCaption);
+        caption.assign("Nodes ");
+        caption += std::to_string(index);
+        caption += " Nets Name ";
+        caption += netName;
+        setStatusCaption(std::move(caption));
         const char* marker = nodeCount == 1 ? "W" : " ";
         writer.Print(kReportFileNumber, {Item::Tab(0), Item::Text("")}, LineEnd::Ends);
         writer.Print(kReportFileNumber,

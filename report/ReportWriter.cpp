@@ -1,6 +1,8 @@
 #include "report/ReportWriter.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 
 namespace netlist {
 namespace {
@@ -8,16 +10,24 @@ namespace {
 // Large enough that a whole report goes out in a handful of system calls.
 constexpr std::size_t kFlushThreshold = 1 << 20;
 
-}  // namespace
+// The sign position, at most 20 digits and the trailing blank.
+using NumberBuffer = std::array<char, 24>;
 
-std::string NumberText(std::int64_t value) {
+std::string_view formatNumber(std::int64_t value, NumberBuffer& buffer) {
     // The magnitude as unsigned, so that the most negative value has one too.
     const std::uint64_t magnitude = value < 0 ? std::uint64_t{0} - static_cast<std::uint64_t>(value)
                                               : static_cast<std::uint64_t>(value);
-    std::string text(1, value < 0 ? '-' : ' ');
-    text += std::to_string(magnitude);
-    text += ' ';
-    return text;
+    buffer[0] = value < 0 ? '-' : ' ';
+    char* end = std::to_chars(buffer.data() + 1, buffer.data() + buffer.size() - 1, magnitude).ptr;
+    *end++ = ' ';
+    return std::string_view(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
+}
+
+}  // namespace
+
+std::string NumberText(std::int64_t value) {
+    NumberBuffer buffer;
+    return std::string(formatNumber(value, buffer));
 }
 
 struct ReportWriter::OpenFile {
@@ -75,9 +85,11 @@ void ReportWriter::Print(int fileNumber, std::initializer_list<PrintItem> items,
             case PrintItem::Kind::Text:
                 out.put(item.text());
                 break;
-            case PrintItem::Kind::Number:
-                out.put(NumberText(item.number()));
+            case PrintItem::Kind::Number: {
+                NumberBuffer number;
+                out.put(formatNumber(item.number(), number));
                 break;
+            }
             case PrintItem::Kind::Nothing:
                 break;
             case PrintItem::Kind::Tab:

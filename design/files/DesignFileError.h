@@ -9,7 +9,7 @@ namespace netlist {
 // (line and column, or the path of the value inside the file) and what is
 // wrong, ready to be shown to the user as it stands.
 class DesignFileError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

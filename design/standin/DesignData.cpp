@@ -4,9 +4,9 @@ namespace netlist {
 namespace {
 
 constexpr std::array<std::string_view, kOperationCount> kOperationNames{
-    "TOpenDesign",      "TCloseDesign",    "TGetDesignInfo", "TGetFirstNet",
-    "TGetNextNet",      "TGetNetById",     "TGetFirstNetNode", "TGetNextNetNode",
-    "TGetFirstLayer",   "TGetNextLayer",   "TGetFirstComponent", "TGetNextComponent",
+    "TOpenDesign",    "TCloseDesign",  "TGetDesignInfo",     "TGetFirstNet",
+    "TGetNextNet",    "TGetNetById",   "TGetFirstNetNode",   "TGetNextNetNode",
+    "TGetFirstLayer", "TGetNextLayer", "TGetFirstComponent", "TGetNextComponent",
 };
 
 }  // namespace

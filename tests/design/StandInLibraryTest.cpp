@@ -1,6 +1,5 @@
 // The stand-in library as the program uses it: which opens succeed for which
-// kind of design, the walks and their end codes, the status of every refusal,
-// and the calling sequence of start-up, report run and exit.
+// kind of design, the walks and their end codes, and the status of every refusal.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -16,23 +15,9 @@ namespace {
 
 using testing::Scribbled;
 using testing::SmallDesign;
-using testing::TextAt;
 
 std::int32_t open(DesignLibrary& library, SessionContext& context, const char* kind) {
     return library.TOpenDesign(0, kInterfaceVersion, kind, context);
-}
-
-// The nodes of a net as "refDes-pinDes", from the member the open kind fills.
-std::vector<std::string> nodesOf(DesignLibrary& library, SessionContext& context,
-                                 std::int32_t netId, bool board) {
-    std::vector<std::string> nodes;
-    auto node = Scribbled<NetNodeRecord>();
-    for (std::int32_t status = library.TGetFirstNetNode(context, netId, node); status == 0;
-         status = library.TGetNextNetNode(context, node)) {
-        nodes.push_back(board ? TextAt(node, 6024) + "-" + TextAt(node, 6176)
-                              : TextAt(node, 6804) + "-" + TextAt(node, 6972));
-    }
-    return nodes;
 }
 
 // ---- Kinds and opening -------------------------------------------------------------
@@ -56,23 +41,6 @@ TEST(StandInKinds, EachKindAnswersItsOwnOpensOnly) {
     }
 }
 
-// The start-up opens "PCB", then "SCH" on the same context without a close:
-// a failed second open leaves the first usable; two successes serve the schematic.
-TEST(StandInKinds, TheStartUpPairOfOpens) {
-    for (const DesignKind kind : {DesignKind::Pcb, DesignKind::PcbAndSch}) {
-        StandInLibrary library(SmallDesign(kind));
-        SessionContext context{};
-        ASSERT_EQ(open(library, context, "PCB"), 0);
-        const bool schematic = open(library, context, "SCH") == 0;
-        EXPECT_EQ(schematic, kind == DesignKind::PcbAndSch);
-        auto info = Scribbled<DesignInfoRecord>();
-        EXPECT_EQ(library.TGetDesignInfo(context, info), 0);
-        EXPECT_EQ(TextAt(info, 100), "Amplifier");
-        EXPECT_EQ(nodesOf(library, context, 7, !schematic),
-                  (std::vector<std::string>{"U1-7", "R1-2"}));
-    }
-}
-
 // ---- Walks -------------------------------------------------------------------------------
 
 class StandInWalks : public ::testing::Test {
@@ -82,60 +50,50 @@ class StandInWalks : public ::testing::Test {
     SessionContext context_{};
 };
 
+// Walks a list with its first and next calls; returns one value per record and the end code.
+template <typename Record, typename Value>
+std::pair<std::vector<std::int32_t>, std::int32_t> walk(
+    std::int32_t (DesignLibrary::*first)(SessionContext&, Record&),
+    std::int32_t (DesignLibrary::*next)(SessionContext&, Record&), DesignLibrary& library,
+    SessionContext& context, Value value) {
+    Record record{};
+    std::vector<std::int32_t> values;
+    std::int32_t status = (library.*first)(context, record);
+    for (; status == 0; status = (library.*next)(context, record)) values.push_back(value(record));
+    return {values, status};
+}
+
 TEST_F(StandInWalks, EachWalkKeepsFileOrderAndEndsWithItsOwnCode) {
-    NetRecord net{};
-    std::vector<std::int32_t> ids;
-    std::int32_t status = library_.TGetFirstNet(context_, net);
-    for (; status == 0; status = library_.TGetNextNet(context_, net)) ids.push_back(net.netId);
-    EXPECT_EQ(ids, (std::vector<std::int32_t>{7, 3, 12}));
-    EXPECT_EQ(status, status::kNoMoreNets);
-
-    LayerRecord layer{};
-    std::vector<std::int32_t> types;
-    status = library_.TGetFirstLayer(context_, layer);
-    for (; status == 0; status = library_.TGetNextLayer(context_, layer))
-        types.push_back(layer.layerType);
-    EXPECT_EQ(types, (std::vector<std::int32_t>{1, 2}));
-    EXPECT_EQ(status, status::kNoMoreLayers);
-
-    ComponentRecord component{};
-    std::vector<std::int32_t> pads;
-    status = library_.TGetFirstComponent(context_, component);
-    for (; status == 0; status = library_.TGetNextComponent(context_, component))
-        pads.push_back(component.padCount);
-    EXPECT_EQ(pads, (std::vector<std::int32_t>{14, 2}));
-    EXPECT_EQ(status, status::kNoMoreComponents);
-
+    using Values = std::pair<std::vector<std::int32_t>, std::int32_t>;
+    EXPECT_EQ(walk(&DesignLibrary::TGetFirstNet, &DesignLibrary::TGetNextNet, library_, context_,
+                   [](const NetRecord& r) { return r.netId; }),
+              (Values{{7, 3, 12}, status::kNoMoreNets}));
+    EXPECT_EQ(walk(&DesignLibrary::TGetFirstLayer, &DesignLibrary::TGetNextLayer, library_,
+                   context_, [](const LayerRecord& r) { return r.layerType; }),
+              (Values{{1, 2}, status::kNoMoreLayers}));
+    EXPECT_EQ(walk(&DesignLibrary::TGetFirstComponent, &DesignLibrary::TGetNextComponent, library_,
+                   context_, [](const ComponentRecord& r) { return r.padCount; }),
+              (Values{{14, 2}, status::kNoMoreComponents}));
     NetNodeRecord node{};
     ASSERT_EQ(library_.TGetFirstNetNode(context_, 3, node), 0);
     EXPECT_EQ(library_.TGetNextNetNode(context_, node), status::kNoMoreItems);
 }
 
-TEST_F(StandInWalks, EmptyListsEndAtTheFirstCall) {
+TEST_F(StandInWalks, EmptyListsEndAtTheFirstCallAndUnknownIdsAreNotFound) {
     DesignData bare;
     bare.kind = DesignKind::Pcb;
-    StandInLibrary empty(bare);
-    ASSERT_EQ(open(empty, context_, "PCB"), 0);
-    NetRecord net{};
-    LayerRecord layer{};
-    ComponentRecord component{};
-    EXPECT_EQ(empty.TGetFirstNet(context_, net), status::kNoMoreNets);
-    EXPECT_EQ(empty.TGetFirstLayer(context_, layer), status::kNoMoreLayers);
-    EXPECT_EQ(empty.TGetFirstComponent(context_, component), status::kNoMoreComponents);
-
     bare.nets = {{1, "NC", 0, 0, {}}};
     StandInLibrary lonely(std::move(bare));
     ASSERT_EQ(open(lonely, context_, "PCB"), 0);
-    NetNodeRecord node{};
-    EXPECT_EQ(lonely.TGetFirstNetNode(context_, 1, node), status::kNoMoreItems);
-}
-
-TEST_F(StandInWalks, UnknownNetIdsAreNotFound) {
+    LayerRecord layer{};
+    ComponentRecord component{};
     NetRecord net{};
     NetNodeRecord node{};
-    EXPECT_EQ(library_.TGetNetById(context_, 8, net), status::kNetNotFound);
-    EXPECT_EQ(library_.TGetNetById(context_, -1, net), status::kNetNotFound);
-    EXPECT_EQ(library_.TGetFirstNetNode(context_, 8, node), status::kNetNotFound);
+    EXPECT_EQ(lonely.TGetFirstLayer(context_, layer), status::kNoMoreLayers);
+    EXPECT_EQ(lonely.TGetFirstComponent(context_, component), status::kNoMoreComponents);
+    EXPECT_EQ(lonely.TGetFirstNetNode(context_, 1, node), status::kNoMoreItems);
+    EXPECT_EQ(lonely.TGetNetById(context_, -1, net), status::kNetNotFound);
+    EXPECT_EQ(lonely.TGetFirstNetNode(context_, 8, node), status::kNetNotFound);
 }
 
 TEST_F(StandInWalks, AContinuingCallNeedsItsOwnFirstCall) {
@@ -218,67 +176,6 @@ TEST(StandInRefusals, AForcedStatusIsReturnedAndNothingIsFilled) {
     refusing.forcedStatus[static_cast<std::size_t>(Operation::TOpenDesign)] = 32104;
     StandInLibrary refuses(std::move(refusing));
     EXPECT_EQ(open(refuses, context, "PCB"), 32104);
-}
-
-// ---- The program's calling sequences -----------------------------------------------------
-
-// Start-up, one report run and exit, on the program's own context and status
-// value, in the order the program issues the calls.
-TEST(StandInCallingOrder, StartUpReportRunAndExit) {
-    StandInLibrary library(SmallDesign(DesignKind::Pcb));
-    SessionContext& context = theSessionContext;
-    DesignInfoRecord info{};
-    const auto startUp = [&] {
-        EXPECT_EQ(open(library, context, "PCB"), 0);
-        EXPECT_EQ(open(library, context, "SCH"), status::kConnectionError);
-        dbStatus = library.TGetDesignInfo(context, info);
-        EXPECT_EQ(dbStatus, 0);
-    };
-    startUp();
-
-    // Report run: close, start-up again, the design information once more,
-    // the net, layer and component walks.
-    dbStatus = library.TCloseDesign(context, "");
-    EXPECT_EQ(dbStatus, 0);
-    startUp();
-    dbStatus = library.TGetDesignInfo(context, info);
-    ASSERT_EQ(dbStatus, 0);
-    NetRecord net{};
-    std::int32_t connectedPins = 0;
-    for (dbStatus = library.TGetFirstNet(context, net); dbStatus == 0;
-         dbStatus = library.TGetNextNet(context, net))
-        connectedPins += net.nodeCount;
-    EXPECT_EQ(connectedPins, 12);
-    LayerRecord layer{};
-    for (dbStatus = library.TGetFirstLayer(context, layer); dbStatus == 0;
-         dbStatus = library.TGetNextLayer(context, layer)) {
-    }
-    ComponentRecord component{};
-    for (dbStatus = library.TGetFirstComponent(context, component); dbStatus == 0;
-         dbStatus = library.TGetNextComponent(context, component)) {
-    }
-
-    // Then each net in report order (not the walk order): by id, then its nodes.
-    std::vector<std::string> listed;
-    for (const std::int32_t id : {12, 3, 7}) {
-        dbStatus = library.TGetNetById(context, id, net);
-        ASSERT_EQ(dbStatus, 0);
-        std::string line = TextAt(net, 4) + ":";
-        NetNodeRecord node{};
-        for (dbStatus = library.TGetFirstNetNode(context, id, node); dbStatus == 0;
-             dbStatus = library.TGetNextNetNode(context, node))
-            line += " " + TextAt(node, 6024) + "-" + TextAt(node, 6176);
-        listed.push_back(line + " (" + TextAt(net, 4) + ")");
-    }
-    EXPECT_EQ(listed, (std::vector<std::string>{"OUT: U1-14 R1-1 U1-13 (OUT)", "VIN: U1-1 (VIN)",
-                                                "GND: U1-7 R1-2 (GND)"}));
-    dbStatus = library.TCloseDesign(context, "");
-    EXPECT_EQ(dbStatus, 0);
-
-    // Exit, from a fresh start-up: close, and the session is gone.
-    startUp();
-    EXPECT_EQ(library.TCloseDesign(context, ""), 0);
-    EXPECT_EQ(library.TGetDesignInfo(context, info), status::kNoConnection);
 }
 
 }  // namespace

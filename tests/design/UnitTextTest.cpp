@@ -8,47 +8,34 @@
 namespace netlist {
 namespace {
 
-std::string mils(std::int32_t units) {
-    return FormatUnits(units, kUnitsPerMil, ".");
-}
-std::string mm(std::int32_t units) {
-    return FormatUnits(units, kUnitsPerMm, ".");
-}
-
-TEST(UnitText, MilsWithTwoDecimals) {
-    EXPECT_EQ(mils(2540), "1.00");
-    EXPECT_EQ(mils(1270), "0.50");
-    EXPECT_EQ(mils(0), "0.00");
-    EXPECT_EQ(mils(-2540), "-1.00");
-    EXPECT_EQ(mils(254), "0.10");
-    EXPECT_EQ(mils(2540000), "1000.00");
-}
-
-TEST(UnitText, MillimetresWithTwoDecimals) {
-    EXPECT_EQ(mm(100000), "1.00");
-    EXPECT_EQ(mm(12500), "0.13");
-    EXPECT_EQ(mm(1), "0.00");
-    EXPECT_EQ(mm(-12500), "-0.13");
-}
-
-TEST(UnitText, HalvesRoundAwayFromZeroFromTheDecimalForm) {
-    // 0.005 has no exact binary form; the shown value still rounds up.
-    EXPECT_EQ(mm(500), "0.01");
-    EXPECT_EQ(mm(1500), "0.02");
-    EXPECT_EQ(mm(-500), "-0.01");
-    EXPECT_EQ(mm(499), "0.00");
-    // A tiny negative length does not show as "-0.00".
-    EXPECT_EQ(mm(-1), "0.00");
-}
-
-TEST(UnitText, ExtremeLengthsStayFinite) {
-    EXPECT_EQ(mm(INT_MAX), "21474.84");
-    EXPECT_EQ(mm(INT_MIN), "-21474.84");
-    // Single precision holds only 845466 of 845466.14 mils.
-    EXPECT_EQ(mils(INT_MAX), "845466.00");
-}
-
-TEST(UnitText, UsesTheGivenDecimalSeparator) {
+TEST(UnitText, TwoDecimalsRoundedAwayFromZeroFromTheDecimalForm) {
+    const struct {
+        std::int32_t units;
+        std::int32_t perUnit;
+        const char* text;
+    } cases[] = {
+        {2540, kUnitsPerMil, "1.00"},
+        {1270, kUnitsPerMil, "0.50"},
+        {-2540, kUnitsPerMil, "-1.00"},
+        {254, kUnitsPerMil, "0.10"},
+        {100000, kUnitsPerMm, "1.00"},
+        {12500, kUnitsPerMm, "0.13"},
+        {-12500, kUnitsPerMm, "-0.13"},
+        {1, kUnitsPerMm, "0.00"},
+        // 0.005 has no exact binary form; the shown value still rounds up.
+        {500, kUnitsPerMm, "0.01"},
+        {1500, kUnitsPerMm, "0.02"},
+        {-500, kUnitsPerMm, "-0.01"},
+        {499, kUnitsPerMm, "0.00"},
+        // A tiny negative length does not show as "-0.00".
+        {-1, kUnitsPerMm, "0.00"},
+        {INT_MAX, kUnitsPerMm, "21474.84"},
+        {INT_MIN, kUnitsPerMm, "-21474.84"},
+        // Single precision holds only 845466 of 845466.14 mils.
+        {INT_MAX, kUnitsPerMil, "845466.00"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FormatUnits(c.units, c.perUnit, "."), c.text) << c.units << "/" << c.perUnit;
     EXPECT_EQ(FormatUnits(12500, kUnitsPerMm, ","), "0,13");
 }
 

@@ -11,29 +11,20 @@ TEST(ReportPaths, NamesTheReportAfterTheDesignFileInItsFolder) {
     EXPECT_EQ(names.reportFileName, "amp.wrf");
     EXPECT_EQ(names.reportDirectory, "/home/pat/boards/");
     EXPECT_EQ(names.reportPath, "/home/pat/boards/amp.wrf");
-    EXPECT_EQ(DeriveReportNames("/b/my.board.new.pcb").reportFileName, "my.wrf");
-    EXPECT_EQ(DeriveReportNames("/b/.pcb").reportFileName, ".wrf");
-}
-
-TEST(ReportPaths, ABareFileNameGivesAReportInTheCurrentFolder) {
-    const ReportNames names = DeriveReportNames("amp.pcb");
-    EXPECT_EQ(names.reportDirectory, "");
-    EXPECT_EQ(names.reportPath, "amp.wrf");
-}
-
-TEST(ReportPaths, ShowsAtMost25CharactersButNamesTheReportFromTheWholeName) {
-    const ReportNames names = DeriveReportNames("/b/abcdefghijklmnopqrstuvwxyz_rev2.pcb");
-    EXPECT_EQ(names.designFileName, "abcdefghijklmnopqrstuvwxy");
-    EXPECT_EQ(names.reportFileName, "abcdefghijklmnopqrstuvwxyz_rev2.wrf");
-    EXPECT_EQ(DesignFileNameShown("/b/abcdefghijklmnopqrstuvwxyz_rev2.pcb"),
+    // At most 25 characters are shown, but the report is named from the whole name.
+    const ReportNames longName = DeriveReportNames("/b/abcdefghijklmnopqrstuvwxyz_rev2.pcb");
+    EXPECT_EQ(longName.designFileName, "abcdefghijklmnopqrstuvwxy");
+    EXPECT_EQ(longName.reportFileName, "abcdefghijklmnopqrstuvwxyz_rev2.wrf");
+    EXPECT_EQ(DesignFileNameShown("/x/abcdefghijklmnopqrstuvwxyz1234.pcb"),
               "abcdefghijklmnopqrstuvwxy");
-}
+    EXPECT_EQ(DesignFileNameShown("/boards/"), "");
 
-TEST(ReportPaths, ANameWithoutADotKeepsItsOwnReport) {
-    EXPECT_EQ(DeriveReportNames("/b/Makefile").reportPath, "/b/Makefile.wrf");
-    // A path that names no file at all still gives the report a name.
-    EXPECT_EQ(DeriveReportNames("/b/").reportPath, "/b/wrf");
-    EXPECT_EQ(DeriveReportNames("").reportPath, "wrf");
+    const std::pair<const char*, const char*> reports[] = {
+        {"/b/my.board.new.pcb", "/b/my.wrf"}, {"/b/.pcb", "/b/.wrf"}, {"amp.pcb", "amp.wrf"},
+        {"/b/Makefile", "/b/Makefile.wrf"},   {"/b/", "/b/wrf"},      {"", "wrf"},
+    };
+    for (const auto& [design, report] : reports)
+        EXPECT_EQ(DeriveReportNames(design).reportPath, report) << design;
 }
 
 TEST(ReportPaths, BackslashAndSlashBothSeparateFolders) {

@@ -18,6 +18,7 @@ namespace netlist {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::CurrentFolder;
 using testing::Design;
 using testing::ReadBytes;
 using testing::ReportLines;
@@ -25,17 +26,6 @@ using testing::RunReport;
 using testing::ScratchFolder;
 using testing::WriteBytes;
 using Strings = std::vector<std::string>;
-
-class CurrentFolder {
-  public:
-    explicit CurrentFolder(const fs::path& folder) : previous_(fs::current_path()) {
-        fs::current_path(folder);
-    }
-    ~CurrentFolder() { fs::current_path(previous_); }
-
-  private:
-    fs::path previous_;
-};
 
 // Everything below a folder: "dir/" for folders, "file 644" for files with
 // their permission bits, "link -> target" for symbolic links.

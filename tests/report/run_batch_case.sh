@@ -3,6 +3,8 @@
 # folder, and checks its exit code and, when a golden report is named, that
 # the report equals it byte for byte.
 #   run_batch_case.sh PROGRAM DESIGN GOLDEN|- EXIT_CODE [program options...]
+# With NETLIST_CASE_NO_DISPLAY=1 the program is asked for its window instead,
+# on a machine without a display: it must say so and write the report anyway.
 set -euo pipefail
 program="$1" design="$2" golden="$3" expected_exit="$4"
 shift 4
@@ -12,9 +14,11 @@ trap 'rm -rf "$scratch"' EXIT
 cp "$design" "$scratch/"
 name="$(basename "$design")"
 
+mode=--batch
+[[ -n "${NETLIST_CASE_NO_DISPLAY:-}" ]] && mode=""
 set +e
 (cd "$scratch" && NETLIST_REPORT_FIXED_DATE="01.02.2024 13:04:05" LC_ALL=C.UTF-8 \
-    "$program" --batch "$@" "$scratch/$name" >"$scratch/.stdout" 2>"$scratch/.stderr")
+    "$program" $mode "$@" "$scratch/$name" >"$scratch/.stdout" 2>"$scratch/.stderr")
 status=$?
 set -e
 if [[ $status -ne $expected_exit ]]; then
@@ -38,6 +42,10 @@ if [[ "$golden" == "-" ]]; then
     exit 0
 fi
 
+if [[ -n "${NETLIST_CASE_NO_DISPLAY:-}" ]] && ! grep -q "no display" "$scratch/.stderr"; then
+    echo "no word of the missing display on stderr"
+    exit 1
+fi
 report="$scratch/${name%%.*}.wrf"
 if ! cmp -s "$golden" "$report"; then
     echo "report differs from $golden:"

@@ -23,6 +23,21 @@ class ScratchFolder {
     std::filesystem::path path_;
 };
 
+// Makes a folder the current one for its lifetime, and the previous one again after.
+class CurrentFolder {
+  public:
+    explicit CurrentFolder(const std::filesystem::path& folder)
+        : previous_(std::filesystem::current_path()) {
+        std::filesystem::current_path(folder);
+    }
+    ~CurrentFolder() { std::filesystem::current_path(previous_); }
+    CurrentFolder(const CurrentFolder&) = delete;
+    CurrentFolder& operator=(const CurrentFolder&) = delete;
+
+  private:
+    std::filesystem::path previous_;
+};
+
 // A file's bytes; empty when it cannot be read.
 std::string ReadBytes(const std::filesystem::path& path);
 void WriteBytes(const std::filesystem::path& path, const std::string& bytes);

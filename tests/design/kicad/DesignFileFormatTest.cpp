@@ -10,6 +10,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using kicadtest::DataFile;
+using testing::CurrentFolder;
 using ::testing::HasSubstr;
 using testing::ReadBytes;
 using testing::ScratchFolder;
@@ -25,18 +26,6 @@ std::string LoadError(const fs::path& path) {
     ADD_FAILURE() << "loaded without error: " << path;
     return {};
 }
-
-// Runs the test body from another current folder, and back.
-class CurrentFolder {
-  public:
-    explicit CurrentFolder(const fs::path& folder) : previous_(fs::current_path()) {
-        fs::current_path(folder);
-    }
-    ~CurrentFolder() { fs::current_path(previous_); }
-
-  private:
-    fs::path previous_;
-};
 
 TEST(DesignFileFormat, IsToldByTheContent) {
     const struct {

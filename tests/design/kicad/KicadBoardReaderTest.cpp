@@ -47,124 +47,37 @@ std::vector<std::int32_t> LayerTypes(const DesignData& design) {
     return types;
 }
 
+// The version files' reports are golden (tests/report/golden/kicad-*.wrf); what a
+// report does not show is checked here: ids, unrounded lengths and the layers' types.
 TEST(KicadBoard, Version6MapsTitleBlockLayersFootprintsAndNets) {
     const DesignData design = Board("board_v6.kicad_pcb");
-    EXPECT_EQ(design.kind, DesignKind::Pcb);
     EXPECT_EQ(design.designPath, DataFile("board_v6.kicad_pcb").string());
-    EXPECT_EQ(design.title, "Amplifier \"A\"");
-    EXPECT_EQ(design.revision, "B");
     EXPECT_EQ(design.engineer, "Ohm & S\xF6hne");  // the company line, in Windows-1252
-
     // Copper layers by their type; every other layer is of a kind not counted.
-    ASSERT_EQ(design.layers.size(), 8u);
-    EXPECT_EQ(design.layers[1].name, "In1.Cu");
     EXPECT_THAT(LayerTypes(design), ElementsAre(0, 1, 1, 0, 2, 2, 2, 2));
-
-    ASSERT_EQ(design.components.size(), 3u);
-    EXPECT_EQ(design.components[0].refDes, "R1");  // not the "${REFERENCE}" user text
-    EXPECT_EQ(design.components[1].refDes, "U1");
     EXPECT_EQ(design.components[1].bottomSide, 1);
-    EXPECT_EQ(design.components[2].refDes, "J1");
-    // Every pad counts, the unconnected and the unnumbered mounting hole too.
-    EXPECT_EQ(CountPads(design), (PadTotals{9, 5, 4}));
-
-    EXPECT_THAT(NetNames(design), ElementsAre("GND", "/SIG", "+5V", "unconnected-(U1-Pad4)",
-                                              "/\xB5"
-                                              "C_RESET"));
-    const DesignNet& gnd = design.nets[0];
-    EXPECT_EQ(gnd.id, 1);
-    EXPECT_THAT(Pins(gnd), ElementsAre("R1-2", "U1-2"));
-    EXPECT_EQ(gnd.nodeCount, 2);
+    EXPECT_EQ(design.nets[0].id, 1);
     // A quarter circle of radius 10 mm (1570796.33 units) and a 0.4-unit
     // stub: the sum is rounded, not each piece.
-    EXPECT_EQ(gnd.length, 1570797);
-
-    const DesignNet& sig = NetNamed(design, "/SIG");
-    EXPECT_EQ(sig.id, 2);
-    EXPECT_THAT(Pins(sig), ElementsAre("R1-1", "J1-1"));
-    EXPECT_EQ(sig.length, 1100000);  // 5 mm + 6 mm; the via and the net-0 track add nothing
-
-    EXPECT_EQ(NetNamed(design, "+5V").length, 0);
+    EXPECT_EQ(design.nets[0].length, 1570797);
+    EXPECT_EQ(NetNamed(design, "/SIG").length, 1100000);  // the via and net-0 track add nothing
     EXPECT_EQ(NetNamed(design, "unconnected-(U1-Pad4)").id, 7);  // codes with gaps stay
-    EXPECT_THAT(Pins(NetNamed(design, "unconnected-(U1-Pad4)")), ElementsAre("U1-4"));
 }
 
-TEST(KicadBoard, Version7ArcsSweepThroughTheirMiddlePoint) {
-    const DesignData design = Board("board_v7.kicad_pcb");
-    EXPECT_EQ(design.title, "Arc test");
-    EXPECT_EQ(design.engineer, "");
-    EXPECT_EQ(CountedLayers(design), 2);
-    // Half circle of radius 2 mm: 2 pi mm.
-    EXPECT_EQ(NetNamed(design, "HALF").length, 628319);
-    // From 0 degrees through 180 to 90: three quarters of radius 2 mm, 3 pi
-    // mm, not the quarter that the shorter way would give.
-    EXPECT_EQ(NetNamed(design, "MAJOR").length, 942478);
-    EXPECT_THAT(Pins(NetNamed(design, "MAJOR")), ElementsAre("TP2-1"));
-    EXPECT_EQ(design.components[1].bottomSide, 1);
-}
-
-TEST(KicadBoard, Version8TakesTheReferenceProperty) {
-    const DesignData design = Board("board_v8.kicad_pcb");
-    EXPECT_EQ(design.title, "Sensor node");
-    EXPECT_EQ(design.revision, "3.1");
-    EXPECT_EQ(design.engineer, "Field Instruments");
-    ASSERT_EQ(design.components.size(), 2u);
-    EXPECT_EQ(design.components[0].refDes, "C7");
-    EXPECT_EQ(design.components[0].bottomSide, 1);
-    EXPECT_EQ(design.components[1].refDes, "U3");
-    EXPECT_EQ(CountPads(design), (PadTotals{4, 2, 2}));
-    EXPECT_THAT(Pins(NetNamed(design, "/SDA")), ElementsAre("C7-1", "U3-A1"));
-    EXPECT_EQ(NetNamed(design, "/SDA").length, 977000);  // 8.52 mm + 1.25 mm
-    EXPECT_THAT(Pins(NetNamed(design, "GND")), ElementsAre("C7-2", "U3-B1"));
-}
-
-TEST(KicadBoard, Version9LayersAreKnownByNameNotOrdinal) {
-    // KiCad 9 numbers B.Cu 2 and inner layers 4, 6, ...; ordinal 31, which
-    // was B.Cu, is now the front courtyard.
-    const DesignData design = Board("board_v9.kicad_pcb");
-    EXPECT_EQ(CountedLayers(design), 4);
-    ASSERT_EQ(design.layers.size(), 18u);
-    EXPECT_EQ(design.layers[14].name, "F.CrtYd");
-    EXPECT_GE(design.layers[14].type, 2);
-    EXPECT_EQ(design.layers[1].type, 1);  // In1.Cu, a power plane
-
-    ASSERT_EQ(design.components.size(), 2u);
-    EXPECT_EQ(design.components[0].refDes, "Q1");
-    EXPECT_EQ(design.components[0].bottomSide, 1);
-    EXPECT_EQ(CountPads(design), (PadTotals{4, 1, 3}));
-    EXPECT_THAT(Pins(NetNamed(design, "VCC")), ElementsAre("Q1-1", "J2-1"));
-    // 10 mm of track and a quarter circle of radius 1 mm, as written to six
-    // decimals (length worked out by golden_facts.py's arc formula).
-    EXPECT_EQ(NetNamed(design, "VCC").length, 1157080);
-}
-
-TEST(KicadBoard, Version10WithoutNetTableNumbersNetsByFirstAppearance) {
-    const DesignData design = Board("board_v10.kicad_pcb");
-    EXPECT_EQ(design.title, "No net table");
-    EXPECT_THAT(NetNames(design), ElementsAre("SCL", "GND", "STUB_ONLY"));
-    EXPECT_EQ(design.nets[0].id, 1);
-    EXPECT_EQ(design.nets[1].id, 2);
-    EXPECT_EQ(design.nets[2].id, 3);
-    EXPECT_THAT(Pins(design.nets[0]), ElementsAre("R5-1", "U9-2"));
-    EXPECT_THAT(Pins(design.nets[1]), ElementsAre("R5-2", "U9-1"));
-    EXPECT_EQ(design.nets[0].length, 820000);
-    // A named net with tracks but no pads is still a net.
-    EXPECT_EQ(design.nets[2].nodeCount, 0);
-    EXPECT_EQ(design.nets[2].length, 250000);
-    EXPECT_EQ(CountPads(design), (PadTotals{5, 2, 3}));
-}
-
-TEST(KicadBoard, Version5ModulesAndBareNamesLoad) {
-    const DesignData design = Board("board_v5.kicad_pcb");
-    EXPECT_EQ(design.revision, "A");
-    EXPECT_EQ(design.engineer, "Old Works");
-    ASSERT_EQ(design.components.size(), 1u);
-    EXPECT_EQ(design.components[0].refDes, "D1");
-    EXPECT_EQ(design.components[0].bottomSide, 1);
-    EXPECT_EQ(design.components[0].padCount, 2);
-    EXPECT_THAT(Pins(NetNamed(design, "GND")), ElementsAre("D1-1"));
-    EXPECT_EQ(NetNamed(design, "GND").length, 1000000);
-    EXPECT_THAT(Pins(NetNamed(design, "Net-(D1-Pad2)")), ElementsAre("D1-2"));
+TEST(KicadBoard, LaterVersionsNumberAndMeasureAlike) {
+    // From 0 degrees through 180 to 90: three quarters of radius 2 mm, not the
+    // quarter that the shorter way would give.
+    EXPECT_EQ(NetNamed(Board("board_v7.kicad_pcb"), "MAJOR").length, 942478);
+    // KiCad 9 numbers B.Cu 2 and inner layers 4, 6, ...; ordinal 31, which was
+    // B.Cu, is now the front courtyard. The arc is written to six decimals.
+    const DesignData v9 = Board("board_v9.kicad_pcb");
+    EXPECT_EQ(v9.layers[14].name, "F.CrtYd");
+    EXPECT_GE(v9.layers[14].type, 2);
+    EXPECT_EQ(NetNamed(v9, "VCC").length, 1157080);
+    // Without a net table, nets are numbered by first appearance.
+    const DesignData v10 = Board("board_v10.kicad_pcb");
+    EXPECT_THAT(NetNames(v10), ElementsAre("SCL", "GND", "STUB_ONLY"));
+    EXPECT_EQ(v10.nets[2].id, 3);
 }
 
 TEST(KicadBoard, BeforeKicad6CopperAndTheBackAreKnownByNumber) {

@@ -94,19 +94,6 @@ TEST(KicadDemoBoards, VideoTheLargestBoard) {
     EXPECT_EQ(v33.length, 16750333);
 }
 
-TEST(KicadDemoBoards, EveryBoardLoads) {
-    const std::vector<fs::path> boards = kicadtest::DemoBoards();
-    if (boards.empty()) GTEST_SKIP() << "kicad-demos is not installed";
-    for (const fs::path& board : boards) {
-        SCOPED_TRACE(board.string());
-        DesignData design;
-        ASSERT_NO_THROW(design = LoadDesignFile(board));
-        EXPECT_EQ(design.kind, DesignKind::Pcb);
-        EXPECT_FALSE(design.components.empty());
-        EXPECT_GE(CountedLayers(design), 2);
-    }
-}
-
 TEST(KicadDemoBoards, EveryCutOfABoardIsAClearError) {
     const fs::path board = DemoBoard("test_pads_inside_pads/test_pads_inside_pads.kicad_pcb");
     if (!fs::exists(board)) GTEST_SKIP() << "kicad-demos is not installed";

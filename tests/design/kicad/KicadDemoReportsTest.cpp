@@ -59,6 +59,7 @@ TEST(KicadDemoReports, EveryBoardLoadsAndReports) {
         const std::size_t nets = design.nets.size();
         const std::size_t components = design.components.size();
         const PadTotals pads = CountPads(design);
+        EXPECT_GE(kicadtest::CountedLayers(design), 2);
 
         StandInLibrary library(std::move(design));
         Form1Model form(library, FixedEnvironment());

@@ -33,45 +33,20 @@ std::vector<std::int32_t> Ids(const DesignData& design) {
     return ids;
 }
 
+// The version files' reports are golden (tests/report/golden/kicad-netlist_*.wrf); what a
+// report does not show is checked here: the kind, ids and each part's pad count.
 TEST(KicadNetlist, Version6ExportMapsToASchematic) {
     const DesignData design = LoadDesignFile(DataFile("netlist_v6.net"));
     EXPECT_EQ(design.kind, DesignKind::Sch);
-    EXPECT_EQ(design.designPath, DataFile("netlist_v6.net").string());
-    // The root sheet's title block, though a sub-sheet is listed first.
-    EXPECT_EQ(design.title, "Amplifier");
-    EXPECT_EQ(design.revision, "1.2");
-    EXPECT_EQ(design.engineer, "Ohm & S\xF6hne");
     EXPECT_THAT(design.layers, IsEmpty());
-
     ASSERT_EQ(design.components.size(), 4u);
-    EXPECT_EQ(design.components[0].refDes, "R1");
-    EXPECT_EQ(design.components[0].padCount, 2);  // Device:R lists two pins
-    EXPECT_EQ(design.components[1].refDes, "U1");
-    EXPECT_EQ(design.components[1].padCount, 8);  // found through an alias
-    // No library part: the distinct pins the nets give it (pin 2 twice).
-    EXPECT_EQ(design.components[2].refDes, "C1");
-    EXPECT_EQ(design.components[2].padCount, 2);
-    EXPECT_EQ(design.components[3].refDes, "J1");  // no libsource at all
-    EXPECT_EQ(design.components[3].padCount, 2);
-    EXPECT_EQ(CountPads(design), (PadTotals{14, 14, 0}));
-
-    EXPECT_THAT(NetNames(design),
-                ElementsAre("GND", "/VCC", "Net-(R1-Pad1)", "unconnected-(U1-Pad5)", "/\xB5-?"));
+    // Device:R lists two pins; U1 is found through an alias; C1 has no library part
+    // (the distinct pins the nets give it, pin 2 twice); J1 has no libsource at all.
+    std::vector<std::int32_t> pads;
+    for (const DesignComponent& component : design.components) pads.push_back(component.padCount);
+    EXPECT_THAT(pads, ElementsAre(2, 8, 2, 2));
     EXPECT_THAT(Ids(design), ElementsAre(1, 2, 5, 6, 7));
-    EXPECT_THAT(Pins(NetNamed(design, "GND")), ElementsAre("C1-2", "R1-2", "U1-4"));
-    EXPECT_THAT(Pins(NetNamed(design, "/VCC")), ElementsAre("C1-1", "U1-8", "J1-1"));
-    EXPECT_EQ(NetNamed(design, "unconnected-(U1-Pad5)").nodeCount, 1);
     for (const DesignNet& net : design.nets) EXPECT_EQ(net.length, 0) << net.name;
-}
-
-TEST(KicadNetlist, Version5ExportWithBareSymbolsLoads) {
-    const DesignData design = LoadDesignFile(DataFile("netlist_v5.net"));
-    EXPECT_EQ(design.title, "LED blinker");
-    EXPECT_EQ(design.revision, "4");
-    EXPECT_EQ(design.engineer, "");  // (company) without a value
-    EXPECT_EQ(CountPads(design), (PadTotals{4, 4, 0}));
-    EXPECT_THAT(Ids(design), ElementsAre(1, 2, 3));
-    EXPECT_THAT(Pins(NetNamed(design, "Net-(D1-Pad2)")), ElementsAre("R1-2", "D1-2"));
 }
 
 TEST(KicadNetlist, NetsWithoutCodesTakeTheLowestFreeNumbers) {
