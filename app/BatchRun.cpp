@@ -5,18 +5,15 @@
 #include "app/ExitCodes.h"
 #include "design/Windows1252.h"
 #include "report/Form1Model.h"
+#include "report/RunChoices.h"
 
 namespace netlist {
 
-int RunBatch(DesignLibrary& library, const CommandLine& options) {
+int RunBatch(DesignLibrary& library, const RunChoices& choices) {
     Form1Model form(library, SystemReportEnvironment());
     form.Form_Load();
-    Form1Controls& controls = form.controls();
-    controls.text1 = Utf8ToWindows1252(options.designer);
-    controls.check1Value = options.lengths ? 1 : 0;
-    form.Check1_Click();
-    controls.option1Selected = options.lengths != LengthUnit::Mm;
-    controls.option3Selected = options.screen;
+    ApplyRunChoices(form, choices);
+    const Form1Controls& controls = form.controls();
 
     const auto statusText = [&] { return Windows1252ToUtf8(controls.statusLabelCaption); };
     switch (form.Start_Click()) {

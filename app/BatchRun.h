@@ -1,11 +1,11 @@
 #pragma once
 
-#include "app/CommandLine.h"
 #include "design/DesignLibrary.h"
+#include "report/RunChoices.h"
 
 namespace netlist {
 
 // Start-up and one press of Start without a window; returns the exit code.
-int RunBatch(DesignLibrary& library, const CommandLine& options);
+int RunBatch(DesignLibrary& library, const RunChoices& choices);
 
 }  // namespace netlist

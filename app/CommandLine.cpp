@@ -15,20 +15,34 @@ std::optional<int> ParseCommandLine(int argc, const char* const* argv, CommandLi
     app.set_version_flag("--version", std::string("netlist-report ") + NETLIST_VERSION);
     app.add_flag("--batch", options.batch,
                  "No window: connect, write the report and exit (exit code 0 when written)");
-    app.add_option("--designer", options.designer, "Designer's name for the \"Design By\" line");
-    const std::map<std::string, LengthUnit> units{{"mils", LengthUnit::Mils},
-                                                  {"mm", LengthUnit::Mm}};
-    app.add_option("--lengths", options.lengths, "Write each board net's routed length")
+    auto* designer = app.add_option("--designer", options.choices.designer,
+                                    "Designer's name for the \"Design By\" line");
+    const std::map<std::string, NetLengths> units{{"mils", NetLengths::Mils},
+                                                  {"mm", NetLengths::Mm}};
+    app.add_option("--lengths", options.choices.lengths, "Write each board net's routed length")
         ->transform(CLI::CheckedTransformer(units, CLI::ignore_case))
         ->option_text("mils|mm");
-    app.add_flag("--screen", options.screen, "Open the finished report in the desktop's viewer");
+    app.add_flag("--screen", options.choices.screen,
+                 "Open the finished report in the desktop's viewer");
+    app.add_option("--compare", options.compare,
+                   "Compare DESIGN (NEW) with OLD, a design file or a report (.wrf) written "
+                   "earlier, and write the differences beside DESIGN, named like its report "
+                   "with \"cmp\" for \"wrf\"")
+        ->option_text("OLD")
+        ->excludes(designer);
     app.add_option("DESIGN", options.design,
                    "Design file to serve: a JSON design, a KiCad board (.kicad_pcb) or a KiCad "
                    "netlist export (.net), told apart by content; the built-in sample board "
                    "when absent");
     app.footer(
         "Exit codes: 0 report written, 1 design not available, 2 usage error, "
-        "3 design file invalid, 4 report not written.");
+        "3 design file invalid, 4 report not written; with --compare 0 when the designs do "
+        "not differ and 5 when they do.\n\n"
+        "Examples:\n"
+        "  netlist-report --compare board.net board.kicad_pcb\n"
+        "      does the board still match its schematic's netlist? (writes board.cmp)\n"
+        "  netlist-report --compare amp-rev-b.wrf amp-rev-c.json\n"
+        "      what changed since revision B's report? (writes amp-rev-c.cmp)");
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {

@@ -6,16 +6,15 @@
 #include <optional>
 #include <string>
 
-namespace netlist {
+#include "report/RunChoices.h"
 
-enum class LengthUnit { Mils, Mm };
+namespace netlist {
 
 struct CommandLine {
     bool batch = false;
-    std::string designer;               // UTF-8, as typed
-    std::optional<LengthUnit> lengths;  // net lengths wanted, in this unit
-    bool screen = false;                // open the report when written
-    std::optional<std::string> design;  // design file; the built-in sample when absent
+    RunChoices choices;
+    std::optional<std::string> design;   // design file; the built-in sample when absent
+    std::optional<std::string> compare;  // the old design file or report to compare with
 };
 
 // Parses argv into options. Returns an exit code when the program should stop

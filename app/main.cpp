@@ -2,6 +2,7 @@
 
 #include "app/BatchRun.h"
 #include "app/CommandLine.h"
+#include "app/CompareRun.h"
 #include "app/ExitCodes.h"
 #include "design/files/DesignFileLoader.h"
 #include "design/standin/SampleDesign.h"
@@ -42,11 +43,11 @@ int run(netlist::DesignLibrary& library, int argc, char** argv,
     (void)argv;
     if (!options.batch) {
         releaseConsoleMadeForUs();
-        return win32::RunWindow(library, options);
+        return win32::RunWindow(library, options.choices);
     }
 #elif defined(NETLIST_HAVE_UI)
     if (!options.batch) {
-        if (HasDisplay()) return RunWindow(argc, argv, library, options);
+        if (HasDisplay()) return RunWindow(argc, argv, library, options.choices);
         std::cerr << "netlist-report: no display to show the window on; "
                      "writing the report in batch mode instead\n";
     }
@@ -54,7 +55,7 @@ int run(netlist::DesignLibrary& library, int argc, char** argv,
     (void)argc;
     (void)argv;
 #endif
-    return RunBatch(library, options);
+    return RunBatch(library, options.choices);
 }
 
 }  // namespace
@@ -68,6 +69,7 @@ int main(int argc, char** argv) {
 #endif
     CommandLine options;
     if (const auto stop = ParseCommandLine(argc, argv, options)) return *stop;
+    if (options.compare) return RunCompare(options);
 
 #ifdef _WIN32
     // On Windows the design is the one the host application has open, unless

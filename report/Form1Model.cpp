@@ -26,11 +26,11 @@ void Form1Model::Form_Load() {
     const std::int32_t schematicStatus =
         library_.TOpenDesign(0, kInterfaceVersion, "SCH", theSessionContext);
     if (schematicStatus == 0) {
-        controls_.label3Caption = "Schmatic";
+        controls_.label3Caption = DesignSourceCaption(DesignSource::Schematic);
     } else if (dbStatus != 0) {
-        controls_.label3Caption.clear();
+        controls_.label3Caption = DesignSourceCaption(DesignSource::Neither);
     } else {
-        controls_.label3Caption = "Pcb";
+        controls_.label3Caption = DesignSourceCaption(DesignSource::Board);
         controls_.check1Enabled = true;
     }
 
@@ -42,6 +42,30 @@ void Form1Model::Form_Load() {
         controls_.option4Enabled = true;
         controls_.startEnabled = true;
     }
+}
+
+const char* DesignSourceCaption(DesignSource source) {
+    switch (source) {
+        case DesignSource::Board:
+            return "Pcb";
+        case DesignSource::Schematic:
+            return "Schmatic";
+        case DesignSource::Neither:
+            break;
+    }
+    return "";
+}
+
+ReportChoices Form1Model::reportChoices() const {
+    ReportChoices choices;
+    choices.designer = controls_.text1;
+    if (controls_.label3Caption == DesignSourceCaption(DesignSource::Board))
+        choices.source = DesignSource::Board;
+    else if (controls_.label3Caption == DesignSourceCaption(DesignSource::Schematic))
+        choices.source = DesignSource::Schematic;
+    if (choices.source == DesignSource::Board && controls_.check1Value == 1)
+        choices.lengths = controls_.option1Selected ? NetLengths::Mils : NetLengths::Mm;
+    return choices;
 }
 
 void Form1Model::Check1_Click() {

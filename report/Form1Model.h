@@ -12,6 +12,7 @@
 #include "design/DesignLibrary.h"
 #include "design/Records.h"
 #include "report/NetList.h"
+#include "report/ReportChoices.h"
 #include "report/ReportEnvironment.h"
 #include "report/ReportPaths.h"
 #include "report/ReportWriter.h"
@@ -75,16 +76,15 @@ class Form1Model {
     // Set when a run wrote its report but the viewer could not be started.
     const std::string& viewerError() const { return viewerError_; }
 
+    // What the controls ask the report run to write.
+    ReportChoices reportChoices() const;
+
     // The node listings: the pins of the net in the records, from column 30
     // of the open report line on, four to a line; the board listing also
-    // writes the net length when Check1 asks for it. They list while dbStatus
+    // writes the net length in the unit asked for. They list while dbStatus
     // is 0 and leave it as the last TGetNextNetNode returned.
-    void compnextreport();
+    void compnextreport(NetLengths lengths);
     void compnextreportsch();
-
-    // Offset of the next node's tab stop from column 42: 0, 12, 24, 36;
-    // past 36 the next node starts a new line.
-    std::int16_t nodeColumn = 0;
 
     // The window's one instance of each record: every library call fills
     // these, and the listings read what the report run left in them.
@@ -100,11 +100,12 @@ class Form1Model {
     ReportWriter writer;
 
   private:
-    void listNodes(bool boardListing);
+    void listNodes(bool boardListing, NetLengths lengths);
     void setStatusCaption(std::string caption);
     ReportCounts countLayersAndComponents();
-    void writeHeader(const ReportNames& names, const ReportCounts& counts);
-    void writeNetBlocks();
+    void writeHeader(const ReportNames& names, const ReportCounts& counts,
+                     const ReportChoices& choices);
+    void writeNetBlocks(const ReportChoices& choices);
     void writeTrailer();
 
     DesignLibrary& library_;

@@ -16,15 +16,16 @@ constexpr int kLengthTab = 78;
 
 }  // namespace
 
-void Form1Model::compnextreport() {
-    listNodes(true);
+void Form1Model::compnextreport(NetLengths lengths) {
+    listNodes(true, lengths);
 }
 void Form1Model::compnextreportsch() {
-    listNodes(false);
+    listNodes(false, NetLengths::None);
 }
 
-void Form1Model::listNodes(bool boardListing) {
-    nodeColumn = 0;
+void Form1Model::listNodes(bool boardListing, NetLengths lengths) {
+    // Offset of the next node's tab stop from column 42: 0, 12, 24, 36.
+    std::int16_t nodeColumn = 0;
     std::string nodeText;
     while (dbStatus == 0) {
         // Built in place: the text keeps its capacity from node to node.
@@ -45,8 +46,8 @@ void Form1Model::listNodes(bool boardListing) {
         dbStatus = library_.TGetNextNetNode(theSessionContext, nodeRecord);
         nodeColumn = static_cast<std::int16_t>(nodeColumn + kNodeTabStep);
 
-        if (boardListing && controls_.check1Value == 1 && dbStatus != 0) {
-            const std::string length = controls_.option1Selected
+        if (lengths != NetLengths::None && dbStatus != 0) {
+            const std::string length = lengths == NetLengths::Mils
                                            ? UnitsToMilsText(netRecord.netLength) + " mils"
                                            : UnitsToMmText(netRecord.netLength) + " mm";
             writer.Print(kReportFileNumber, {PrintItem::Tab(kLengthTab), PrintItem::Text(length)},

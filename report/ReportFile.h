@@ -39,8 +39,6 @@ class ReportFile {
     void write(std::string_view bytes);
     void commit();
 
-    const std::string& targetPath() const { return targetPath_; }
-
   private:
     [[noreturn]] void fail(const std::string& what, int error);
     void discard() noexcept;

@@ -50,6 +50,7 @@ RunOutcome Form1Model::Start_Click() {
     Form_Load();
     setStatusCaption(StatusMessage(dbStatus));
     if (dbStatus != 0) return RunOutcome::DesignNotOpen;
+    const ReportChoices choices = reportChoices();
 
     controls_.startEnabled = false;
     dbStatus = library_.TGetDesignInfo(theSessionContext, designInfo);
@@ -66,8 +67,8 @@ RunOutcome Form1Model::Start_Click() {
         const std::string reportPath = NativeFileSystemPath(names.reportPath);
         RefuseToReplaceTheDesign(reportPath, NativeFileSystemPath(designPath));
         writer.OpenOutput(reportPath, kReportFileNumber);
-        writeHeader(names, counts);
-        writeNetBlocks();
+        writeHeader(names, counts, choices);
+        writeNetBlocks(choices);
         dbStatus = library_.TCloseDesign(theSessionContext, "");
         sessionClosed = true;
         setStatusCaption("Written to ." + names.reportFileName);
@@ -96,7 +97,8 @@ RunOutcome Form1Model::Start_Click() {
     return RunOutcome::Written;
 }
 
-void Form1Model::writeHeader(const ReportNames& names, const ReportCounts& counts) {
+void Form1Model::writeHeader(const ReportNames& names, const ReportCounts& counts,
+                             const ReportChoices& choices) {
     const auto line = [this](std::initializer_list<PrintItem> items) {
         writer.Print(kReportFileNumber, items, LineEnd::Ends);
     };
@@ -114,7 +116,7 @@ void Form1Model::writeHeader(const ReportNames& names, const ReportCounts& count
     line({Item::Text("Title "), Item::Tab(kTextValueTab), Item::Text(title)});
     line({Item::Text("Revision"), Item::Tab(kTextValueTab), Item::Text(revision)});
     line({Item::Text("Engineer"), Item::Tab(kTextValueTab), Item::Text(engineer)});
-    line({Item::Text("Design By"), Item::Tab(kTextValueTab), Item::Text(controls_.text1)});
+    line({Item::Text("Design By"), Item::Tab(kTextValueTab), Item::Text(choices.designer)});
     line({Item::Text("Date"), Item::Tab(kTextValueTab), Item::Text(date)});
     line({Item::Text("Version"), Item::Tab(kNumberValueTab), Item::Number(kInterfaceVersion)});
     line({Item::Text("Components"), Item::Tab(kNumberValueTab), Item::Value(counts.components)});
@@ -123,10 +125,10 @@ void Form1Model::writeHeader(const ReportNames& names, const ReportCounts& count
     line({Item::Text("Total Pads"), Item::Tab(kTextValueTab), Item::Text(pads)});
     line({Item::Text("Connected Pins"), Item::Tab(kNumberValueTab),
           Item::Value(counts.connectedPins)});
-    if (controls_.label3Caption == "Pcb")
+    if (choices.source == DesignSource::Board)
         line({Item::Text("layers"), Item::Tab(kNumberValueTab), Item::Value(counts.layers)});
     line({Item::Tab(kTitleTab), Item::Text("NETLIST REPORT FROM "),
-          Item::Text(controls_.label3Caption)});
+          Item::Text(DesignSourceCaption(choices.source))});
     line({Item::Text(kRule)});
     line({Item::Tab(1), Item::Text("net Id"), Item::Tab(9), Item::Text("NetName"), Item::Tab(23),
           Item::Text("Pins"), Item::Tab(45), Item::Text("Pins Names"), Item::Tab(76),
@@ -135,8 +137,7 @@ void Form1Model::writeHeader(const ReportNames& names, const ReportCounts& count
     line({});
 }
 
-void Form1Model::writeNetBlocks() {
-    const bool board = controls_.label3Caption == "Pcb";
+void Form1Model::writeNetBlocks(const ReportChoices& choices) {
     // Counted once, before the first block, as wide as the list can grow.
     const std::int64_t netCount = List1.ListCount();
     std::int64_t runningNumber = 0;
@@ -179,8 +180,8 @@ void Form1Model::writeNetBlocks() {
                       Item::Tab(9), Item::Text(netName), Item::Tab(24), Item::Value(nodeCount),
                       Item::Tab(30)},
                      LineEnd::StaysOpen);
-        if (board)
-            compnextreport();
+        if (choices.source == DesignSource::Board)
+            compnextreport(choices.lengths);
         else
             compnextreportsch();
     }

@@ -74,10 +74,6 @@ ReportWriter::OpenFile& ReportWriter::file(int fileNumber) const {
     return *found->second;
 }
 
-int ReportWriter::column(int fileNumber) const {
-    return static_cast<int>(file(fileNumber).column);
-}
-
 void ReportWriter::Print(int fileNumber, std::initializer_list<PrintItem> items, LineEnd end) {
     OpenFile& out = file(fileNumber);
     for (const PrintItem& item : items) {

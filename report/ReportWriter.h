@@ -76,9 +76,6 @@ class ReportWriter {
     // Drops every open file without touching the targets.
     void AbandonAll() noexcept;
 
-    // The current column of an open file (1-based).
-    int column(int fileNumber) const;
-
   private:
     struct OpenFile;
     OpenFile& file(int fileNumber) const;

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "design/files/JsonDesignReader.h"
+#include "design/files/SourcePlace.h"
 #include "design/files/kicad/KicadBoardReader.h"
 #include "design/files/kicad/KicadNetlistReader.h"
 
@@ -57,7 +58,8 @@ class FileBytes {
 };
 
 std::string_view skipLeadingSpace(std::string_view content) {
-    if (content.substr(0, 3) == "\xEF\xBB\xBF") content.remove_prefix(3);  // UTF-8 byte order mark
+    if (content.starts_with(files::kByteOrderMark))
+        content.remove_prefix(files::kByteOrderMark.size());
     const std::size_t first = content.find_first_not_of(" \t\r\n");
     return first == std::string_view::npos ? std::string_view{} : content.substr(first);
 }

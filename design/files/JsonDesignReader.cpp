@@ -4,33 +4,25 @@
 #include <system_error>
 
 #include "design/files/ServedDesignPath.h"
+#include "design/files/SourcePlace.h"
 #include "design/files/json/DesignSaxHandler.h"
-#include "design/files/json/FaultText.h"
 #include "design/files/json/TrackedInput.h"
 
 namespace netlist {
-namespace {
 
-std::string describe(const std::filesystem::path& path, std::string_view content,
-                     const json::Fault& fault) {
-    const json::TextPosition position = json::PositionOf(content, fault.offset);
-    std::string message = path.string() + ": line " + std::to_string(position.line) + ", column " +
-                          std::to_string(position.column);
-    if (!fault.path.empty()) message += ", at " + fault.path;
-    return message + ": " + fault.what;
-}
-
-}  // namespace
-
-DesignData ReadJsonDesign(std::string_view content, const std::filesystem::path& path) {
+DesignData ReadJsonDesign(std::string_view content, const std::filesystem::path& path,
+                          std::optional<std::string> defaultDesignPath) {
     json::TrackedInput input(content);
     json::DesignSaxHandler handler(content, input);
     if (!nlohmann::json::sax_parse(input.begin(), input.end(), &handler)) {
-        const json::Fault unexplained{input.consumed(), {}, "not a valid design file"};
-        throw DesignFileError(describe(path, content, handler.fault().value_or(unexplained)));
+        const files::ParseError unexplained(files::PlaceOf(content, input.consumed()),
+                                            "not a valid design file");
+        throw DesignFileError(handler.fault().value_or(unexplained).message(path));
     }
     DesignData design = handler.takeDesign();
-    if (!handler.designPathGiven()) design.designPath = ServedDesignPath(path);
+    if (!handler.designPathGiven())
+        design.designPath =
+            defaultDesignPath ? std::move(*defaultDesignPath) : ServedDesignPath(path);
     return design;
 }
 

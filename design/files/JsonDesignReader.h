@@ -2,6 +2,8 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "design/files/DesignFileError.h"
@@ -11,6 +13,9 @@ namespace netlist {
 
 // path is the file's name for messages and the default designPath.
 // Throws DesignFileError naming the file, the place and the fault.
-DesignData ReadJsonDesign(std::string_view content, const std::filesystem::path& path);
+// A design that is no file of its own, such as the built-in sample, gives
+// defaultDesignPath: it is served as it stands when the design names none.
+DesignData ReadJsonDesign(std::string_view content, const std::filesystem::path& path,
+                          std::optional<std::string> defaultDesignPath = std::nullopt);
 
 }  // namespace netlist

@@ -3,6 +3,7 @@
 #include "design/StatusCodes.h"
 #include "design/standin/StandInLibrary.h"
 #include "report/Form1Model.h"
+#include "report/RunChoices.h"
 #include "tests/report/ReportTestSupport.h"
 
 namespace netlist {
@@ -58,6 +59,40 @@ TEST(Form1Model, StartUpSetsTheControlsForEachOutcome) {
         form.Check1_Click();
         EXPECT_FALSE(controls.option1Enabled || controls.option2Enabled);
         EXPECT_FALSE(controls.option1Selected);
+    }
+}
+
+// The preset sets only what a user could set in the window after start-up.
+TEST(RunChoicesPreset, TicksTheLengthsOnlyWhereTheWindowEnablesThem) {
+    struct Case {
+        DesignKind kind;
+        NetLengths lengths;
+        int check1Value;
+        bool unitsEnabled;
+        bool milsSelected;
+    };
+    const Case cases[] = {
+        {DesignKind::Pcb, NetLengths::Mm, 1, true, false},
+        {DesignKind::Pcb, NetLengths::Mils, 1, true, true},
+        {DesignKind::Pcb, NetLengths::None, 0, false, true},
+        {DesignKind::Sch, NetLengths::Mm, 0, false, true},
+        {DesignKind::PcbAndSch, NetLengths::Mils, 0, false, true},
+        {DesignKind::None, NetLengths::Mm, 0, false, true},
+    };
+    for (const Case& c : cases) {
+        StandInLibrary library(testing::Design(c.kind, "/boards/amp.pcb", {}));
+        Form1Model form(library, testing::TestEnvironment(nullptr));
+        form.Form_Load();
+        ApplyRunChoices(form, RunChoices{"Zo\xC3\xAB", c.lengths, true});
+        const Form1Controls& controls = form.controls();
+        const std::string kind = controls.label3Caption;
+        EXPECT_EQ(controls.check1Value, c.check1Value) << kind;
+        EXPECT_EQ(controls.option1Enabled, c.unitsEnabled) << kind;
+        EXPECT_EQ(controls.option2Enabled, c.unitsEnabled) << kind;
+        EXPECT_EQ(controls.option1Selected, c.milsSelected) << kind;
+        EXPECT_EQ(controls.text1, "Zo\xEB") << kind;
+        // "Screen" is enabled whenever the design information was read.
+        EXPECT_EQ(controls.option3Selected, c.kind != DesignKind::None) << kind;
     }
 }
 

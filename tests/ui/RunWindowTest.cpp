@@ -38,10 +38,7 @@ void RunWindowTest::presetsTheChoicesAndEndsWithTheWrittenReport() {
     QTemporaryDir directory;
     const QString designPath = directory.filePath(QStringLiteral("amp.pcb"));
     StandInLibrary library(BoardDesign(designPath.toStdString()));
-    CommandLine options;
-    options.designer = "Zoë";
-    options.lengths = LengthUnit::Mm;
-    options.screen = true;
+    const RunChoices choices{"Zoë", NetLengths::Mm, true};
     auto viewer = std::make_shared<ViewerRecord>();
 
     bool startUpDoneWhenShown = false;
@@ -61,7 +58,7 @@ void RunWindowTest::presetsTheChoicesAndEndsWithTheWrittenReport() {
     });
     char name[] = "netlist-report";
     char* argv[] = {name, nullptr};
-    QCOMPARE(RunWindow(1, argv, library, options, FixedEnvironment(viewer)), 0);
+    QCOMPARE(RunWindow(1, argv, library, choices, FixedEnvironment(viewer)), 0);
 
     QVERIFY(startUpDoneWhenShown);
     QVERIFY(presetsShown);
@@ -82,7 +79,7 @@ void RunWindowTest::endLeavesTheEventLoopWithZero() {
     });
     char name[] = "netlist-report";
     char* argv[] = {name, nullptr};
-    QCOMPARE(RunWindow(1, argv, spy, CommandLine{}, FixedEnvironment()), 0);
+    QCOMPARE(RunWindow(1, argv, spy, RunChoices{}, FixedEnvironment()), 0);
     QCOMPARE(spy.closeCalls, 1);
 }
 

@@ -16,7 +16,7 @@
 #include "ui/WindowTexts.h"
 #include "ui/qt/Artwork.h"
 #include "ui/qt/CaptionLabel.h"
-#include "ui/qt/Credits.h"
+#include "ui/qt/CreditText.h"
 #include "ui/qt/Form2.h"
 #include "ui/qt/TextConversion.h"
 

@@ -6,7 +6,7 @@
 
 #include "ui/WindowTexts.h"
 #include "ui/qt/Artwork.h"
-#include "ui/qt/Credits.h"
+#include "ui/qt/CreditText.h"
 
 namespace netlist {
 

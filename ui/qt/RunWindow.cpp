@@ -3,16 +3,16 @@
 #include <QApplication>
 #include <optional>
 
-#include "ui/CommandLineChoices.h"
+#include "report/RunChoices.h"
 #include "ui/qt/Form1.h"
 
 namespace netlist {
 
-int RunWindow(int argc, char** argv, DesignLibrary& library, const CommandLine& options) {
-    return RunWindow(argc, argv, library, options, SystemReportEnvironment());
+int RunWindow(int argc, char** argv, DesignLibrary& library, const RunChoices& choices) {
+    return RunWindow(argc, argv, library, choices, SystemReportEnvironment());
 }
 
-int RunWindow(int argc, char** argv, DesignLibrary& library, const CommandLine& options,
+int RunWindow(int argc, char** argv, DesignLibrary& library, const RunChoices& choices,
               ReportEnvironment environment) {
     std::optional<QApplication> application;
     if (!QApplication::instance()) application.emplace(argc, argv);
@@ -22,7 +22,7 @@ int RunWindow(int argc, char** argv, DesignLibrary& library, const CommandLine& 
 
     Form1 form(library, std::move(environment));
     form.Form_Load();
-    ApplyCommandLineChoices(form.model(), options);
+    ApplyRunChoices(form.model(), choices);
     form.showModel();
     form.show();
     return QApplication::exec();

@@ -1,19 +1,19 @@
 #pragma once
 
-#include "app/CommandLine.h"
 #include "design/DesignLibrary.h"
 #include "report/ReportEnvironment.h"
+#include "report/RunChoices.h"
 
 namespace netlist {
 
 // Shows the main window over the given library and runs the event loop until
 // the program ends; returns the exit code. The command line's choices
 // (designer, lengths, screen) preset the window's controls.
-int RunWindow(int argc, char** argv, DesignLibrary& library, const CommandLine& options);
+int RunWindow(int argc, char** argv, DesignLibrary& library, const RunChoices& choices);
 
 // The same with the clock and viewer given; uses the running QApplication
 // when there is one.
-int RunWindow(int argc, char** argv, DesignLibrary& library, const CommandLine& options,
+int RunWindow(int argc, char** argv, DesignLibrary& library, const RunChoices& choices,
               ReportEnvironment environment);
 
 }  // namespace netlist

@@ -4,18 +4,18 @@
 // After windows.h, which it builds on.
 #include <commctrl.h>
 
-#include "ui/CommandLineChoices.h"
+#include "report/RunChoices.h"
 #include "ui/win32/Form1.h"
 
 namespace netlist::win32 {
 
-int RunWindow(DesignLibrary& library, const CommandLine& options) {
+int RunWindow(DesignLibrary& library, const RunChoices& choices) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
 
     Form1 form(library, SystemReportEnvironment());
     form.Form_Load();
-    ApplyCommandLineChoices(form.model(), options);
+    ApplyRunChoices(form.model(), choices);
     form.showModel();
     ShowWindow(form.handle(), SW_SHOWNORMAL);
     UpdateWindow(form.handle());

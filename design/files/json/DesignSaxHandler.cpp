@@ -11,6 +11,9 @@
 namespace netlist::json {
 namespace {
 
+using files::Printable;
+using files::Quoted;
+
 constexpr std::int64_t kSmallest = std::numeric_limits<std::int32_t>::min();
 constexpr std::int64_t kLargest = std::numeric_limits<std::int32_t>::max();
 
@@ -108,7 +111,8 @@ std::string DesignSaxHandler::pathThrough(std::size_t frameCount) const {
 }
 
 bool DesignSaxHandler::failAt(std::size_t searchFrom, std::string path, std::string what) {
-    fault_ = Fault{NextTokenStart(content_, searchFrom), std::move(path), std::move(what)};
+    fault_.emplace(files::PlaceOf(content_, NextTokenStart(content_, searchFrom)), what,
+                   std::move(path));
     return false;
 }
 
@@ -123,7 +127,7 @@ bool DesignSaxHandler::wrongType(std::string_view found) {
 bool DesignSaxHandler::parse_error(std::size_t position, const std::string& lastToken,
                                    const nlohmann::detail::exception& error) {
     const std::string path = frames_.empty() ? std::string() : pathThrough(frames_.size() - 1);
-    fault_ = SyntaxFault(content_, position, lastToken, error, lastEventEnd_, path);
+    fault_.emplace(SyntaxFault(content_, position, lastToken, error, lastEventEnd_, path));
     return false;
 }
 

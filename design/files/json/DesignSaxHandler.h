@@ -12,8 +12,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "design/files/SourcePlace.h"
 #include "design/files/json/DesignSchema.h"
-#include "design/files/json/FaultText.h"
 #include "design/files/json/TrackedInput.h"
 #include "design/standin/DesignData.h"
 
@@ -41,7 +41,7 @@ class DesignSaxHandler {
     bool parse_error(std::size_t position, const std::string& lastToken,
                      const nlohmann::detail::exception& error);
 
-    const std::optional<Fault>& fault() const { return fault_; }
+    const std::optional<files::ParseError>& fault() const { return fault_; }
     bool designPathGiven() const { return designPathGiven_; }
     DesignData takeDesign() { return std::move(design_); }
 
@@ -75,7 +75,7 @@ class DesignSaxHandler {
     std::size_t lastEventEnd_ = 0;
     std::size_t valueSearchFrom_ = 0;
     std::vector<Frame> frames_;
-    std::optional<Fault> fault_;
+    std::optional<files::ParseError> fault_;
 
     DesignData design_;
     bool designPathGiven_ = false;

@@ -4,6 +4,8 @@
 #include <optional>
 #include <utility>
 
+#include "design/files/json/FaultText.h"
+
 namespace netlist::json {
 namespace {
 
@@ -37,16 +39,18 @@ std::optional<std::size_t> showMisspeltWordAlone(std::string& explanation, std::
 
 }  // namespace
 
-Fault SyntaxFault(std::string_view content, std::size_t bytesRead, const std::string& lastToken,
-                  const nlohmann::detail::exception& error, std::size_t tokensFrom,
-                  std::string path) {
+files::ParseError SyntaxFault(std::string_view content, std::size_t bytesRead,
+                              const std::string& lastToken,
+                              const nlohmann::detail::exception& error, std::size_t tokensFrom,
+                              std::string path) {
     const std::size_t lastByte = bytesRead > 0 ? bytesRead - 1 : 0;
     std::string explanation = explanationOf(error);
 
     constexpr int kNumberOverflow = 406;
     if (error.id == kNumberOverflow) {
-        return Fault{StartOfTokenEndingAt(content, lastByte), std::move(path),
-                     "the number " + Printable(lastToken, 30) + " is too large"};
+        return files::ParseError(files::PlaceOf(content, StartOfTokenEndingAt(content, lastByte)),
+                                 "the number " + files::Printable(lastToken, 30) + " is too large",
+                                 std::move(path));
     }
     std::size_t offset = lastByte;
     if (const auto word = showMisspeltWordAlone(explanation, content, lastByte, tokensFrom)) {
@@ -56,7 +60,9 @@ Fault SyntaxFault(std::string_view content, std::size_t bytesRead, const std::st
         // point at its start rather than at its last byte.
         offset = StartOfTokenEndingAt(content, lastByte);
     }
-    return Fault{offset, std::move(path), "not valid JSON: " + Printable(explanation, 160)};
+    return files::ParseError(files::PlaceOf(content, offset),
+                             "not valid JSON: " + files::Printable(explanation, 160),
+                             std::move(path));
 }
 
 }  // namespace netlist::json

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "design/files/json/FaultText.h"
+#include "design/files/SourcePlace.h"
 
 namespace netlist::json {
 
@@ -15,8 +15,9 @@ namespace netlist::json {
 // lastToken: what it read of the offending token; tokensFrom: where the
 // search for the offending token starts (the end of the last value or key
 // that was read without fault); path: the place of the enclosing value.
-Fault SyntaxFault(std::string_view content, std::size_t bytesRead, const std::string& lastToken,
-                  const nlohmann::detail::exception& error, std::size_t tokensFrom,
-                  std::string path);
+files::ParseError SyntaxFault(std::string_view content, std::size_t bytesRead,
+                              const std::string& lastToken,
+                              const nlohmann::detail::exception& error, std::size_t tokensFrom,
+                              std::string path);
 
 }  // namespace netlist::json

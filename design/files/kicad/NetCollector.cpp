@@ -8,6 +8,22 @@
 #include "design/Windows1252.h"
 
 namespace netlist::kicad {
+namespace {
+
+// As many characters as a record's name field holds.
+constexpr std::size_t kShownNameCharacters = 100;
+
+// Millimetres to database units, rounded to the nearest unit; nothing when
+// the result does not fit a 32-bit length.
+std::optional<std::int32_t> MillimetresToUnits(double millimetres) {
+    const double units = std::round(millimetres * kUnitsPerMm);
+    if (!(units >= std::numeric_limits<std::int32_t>::min() &&
+          units <= std::numeric_limits<std::int32_t>::max()))
+        return std::nullopt;
+    return static_cast<std::int32_t>(units);
+}
+
+}  // namespace
 
 std::size_t NetCollector::byName(std::string_view name) {
     const auto [it, added] = indexByName_.try_emplace(std::string(name), nets_.size());
@@ -20,8 +36,9 @@ std::size_t NetCollector::declare(std::string_view name, std::int32_t code, cons
     const std::size_t net = byName(name);
     const auto [it, added] = indexByCode_.try_emplace(code, net);
     if (!added && it->second != net)
-        file.fail(place, "net code " + std::to_string(code) + " is given to \"" +
-                             nets_[it->second].name + "\" already");
+        file.fail(place, "net code " + std::to_string(code) + " is given to " +
+                             files::Quoted(nets_[it->second].name, kShownNameCharacters) +
+                             " already");
     // A second code for the same name still finds the net; the first one is
     // the id it is served under.
     if (!nets_[net].code) nets_[net].code = code;
@@ -36,14 +53,6 @@ std::optional<std::size_t> NetCollector::byCode(std::int32_t code) const {
 
 void NetCollector::addNode(std::size_t net, std::string refDes, std::string pinDes) {
     nets_[net].nodes.push_back(DesignNode{std::move(refDes), std::move(pinDes)});
-}
-
-std::optional<std::int32_t> MillimetresToUnits(double millimetres) {
-    const double units = std::round(millimetres * kUnitsPerMm);
-    if (!(units >= std::numeric_limits<std::int32_t>::min() &&
-          units <= std::numeric_limits<std::int32_t>::max()))
-        return std::nullopt;
-    return static_cast<std::int32_t>(units);
 }
 
 std::vector<DesignNet> NetCollector::finish(const SourceFile& file) const {
@@ -64,8 +73,8 @@ std::vector<DesignNet> NetCollector::finish(const SourceFile& file) const {
         }
         const std::optional<std::int32_t> length = MillimetresToUnits(net.lengthMm);
         if (!length)
-            file.fail("net \"" + net.name +
-                      "\": its tracks are longer than the 21474.83647 mm a net length can hold");
+            file.fail("net " + files::Quoted(net.name, kShownNameCharacters) +
+                      ": its tracks are longer than the 21474.83647 mm a net length can hold");
         served.push_back(DesignNet{id, Utf8ToWindows1252(net.name), *length,
                                    static_cast<std::int32_t>(net.nodes.size()), net.nodes});
     }

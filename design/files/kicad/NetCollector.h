@@ -50,8 +50,4 @@ class NetCollector {
     std::unordered_map<std::int32_t, std::size_t> indexByCode_;
 };
 
-// Millimetres to database units, rounded to the nearest unit; nothing when
-// the result does not fit a 32-bit length.
-std::optional<std::int32_t> MillimetresToUnits(double millimetres);
-
 }  // namespace netlist::kicad

@@ -114,6 +114,7 @@ class Parser {
           unescaped_(unescaped) {}
 
     void run() {
+        if (text_.starts_with(files::kByteOrderMark)) pos_ = files::kByteOrderMark.size();
         while (pos_ < text_.size()) {
             switch (classOf(text_[pos_])) {
                 case kBlank:
@@ -147,9 +148,14 @@ class Parser {
         throw SyntaxError(document_.placeOf(offset), description);
     }
 
-    void openList() {
+    // Kept and skipped lists count alike.
+    void checkDepth() const {
         if (open_.size() + skippedOpen_.size() >= limits_.maxDepth)
             fail(pos_, "lists nested deeper than " + std::to_string(limits_.maxDepth) + " levels");
+    }
+
+    void openList() {
+        checkDepth();
         open_.push_back(static_cast<std::uint32_t>(nodes_.size()));
         nodes_.push_back({static_cast<std::uint32_t>(pos_), 0, 0});
         ++pos_;
@@ -242,9 +248,7 @@ class Parser {
                     scanString();
                     break;
                 case kOpen:
-                    if (open_.size() + skippedOpen_.size() >= limits_.maxDepth)
-                        fail(pos_, "lists nested deeper than " + std::to_string(limits_.maxDepth) +
-                                       " levels");
+                    checkDepth();
                     skippedOpen_.push_back(static_cast<std::uint32_t>(pos_++));
                     break;
                 case kClose:
@@ -347,18 +351,11 @@ NodeRange::iterator& NodeRange::iterator::operator++() {
 // Places are needed only for messages, so they are worked out when asked
 // for rather than recorded while reading.
 Place Document::placeOf(std::size_t offset) const {
-    const std::string_view before = text_.substr(0, std::min(offset, text_.size()));
-    const std::size_t lastBreak = before.rfind('\n');
-    const std::size_t lineStart = lastBreak == std::string_view::npos ? 0 : lastBreak + 1;
-    Place place;
-    place.line = 1 + static_cast<std::size_t>(std::count(before.begin(), before.end(), '\n'));
-    for (const char c : before.substr(lineStart))
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++place.column;
-    return place;
+    return files::PlaceOf(text_, offset);
 }
 
-Document Parse(std::string_view text, const Limits& limits, SkippedHeads skipped) {
-    Document document(text);
+Document::Document(std::string_view text, const Limits& limits, SkippedHeads skipped)
+    : text_(text) {
     // Offsets are stored in 32 bits.
     const std::size_t maxInput =
         std::min<std::size_t>(limits.maxInputBytes, std::numeric_limits<std::uint32_t>::max() - 1);
@@ -367,9 +364,8 @@ Document Parse(std::string_view text, const Limits& limits, SkippedHeads skipped
                           "the text is larger than " + std::to_string(maxInput) + " bytes");
     // Room for a token every four bytes, more than real files hold: growing
     // would copy the array, while room never touched costs no memory.
-    document.nodes_.reserve(text.size() / 4);
-    Parser(text, limits, skipped, document, document.nodes_, document.unescaped_).run();
-    return document;
+    nodes_.reserve(text.size() / 4);
+    Parser(text, limits, skipped, *this, nodes_, unescaped_).run();
 }
 
 }  // namespace netlist::sexpr

@@ -15,10 +15,11 @@
 #include <initializer_list>
 #include <iterator>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "design/files/SourcePlace.h"
 
 namespace netlist::sexpr {
 
@@ -36,23 +37,11 @@ struct Limits {
 // balance, closed strings and the limits.
 using SkippedHeads = std::initializer_list<std::string_view>;
 
-// 1-based; the column counts characters (UTF-8 sequences), not bytes.
-struct Place {
-    std::size_t line = 1;
-    std::size_t column = 1;
-};
+using Place = files::SourcePlace;
 
 // A text that is not a well-formed S-expression, or that breaks a limit.
 // what() is the bare description; place() says where.
-class SyntaxError : public std::runtime_error {
-  public:
-    SyntaxError(Place place, const std::string& description)
-        : std::runtime_error(description), place_(place) {}
-    Place place() const { return place_; }
-
-  private:
-    Place place_;
-};
+using SyntaxError = files::ParseError;
 
 class Document;
 class NodeRange;
@@ -150,36 +139,38 @@ class NodeRange {
 };
 
 // The parsed text. It refers to the text it was parsed from, which must
-// outlive it; nodes refer to the document, so it is never copied.
+// outlive it. Nodes point into the document, so it is neither copied nor
+// moved: it is built where it is kept.
 class Document {
   public:
+    // Throws SyntaxError for an unbalanced or truncated text, an unclosed
+    // string, or a text that breaks one of the limits.
+    explicit Document(std::string_view text, const Limits& limits = {}, SkippedHeads skipped = {});
+
     Document(const Document&) = delete;
     Document& operator=(const Document&) = delete;
-    Document(Document&&) = default;
-    Document& operator=(Document&&) = default;
+    Document(Document&&) = delete;
+    Document& operator=(Document&&) = delete;
 
     // The expressions at the outermost level, in order.
     NodeRange roots() const {
         return NodeRange(this, 0, static_cast<std::uint32_t>(nodes_.size()));
     }
-    std::size_t nodeCount() const { return nodes_.size(); }
     Place placeOf(std::size_t offset) const;
 
   private:
     friend class Node;
     friend class NodeRange;
     friend class NodeRange::iterator;
-    friend Document Parse(std::string_view text, const Limits& limits, SkippedHeads skipped);
-
-    explicit Document(std::string_view text) : text_(text) {}
 
     std::string_view text_;
     std::vector<detail::StoredNode> nodes_;
     std::string unescaped_;
 };
 
-// Throws SyntaxError for an unbalanced or truncated text, an unclosed string,
-// or a text that breaks one of the limits.
-Document Parse(std::string_view text, const Limits& limits = {}, SkippedHeads skipped = {});
+// The document of a text, built in place by the caller's initialisation.
+inline Document Parse(std::string_view text, const Limits& limits = {}, SkippedHeads skipped = {}) {
+    return Document(text, limits, skipped);
+}
 
 }  // namespace netlist::sexpr

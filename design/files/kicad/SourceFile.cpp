@@ -9,20 +9,8 @@
 #include "design/Windows1252.h"
 
 namespace netlist::kicad {
-namespace {
-
-std::string quoted(std::string_view text) {
-    constexpr std::size_t kShown = 40;
-    std::string shown(text.substr(0, kShown));
-    if (text.size() > kShown) shown += "...";
-    return "\"" + shown + "\"";
-}
-
-}  // namespace
-
 void SourceFile::fail(sexpr::Place place, std::string_view description) const {
-    throw DesignFileError(path_.string() + ": line " + std::to_string(place.line) + ", column " +
-                          std::to_string(place.column) + ": " + std::string(description));
+    throw DesignFileError(files::ParseError(place, std::string(description)).message(path_));
 }
 
 void SourceFile::fail(const sexpr::Node& node, std::string_view description) const {
@@ -37,7 +25,7 @@ sexpr::Document SourceFile::parse(std::string_view content, sexpr::SkippedHeads 
     try {
         return sexpr::Parse(content, sexpr::Limits{}, skipped);
     } catch (const sexpr::SyntaxError& error) {
-        fail(error.place(), error.what());
+        throw DesignFileError(error.message(path_));
     }
 }
 
@@ -65,7 +53,7 @@ double SourceFile::number(const sexpr::Node& list, std::size_t index) const {
     double value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error != std::errc{} || end != text.data() + text.size() || !std::isfinite(value))
-        fail(*element, "expected a number, found " + quoted(element->text()));
+        fail(*element, "expected a number, found " + files::Quoted(element->text()));
     return value;
 }
 
@@ -75,7 +63,7 @@ std::int32_t SourceFile::count(const sexpr::Node& atom, std::string_view what) c
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (!atom.isAtom() || error != std::errc{} || end != text.data() + text.size() || value < 0)
         fail(atom, std::string(what) + " must be a whole number from 0 to 2147483647, found " +
-                       (atom.isAtom() ? quoted(text) : std::string("a list")));
+                       (atom.isAtom() ? files::Quoted(text) : std::string("a list")));
     return value;
 }
 

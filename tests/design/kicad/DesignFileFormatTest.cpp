@@ -60,6 +60,43 @@ TEST(DesignFileFormat, TheFileNameDoesNotDecide) {
     EXPECT_EQ(LoadDesignFile(netlist).kind, DesignKind::Sch);
 }
 
+// Editors and export scripts may write a UTF-8 byte order mark first. It is
+// skipped, and a later fault is placed as if it were not there.
+TEST(DesignFileFormat, EveryFormatSkipsALeadingByteOrderMark) {
+    ScratchFolder folder;
+    const struct {
+        std::string name;
+        std::string content;  // a design followed by a fault on line 2, column 3
+        std::string fault;
+    } cases[] = {
+        {"board.json",
+         R"({"kind": "PCB", "title": "T", "nets": [{"id": 1, "name": "A", "nodes": [["U1", "1"]]}]})",
+         ""},
+        {"board.kicad_pcb", ReadBytes(DataFile("board_v6.kicad_pcb")), ""},
+        {"netlist.net", ReadBytes(DataFile("netlist_v6.net")), ""},
+        {"bad.json", "{\"kind\": \"PCB\",\n  \"titel\": \"x\"}", "line 2, column 3: unknown key"},
+        {"bad.kicad_pcb", "(kicad_pcb (version 20211014))\n  )",
+         "line 2, column 3: unexpected ')'"},
+        {"bad.net", "(export (version \"E\"))\n  )", "line 2, column 3: unexpected ')'"},
+    };
+    for (const auto& c : cases) {
+        const fs::path plain = folder.path() / c.name;
+        const fs::path marked = folder.path() / ("bom-" + c.name);
+        WriteBytes(plain, c.content);
+        WriteBytes(marked, "\xEF\xBB\xBF" + c.content);
+        if (c.fault.empty()) {
+            const DesignData expected = LoadDesignFile(plain);
+            const DesignData loaded = LoadDesignFile(marked);
+            EXPECT_EQ(loaded.kind, expected.kind) << c.name;
+            EXPECT_EQ(loaded.title, expected.title) << c.name;
+            EXPECT_EQ(loaded.nets.size(), expected.nets.size()) << c.name;
+        } else {
+            EXPECT_THAT(LoadError(plain), HasSubstr(c.fault));
+            EXPECT_THAT(LoadError(marked), HasSubstr(c.name + ": " + c.fault));
+        }
+    }
+}
+
 TEST(DesignFileFormat, OtherFilesAreRefusedByName) {
     ScratchFolder folder;
     const fs::path text = folder.path() / "notes.kicad_pcb";

@@ -181,6 +181,9 @@ TEST(KicadBoard, FaultsNameTheFileLineAndColumn) {
               "bad.kicad_pcb: line 4, column 3: net code 9 is not in the board's net table");
     EXPECT_EQ(ErrorOf(BoardWith("(segment (start 0 1,5) (end 1 0) (net 1))")),
               "bad.kicad_pcb: line 3, column 19: expected a number, found \"1,5\"");
+    // Control bytes and quotes from the file are escaped in the message.
+    EXPECT_EQ(ErrorOf(BoardWith("(segment (start 0 \"1\\\"\x1B\") (end 1 0) (net 1))")),
+              "bad.kicad_pcb: line 3, column 19: expected a number, found \"1\\\"\\u001B\"");
     EXPECT_EQ(ErrorOf(BoardWith("(arc (start 0 0) (end 1 0) (net 1))")),
               "bad.kicad_pcb: line 3, column 1: (arc ...) needs (mid X Y)");
     EXPECT_EQ(ErrorOf(BoardWith("(segment (start 0) (end 1 0) (net 1))")),
