@@ -4,7 +4,7 @@
 # under AddressSanitizer + UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")"
-scripts/ensure-packages.sh run test
+scripts/ensure-packages.sh --wine32 run test
 
 echo "== formatting"
 scripts/check-format.sh

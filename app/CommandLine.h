@@ -13,7 +13,8 @@ namespace netlist {
 struct CommandLine {
     bool batch = false;
     RunChoices choices;
-    std::optional<std::string> design;  // design file; the built-in sample when absent
+    std::optional<std::string> design;   // design file; the built-in sample when absent
+    std::optional<std::string> compare;  // the old design file or report to compare with
 };
 
 // Parses argv into options. Returns an exit code when the program should stop

@@ -16,18 +16,18 @@ std::string DesignFileNameShown(std::string_view designPath) {
     return std::string(designPath.substr(FileNameStart(designPath), kDesignFileNameShown));
 }
 
-ReportNames DeriveReportNames(std::string_view designPath) {
+ReportNames DeriveReportNames(std::string_view designPath, std::string_view extension) {
     const std::size_t start = FileNameStart(designPath);
     const std::string_view wholeName = designPath.substr(start);
     ReportNames names;
     names.designFileName = std::string(wholeName.substr(0, kDesignFileNameShown));
     const std::size_t dot = wholeName.find('.');
     if (dot != std::string_view::npos)
-        names.reportFileName = std::string(wholeName.substr(0, dot + 1)) + "wrf";
+        names.reportFileName = std::string(wholeName.substr(0, dot + 1)).append(extension);
     else if (!wholeName.empty())
-        names.reportFileName = std::string(wholeName) + ".wrf";
+        names.reportFileName = std::string(wholeName).append(".").append(extension);
     else
-        names.reportFileName = "wrf";
+        names.reportFileName = std::string(extension);
     names.reportDirectory = std::string(designPath.substr(0, start));
     names.reportPath = names.reportDirectory + names.reportFileName;
     return names;

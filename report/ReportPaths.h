@@ -30,8 +30,9 @@ std::string DesignFileNameShown(std::string_view designPath);
 // characters shown: its part up to and including the first ".", then "wrf".
 // A name without "." gets ".wrf" appended, so that designs whose names
 // differ only after their first 25 characters, or that have no extension,
-// never share one report.
-ReportNames DeriveReportNames(std::string_view designPath);
+// never share one report. The compare report is named the same way with its
+// own extension.
+ReportNames DeriveReportNames(std::string_view designPath, std::string_view extension = "wrf");
 
 // The path as the file system takes it: UTF-8 with every "\" read as "/" on
 // Linux, the ANSI code page (Windows-1252, unchanged) on Windows.

@@ -1,40 +1,58 @@
-// The program's own pictures, drawn at run time so that the window needs no
-// image files: the About box's board, and the icon cut from it. The installed
-// icon files under data/icons/ are rendered from the same drawing
-// (scripts/render-icons.sh).
+// The program's own pictures, the window icon and the About box's board, as
+// plain drawing instructions: each window's toolkit paints them with its own
+// painter, so that both windows show the same pictures and nothing needs to
+// be shipped as an image file.
 #pragma once
 
-#include <QIcon>
-#include <QPixmap>
-#include <QRectF>
-#include <QSize>
-#include <array>
+#include <optional>
+#include <string>
+#include <vector>
 
-class QPainter;
+namespace netlist::artwork {
 
-namespace netlist {
-
-inline constexpr QSize kAboutPictureSize{160, 243};
-inline constexpr std::array<int, 7> kIconSizes{16, 24, 32, 48, 64, 128, 256};
-
-// A two-layer board with a chip, parts, traces and an edge connector, painted
-// in kAboutPictureSize coordinates, with or without its silkscreen texts.
-void PaintAboutPicture(QPainter& painter, bool withLabels);
-QPixmap AboutPicture();
-
-// The icon's rounded outline within (0, 0, size, size), and the width of the
-// board edge drawn along it.
-struct IconShape {
-    QRectF outline;
-    qreal corner;
-    qreal edge;
+struct Colour {
+    unsigned char red;
+    unsigned char green;
+    unsigned char blue;
 };
-IconShape IconShapeFor(int size);
-// A square cut from the About box's board around its chip, painted into
-// (0, 0, size, size) on a transparent background.
-void PaintIcon(QPainter& painter, int size);
-QPixmap IconPixmap(int size);
-// The icon at every size of kIconSizes; both windows carry it.
-QIcon NetlistIcon();
 
-}  // namespace netlist
+struct Point {
+    double x;
+    double y;
+};
+
+enum class ShapeKind {
+    Rectangle,         // points: top left, bottom right
+    RoundedRectangle,  // the same, corners of the radius
+    Ellipse,           // the bounding rectangle
+    Polyline,          // the points in order, drawn with round caps and joins
+    Text               // centred in the rectangle, bold, textPixelSize high
+};
+
+struct Shape {
+    ShapeKind kind = ShapeKind::Rectangle;
+    std::vector<Point> points;
+    // The fill, from top to bottom: two equal colours fill evenly.
+    std::optional<Colour> fillTop;
+    std::optional<Colour> fillBottom;
+    std::optional<Colour> pen;  // the outline, or the text's colour
+    double penWidth = 1;
+    double radius = 0;
+    std::string text;
+    double textPixelSize = 8;
+};
+
+struct Picture {
+    int width;
+    int height;
+    std::vector<Shape> shapes;  // painted in order, later over earlier
+};
+
+// A small board with one chip, in a 32 by 32 square; the icon at any size
+// scales it.
+Picture IconPicture();
+// A two-layer board with a chip, parts, traces and an edge connector,
+// 160 by 243 pixels.
+Picture AboutPicture();
+
+}  // namespace netlist::artwork

@@ -6,14 +6,16 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QPainterPath>
 #include <QSaveFile>
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <vector>
 
 #include "tools/render-icons/IcoFile.h"
-#include "ui/Artwork.h"
+#include "ui/qt/Artwork.h"
 
 #ifdef NETLIST_HAVE_SVG
 #include <QSvgGenerator>
@@ -22,7 +24,58 @@
 namespace {
 
 constexpr int kSvgSize = 256;
+constexpr std::array<int, 7> kIconSizes{16, 24, 32, 48, 64, 128, 256};
 constexpr std::array<int, 5> kIcoSizes{16, 24, 32, 48, 256};
+const QColor kBoardEdge(13, 61, 34);  // the board edge of the About picture
+
+// The icon's rounded outline within (0, 0, size, size), and the width of the
+// board edge drawn along it.
+struct IconShape {
+    QRectF outline;
+    qreal corner;
+    qreal edge;
+};
+
+IconShape IconShapeFor(int size) {
+    const qreal margin = std::floor(size / 32.0);
+    return {QRectF(margin, margin, size - 2 * margin, size - 2 * margin),
+            std::max(2.0, size / 16.0), std::max(1.0, size / 64.0)};
+}
+
+// A square cut from the About box's board around its chip. Small icons show
+// only the chip and its nearest parts, so that the chip still reads at 16
+// pixels; larger ones show the board's whole top square.
+void PaintIcon(QPainter& painter, int size) {
+    const QRectF crop = size < 48 ? QRectF(40, 34, 80, 80) : QRectF(12, 12, 136, 136);
+    const IconShape shape = IconShapeFor(size);
+    QPainterPath outline;
+    outline.addRoundedRect(shape.outline, shape.corner, shape.corner);
+
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setClipPath(outline);
+    painter.translate(shape.outline.topLeft());
+    painter.scale(shape.outline.width() / crop.width(), shape.outline.height() / crop.height());
+    painter.translate(-crop.topLeft());
+    // Below 64 pixels the silkscreen texts would only be grey smudges.
+    netlist::PaintPicture(painter, netlist::artwork::AboutPicture(), size >= 64);
+    painter.restore();
+
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(kBoardEdge, shape.edge));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(outline);
+    painter.restore();
+}
+
+QImage IconImage(int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    PaintIcon(painter, size);
+    return image;
+}
 
 bool writeFile(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
@@ -44,9 +97,9 @@ QByteArray svgIcon() {
         svg.setViewBox(QRect(0, 0, kSvgSize, kSvgSize));
         svg.setTitle(QStringLiteral("netlist-report"));
         QPainter painter(&svg);
-        netlist::PaintIcon(painter, kSvgSize);
+        PaintIcon(painter, kSvgSize);
     }
-    const netlist::IconShape shape = netlist::IconShapeFor(kSvgSize);
+    const IconShape shape = IconShapeFor(kSvgSize);
     const QRectF clip =
         shape.outline.adjusted(-shape.edge / 2, -shape.edge / 2, shape.edge / 2, shape.edge / 2);
     const QString clipPath =
@@ -79,8 +132,8 @@ int main(int argc, char** argv) {
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     bool ok = true;
     std::vector<QImage> icoImages;
-    for (const int size : netlist::kIconSizes) {
-        const QImage image = netlist::IconPixmap(size).toImage();
+    for (const int size : kIconSizes) {
+        const QImage image = IconImage(size);
         ok = image.save(folder.filePath(QStringLiteral("netlist-report-%1.png").arg(size))) && ok;
         if (std::find(kIcoSizes.begin(), kIcoSizes.end(), size) != kIcoSizes.end())
             icoImages.push_back(image);

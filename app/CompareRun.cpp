@@ -1,0 +1,116 @@
+#include "app/CompareRun.h"
+
+#include <filesystem>
+#include <iostream>
+
+#include "app/ExitCodes.h"
+#include "design/Records.h"
+#include "design/StatusMessage.h"
+#include "design/Windows1252.h"
+#include "design/files/DesignFileError.h"
+#include "design/standin/SampleDesign.h"
+#include "design/standin/StandInLibrary.h"
+#include "report/ReportEnvironment.h"
+#include "report/ReportFile.h"
+#include "report/ReportPaths.h"
+#include "report/compare/CompareReport.h"
+#include "report/compare/CompareSide.h"
+
+#ifdef _WIN32
+#include "design/windows/HostLibrary.h"
+#include "design/windows/Utf8CommandLine.h"
+#endif
+
+namespace netlist {
+namespace {
+
+std::filesystem::path pathOf(const std::string& utf8) {
+#ifdef _WIN32
+    return PathFromUtf8(utf8);
+#else
+    return std::filesystem::path(utf8);
+#endif
+}
+
+// The new side: the named design file, else the design a plain run serves.
+SnapshotResult newSide(const CommandLine& options) {
+    if (options.design) return LoadCompareSide(pathOf(*options.design), ReportsAccepted::No);
+#ifdef _WIN32
+    HostLibrary host;
+    SnapshotResult result = TakeSnapshot(host);
+    result.snapshot.date = FileDateText(NativeFileSystemPath(result.snapshot.designPath));
+    return result;
+#else
+    StandInLibrary library(SampleDesign());
+    return TakeSnapshot(library);
+#endif
+}
+
+}  // namespace
+
+int RunCompare(const CommandLine& options) {
+    SnapshotResult after, before;
+    try {
+        after = newSide(options);
+        before = LoadCompareSide(pathOf(*options.compare), ReportsAccepted::Yes);
+    } catch (const DesignFileError& error) {
+        std::cerr << "netlist-report: " << error.what() << "\n";
+        return exitcode::kDesignFileInvalid;
+#ifdef _WIN32
+    } catch (const HostLibraryError& error) {
+        std::cerr << "netlist-report: " << error.what() << "\n";
+        return exitcode::kDesignNotAvailable;
+#endif
+    }
+    for (const SnapshotResult* side : {&before, &after}) {
+        if (side->status != 0) {
+            std::cerr << "netlist-report: design not available: "
+                      << Windows1252ToUtf8(StatusMessage(side->status)) << "\n";
+            return exitcode::kDesignNotAvailable;
+        }
+    }
+
+    const ReportNames names = DeriveReportNames(after.snapshot.designPath, "cmp");
+    const std::string target = NativeFileSystemPath(names.reportPath);
+    std::optional<std::int32_t> lengthUnits;
+    if (options.choices.lengths != NetLengths::None)
+        lengthUnits = options.choices.lengths == NetLengths::Mils ? kUnitsPerMil : kUnitsPerMm;
+    const DesignDiff diff = CompareSnapshots(before.snapshot, after.snapshot, lengthUnits);
+    const ReportEnvironment environment = SystemReportEnvironment();
+    const CompareReportInput input{
+        before.snapshot,
+        after.snapshot,
+        diff,
+        Utf8ToWindows1252(*options.compare),
+        options.design ? Utf8ToWindows1252(*options.design) : after.snapshot.designPath,
+        environment.dateTimeText(),
+        lengthUnits,
+        options.choices.lengths == NetLengths::Mils ? "mils" : "mm"};
+    try {
+        // Never over a compared file, nor over any other design.
+        RefuseToReplaceTheDesign(target, NativeFileSystemPath(after.snapshot.designPath));
+        for (const auto& file : {options.compare, options.design})
+            if (file) RefuseToReplaceTheDesign(target, pathOf(*file).string());
+        if (IsDesignFile(target))
+            throw ReportFileError(target + ": cannot be written: it is a design file");
+        WriteCompareReport(target, input);
+    } catch (const ReportFileError& error) {
+        std::cerr << "netlist-report: compare report not written: "
+                  << Windows1252ToUtf8(NativeTextToWindows1252(error.what())) << "\n";
+        return exitcode::kReportNotWritten;
+    }
+    std::cout << "netlist-report: compare report written to " << Windows1252ToUtf8(names.reportPath)
+              << ": " << (diff.empty() ? "the designs do not differ" : "the designs differ")
+              << "\n";
+    if (options.choices.screen) {
+        const ViewerLaunch launch = environment.openViewer(target);
+        if (!launch.started)
+            std::cerr << "netlist-report: "
+                      << (launch.error.empty() ? "the report could not be opened in a viewer"
+                                               : Windows1252ToUtf8(launch.error))
+                      << "\n";
+    }
+    return diff.empty() ? exitcode::kReportWritten : exitcode::kDesignsDiffer;
+}
+
+}  // namespace netlist

@@ -1,0 +1,286 @@
+#include "report/compare/ReportReader.h"
+
+#include <algorithm>
+#include <charconv>
+#include <vector>
+
+#include "design/Records.h"
+#include "design/files/DesignFileError.h"
+#include "design/files/SourcePlace.h"
+
+namespace netlist {
+namespace {
+
+constexpr std::size_t kValueIndex = 15;   // texts start in column 16
+constexpr std::size_t kNumberIndex = 14;  // a number's sign stands in column 15
+constexpr std::size_t kCountIndex = 23;   // the pin count's sign, column 24
+constexpr std::size_t kFirstPinIndex = 29;
+constexpr std::size_t kPinWidth = 12;
+constexpr std::size_t kPinStops = 4;
+constexpr std::size_t kLengthIndex = 77;
+constexpr std::size_t kTitleIndex = 34;
+constexpr std::string_view kFirstLabel = "Created By";
+constexpr std::string_view kTitleText = "NETLIST REPORT FROM ";
+constexpr std::string_view kTrailerText = "End of Report";
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+bool allBlank(std::string_view text) {
+    return text.find_first_not_of(' ') == std::string_view::npos;
+}
+
+std::string_view trimRight(std::string_view text) {
+    const std::size_t end = text.find_last_not_of(' ');
+    return end == std::string_view::npos ? std::string_view{} : text.substr(0, end + 1);
+}
+
+struct StatedLength {
+    std::int64_t units;         // database units
+    std::int32_t unitsPerUnit;  // of the unit stated
+};
+
+// "1379.92 mils" or "0.35 mm" (either decimal separator).
+std::optional<StatedLength> parseLength(std::string_view text) {
+    text = trimRight(text);
+    std::int32_t unitsPerUnit = 0;
+    if (text.ends_with(" mils")) {
+        unitsPerUnit = kUnitsPerMil;
+        text.remove_suffix(5);
+    } else if (text.ends_with(" mm")) {
+        unitsPerUnit = kUnitsPerMm;
+        text.remove_suffix(3);
+    } else {
+        return std::nullopt;
+    }
+    const bool negative = text.starts_with('-');
+    if (negative) text.remove_prefix(1);
+    if (text.size() < 4 || (text[text.size() - 3] != '.' && text[text.size() - 3] != ',') ||
+        !isDigit(text[text.size() - 2]) || !isDigit(text.back()))
+        return std::nullopt;
+    std::int64_t whole = 0;
+    const std::string_view digits = text.substr(0, text.size() - 3);
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), whole);
+    if (error != std::errc{} || end != digits.data() + digits.size()) return std::nullopt;
+    const std::int64_t hundredths =
+        whole * 100 + (text[text.size() - 2] - '0') * 10 + (text.back() - '0');
+    const std::int64_t units = (hundredths * unitsPerUnit + 50) / 100;
+    return StatedLength{negative ? -units : units, unitsPerUnit};
+}
+
+class Reader {
+  public:
+    Reader(std::string_view content, const std::string& fileName) : fileName_(fileName) {
+        std::size_t start = 0;
+        while (start < content.size()) {
+            std::size_t end = content.find('\n', start);
+            if (end == std::string_view::npos) end = content.size();
+            std::string_view line = content.substr(start, end - start);
+            if (line.ends_with('\r')) line.remove_suffix(1);
+            lines_.push_back(line);
+            start = end + 1;
+        }
+    }
+
+    DesignSnapshot read() {
+        DesignSnapshot snapshot;
+        snapshot.fromReport = true;
+        readHeader(snapshot);
+        readNets(snapshot);
+        if (static_cast<std::int64_t>(snapshot.nets.size()) != snapshot.netCount)
+            fail(netCountLine_, kNumberIndex + 1,
+                 "the header counts " + std::to_string(snapshot.netCount) +
+                     " nets, the report lists " + std::to_string(snapshot.nets.size()));
+        return snapshot;
+    }
+
+  private:
+    [[noreturn]] void fail(std::size_t index, std::size_t column, const std::string& fault) const {
+        throw DesignFileError(files::ParseError({index + 1, column}, fault).message(fileName_));
+    }
+    [[noreturn]] void notAReport(std::size_t index, std::size_t column,
+                                 const std::string& expected) const {
+        fail(index, column, "not a netlist report of this program: expected " + expected);
+    }
+
+    std::string_view line(std::size_t index) const {
+        if (index >= lines_.size())
+            fail(index, 1, "the report ends before its \"End of Report\" line: it is incomplete");
+        return lines_[index];
+    }
+
+    // A header line: its label, blanks up to the value's column, the value.
+    std::string_view labelled(std::size_t index, std::string_view label, std::size_t valueIndex) {
+        const std::string_view text = line(index);
+        if (!text.starts_with(label)) notAReport(index, 1, "\"" + std::string(label) + "\"");
+        const std::string_view gap = text.substr(label.size(), valueIndex - label.size());
+        if (!allBlank(gap)) notAReport(index, label.size() + 1, "blanks after the label");
+        return text.size() > valueIndex ? text.substr(valueIndex) : std::string_view{};
+    }
+    std::string text(std::size_t index, std::string_view label) {
+        return std::string(trimRight(labelled(index, label, kValueIndex)));
+    }
+    std::optional<std::int64_t> number(std::size_t index, std::string_view label) {
+        const std::string_view value = trimRight(labelled(index, label, kNumberIndex));
+        if (value.empty()) return std::nullopt;
+        const auto parsed = numberText(value);
+        if (!parsed) notAReport(index, kNumberIndex + 1, "a number");
+        return parsed;
+    }
+    // A number as the writer prints it: a sign position, then digits.
+    static std::optional<std::int64_t> numberText(std::string_view text) {
+        if (text.size() < 2 || (text[0] != ' ' && text[0] != '-')) return std::nullopt;
+        std::int64_t value = 0;
+        const std::string_view digits = text.substr(1);
+        const auto [end, error] =
+            std::from_chars(digits.data(), digits.data() + digits.size(), value);
+        if (error != std::errc{} || end != digits.data() + digits.size()) return std::nullopt;
+        return text[0] == '-' ? -value : value;
+    }
+
+    void readHeader(DesignSnapshot& snapshot) {
+        std::size_t i = 0;
+        text(i++, kFirstLabel);
+        text(i++, "Email");
+        snapshot.designName = text(i++, "Design Name");
+        snapshot.title = text(i++, "Title ");
+        snapshot.revision = text(i++, "Revision");
+        text(i++, "Engineer");
+        text(i++, "Design By");
+        snapshot.date = text(i++, "Date");
+        number(i++, "Version");
+        snapshot.componentCount = number(i++, "Components");
+        const auto nets = number(i++, "Number of Nets");
+        if (!nets) notAReport(i - 1, kNumberIndex + 1, "the number of nets");
+        snapshot.netCount = *nets;
+        netCountLine_ = i - 1;
+        snapshot.pads = text(i++, "Total Pads");
+        snapshot.connectedPins = number(i++, "Connected Pins");
+        if (line(i).starts_with("layers")) snapshot.layers = number(i++, "layers");
+
+        const std::string_view title = line(i);
+        if (!title.substr(0, kTitleIndex + kTitleText.size()).ends_with(kTitleText) ||
+            !allBlank(title.substr(0, kTitleIndex)))
+            notAReport(i, 1, "\"" + std::string(kTitleText) + "\" from column 35");
+        snapshot.kind = std::string(trimRight(title.substr(kTitleIndex + kTitleText.size())));
+        ++i;
+        const std::string rule(89, '-');
+        if (line(i) != rule) notAReport(i, 1, "a rule of 89 \"-\"");
+        if (!line(++i).starts_with("net Id")) notAReport(i, 1, "the column heading");
+        if (line(++i) != rule) notAReport(i, 1, "a rule of 89 \"-\"");
+        if (!line(++i).empty()) notAReport(i, 1, "an empty line");
+        next_ = i + 1;
+    }
+
+    static bool isCountLine(std::string_view text) {
+        return text.size() > kCountIndex + 1 && allBlank(text.substr(0, kCountIndex)) &&
+               (text[kCountIndex] == ' ' || text[kCountIndex] == '-') &&
+               isDigit(text[kCountIndex + 1]);
+    }
+
+    // The pin count from column 24, then blanks up to column 30.
+    std::int32_t count(std::size_t index) {
+        const std::string_view text = line(index);
+        std::size_t end = kCountIndex + 1;
+        while (end < text.size() && isDigit(text[end])) ++end;
+        const auto value = numberText(text.substr(kCountIndex, end - kCountIndex));
+        if (!value || *value > INT32_MAX || *value < INT32_MIN)
+            notAReport(index, kCountIndex + 1, "the net's pin count");
+        if (!allBlank(text.substr(end, kFirstPinIndex > end ? kFirstPinIndex - end : 0)))
+            notAReport(index, end + 1, "blanks up to column 30");
+        return static_cast<std::int32_t>(*value);
+    }
+
+    void readPins(std::size_t index, bool lastLine, SnapshotNet& net, DesignSnapshot& snapshot) {
+        const std::string_view text = line(index);
+        for (std::size_t stop = 0; stop < kPinStops; ++stop) {
+            const std::size_t at = kFirstPinIndex + stop * kPinWidth;
+            if (at >= text.size()) break;
+            const std::string_view cell = text.substr(at, kPinWidth);
+            const std::string_view pin = trimRight(cell);
+            if (pin.empty()) continue;
+            // A text that reaches the next stop may be two pins or one.
+            if (cell.size() == kPinWidth && cell.back() != ' ') net.pinsAmbiguous = true;
+            if (pin.front() == ' ') net.pinsAmbiguous = true;
+            net.pins.emplace_back(pin);
+        }
+        if (text.size() <= kLengthIndex) return;
+        const auto length = parseLength(text.substr(kLengthIndex));
+        if (length && lastLine) {
+            net.length = length->units;
+            snapshot.statedLengthUnits = std::max(snapshot.statedLengthUnits, length->unitsPerUnit);
+        } else if (text[kLengthIndex - 1] == ' ') {
+            notAReport(index, kLengthIndex + 1, "the net's length (\"... mils\" or \"... mm\")");
+        }
+    }
+
+    void readNets(DesignSnapshot& snapshot) {
+        std::size_t i = next_;
+        while (true) {
+            if (!line(i).empty()) notAReport(i, 1, "an empty line before the next net");
+            const std::string_view row = line(++i);
+            if (row.size() > kTitleIndex && allBlank(row.substr(0, kTitleIndex)) &&
+                row.substr(kTitleIndex).starts_with(kTrailerText))
+                break;
+            snapshot.nets.push_back(readNet(i, snapshot));
+            while (!line(i).empty()) ++i;
+        }
+        for (std::size_t rest = i + 1; rest < lines_.size(); ++rest)
+            if (!lines_[rest].empty()) fail(rest, 1, "text after the \"End of Report\" line");
+    }
+
+    SnapshotNet readNet(std::size_t rowIndex, DesignSnapshot& snapshot) {
+        const std::string_view row = line(rowIndex);
+        const std::string_view number = row.substr(std::min<std::size_t>(1, row.size()), 7);
+        if (row.size() < 9 || (row[0] != 'W' && row[0] != ' ') || number[0] != ' ' ||
+            !isDigit(number[1]) ||
+            number.find_first_not_of("0123456789 ", 1) != std::string_view::npos)
+            notAReport(rowIndex, 1,
+                       "a net row: \"W\" or a blank, the net's number from column 3, its name "
+                       "from column 9");
+        SnapshotNet net;
+        std::size_t pinLine = rowIndex;
+        if (rowIndex + 1 < lines_.size() && isCountLine(lines_[rowIndex + 1])) {
+            // A name of 16 characters or more pushes the count to the next line.
+            net.name = trimRight(row.substr(8));
+            net.pinCount = count(++pinLine);
+        } else if (row.size() > kCountIndex + 1 &&
+                   (row[kCountIndex] == ' ' || row[kCountIndex] == '-') &&
+                   isDigit(row[kCountIndex + 1])) {
+            net.name = trimRight(row.substr(8, kCountIndex - 8));
+            net.pinCount = count(rowIndex);
+        } else {
+            // A net the library could not read: its row names the failure and
+            // lists no pins.
+            net.name = trimRight(row.substr(8));
+            ++pinLine;
+        }
+        for (std::size_t i = pinLine;; ++i) {
+            const std::string_view text = line(i);
+            if (text.empty()) break;
+            if (i > rowIndex && i != pinLine && !allBlank(text.substr(0, kFirstPinIndex)))
+                notAReport(i, 1, "blanks up to column 30 before a net's further pins");
+            const bool last = i + 1 < lines_.size() && lines_[i + 1].empty();
+            readPins(i, last, net, snapshot);
+        }
+        return net;
+    }
+
+    const std::string& fileName_;
+    std::vector<std::string_view> lines_;
+    std::size_t next_ = 0;
+    std::size_t netCountLine_ = 0;
+};
+
+}  // namespace
+
+bool LooksLikeReport(std::string_view content) {
+    return content.starts_with(kFirstLabel);
+}
+
+DesignSnapshot ReadReport(std::string_view content, const std::string& fileName) {
+    return Reader(content, fileName).read();
+}
+
+}  // namespace netlist

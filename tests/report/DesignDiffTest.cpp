@@ -1,0 +1,88 @@
+// The differ's matching rules where the golden compare reports do not reach.
+#include <gtest/gtest.h>
+
+#include "report/compare/DesignDiff.h"
+
+namespace netlist {
+namespace {
+
+SnapshotNet net(std::string name, std::vector<std::string> pins, std::int64_t length = 0) {
+    SnapshotNet made{std::move(name), static_cast<std::int32_t>(pins.size()), std::move(pins),
+                     length, false};
+    return made;
+}
+
+DesignSnapshot board(std::vector<SnapshotNet> nets, std::vector<SnapshotComponent> parts = {}) {
+    DesignSnapshot side;
+    side.kind = "Pcb";
+    side.nets = std::move(nets);
+    side.components = std::move(parts);
+    return side;
+}
+
+std::string names(const std::vector<const SnapshotNet*>& nets) {
+    std::string text;
+    for (const SnapshotNet* n : nets) text += n->name + " ";
+    return text;
+}
+
+TEST(DesignDiffTest, MatchesRepeatedNamesInTurnAndRenamesOnlyUnchangedPins) {
+    const DesignSnapshot before = board({net("N", {"A-1", "A-2"}), net("N", {"B-1", "B-2"}),
+                                         net("OLD", {"C-1", "C-2"}), net("GONE", {"D-1", "D-2"})},
+                                        {{"R10", 2}, {"R2", 2}, {"U1", 8}});
+    const DesignSnapshot after = board({net("N", {"A-2", "A-1"}), net("N", {"B-1", "B-3"}),
+                                        net("NEW", {"C-2", "C-1"}), net("MOVED", {"D-1", "D-3"})},
+                                       {{"U1", 9}, {"R2", 2}, {"R11", 2}});
+    const DesignDiff diff = CompareSnapshots(before, after, std::nullopt);
+    ASSERT_EQ(diff.changedNets.size(), 1u);
+    EXPECT_EQ(diff.changedNets[0].added, std::vector<std::string>{"B-3"});
+    EXPECT_EQ(diff.changedNets[0].removed, std::vector<std::string>{"B-2"});
+    ASSERT_EQ(diff.renamedNets.size(), 1u);
+    EXPECT_EQ(diff.renamedNets[0].after->name, "NEW");
+    EXPECT_EQ(names(diff.onlyBefore), "GONE ");
+    EXPECT_EQ(names(diff.onlyAfter), "MOVED ");
+    std::string parts;
+    for (const ComponentChange& c : diff.components)
+        parts += c.refDes + ":" + std::to_string(c.padsBefore.value_or(-1)) + ">" +
+                 std::to_string(c.padsAfter.value_or(-1)) + " ";
+    EXPECT_EQ(parts, "R10:2>-1 R11:-1>2 U1:8>9 ");
+}
+
+TEST(DesignDiffTest, CountsLengthChangesBeyondTheLastPrintedDigitOnly) {
+    const struct {
+        std::int64_t change;
+        std::int32_t reportUnits;  // 0: the old side is a design
+        bool reported;
+    } cases[] = {{25, 0, false},
+                 {26, 0, true},
+                 {-26, 0, true},
+                 {999, kUnitsPerMm, false},
+                 {1001, kUnitsPerMm, true}};
+    for (const auto& c : cases) {
+        DesignSnapshot before = board({net("A", {"U1-1", "U2-1"}, 100000)});
+        before.statedLengthUnits = c.reportUnits;
+        before.fromReport = c.reportUnits != 0;
+        const DesignSnapshot after = board({net("A", {"U1-1", "U2-1"}, 100000 + c.change)});
+        const DesignDiff diff = CompareSnapshots(before, after, kUnitsPerMil);
+        EXPECT_EQ(diff.lengthChanges.size(), c.reported ? 1u : 0u) << c.change;
+        EXPECT_EQ(diff.empty(), !c.reported) << c.change;
+    }
+}
+
+TEST(DesignDiffTest, AmbiguousPinsCountAsChangedOnlyWhenTheirCountDiffers) {
+    for (const int pins : {2, 3}) {
+        DesignSnapshot before = board({net("S", {"CONN_HDR1-12", "U1-5"})});
+        before.fromReport = true;
+        before.nets[0].pinsAmbiguous = true;
+        before.nets[0].pinCount = pins;
+        const DesignSnapshot after = board({net("S", {"CONN_HDR1-1", "2U1-5"})});
+        const DesignDiff diff = CompareSnapshots(before, after, std::nullopt);
+        EXPECT_EQ(diff.countOnlyNets.size(), 1u);
+        EXPECT_TRUE(diff.changedNets.empty());
+        EXPECT_EQ(diff.empty(), pins == 2);
+        EXPECT_FALSE(diff.componentsCompared);
+    }
+}
+
+}  // namespace
+}  // namespace netlist

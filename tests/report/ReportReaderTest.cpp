@@ -1,0 +1,113 @@
+// Reading a report back: what the golden compare reports do not reach.
+#include <gtest/gtest.h>
+
+#include "design/files/DesignFileError.h"
+#include "report/compare/ReportReader.h"
+
+namespace netlist {
+namespace {
+
+// A board report with these net-table lines (each block after its empty
+// line), the header counting `nets` nets.
+std::string report(const std::vector<std::string>& netLines, int nets, const char* eol = "\r\n") {
+    std::string text;
+    for (const std::string& line : std::vector<std::string>{
+             "Created By     netlist-report", "Email          x", "Design Name    amp.pcb",
+             "Title          Amp", "Revision       C", "Engineer", "Design By",
+             "Date           today", "Version        16000 ", "Components",
+             "Number of Nets " + std::to_string(nets) + " ",
+             "Total Pads     0 Top Side= 0 Bottom Side= 0", "Connected Pins", "layers         2 ",
+             std::string(34, ' ') + "NETLIST REPORT FROM Pcb", std::string(89, '-'),
+             std::string("net Id  NetName"), std::string(89, '-'), std::string()})
+        text += line + eol;
+    for (const std::string& line : netLines) text += line + eol;
+    return text + eol + std::string(34, ' ') + "End of Report\f" + eol;
+}
+
+TEST(ReportReaderTest, ReadsNetsByTheirColumns) {
+    const std::string pins29(29, ' ');
+    struct Case {
+        const char* what;
+        std::vector<std::string> lines;
+        std::string name;
+        int pinCount;
+        std::string pins;  // joined with "|"
+        bool ambiguous;
+        std::optional<std::int64_t> length;
+    } cases[] = {
+        {"short texts, comma decimal",
+         {"",
+          "  1     A1              2    U1-1        R10-22" + std::string(30, ' ') + "12,70 mm"},
+         "A1",
+         2,
+         "U1-1|R10-22",
+         false,
+         1270000},
+        {"12 characters meet the next text",
+         {"", "  1     B               2    CONN_HDR1-12U1-5"},
+         "B",
+         2,
+         "CONN_HDR1-12|U1-5",
+         true,
+         std::nullopt},
+        {"long name, count below, five pins",
+         {"", "  1     SIXTEEN_CHARS_XY",
+          std::string(23, ' ') + " 5    A-1         A-2         A-3         A-4",
+          pins29 + "A-5" + std::string(45, ' ') + "1.00 mils"},
+         "SIXTEEN_CHARS_XY",
+         5,
+         "A-1|A-2|A-3|A-4|A-5",
+         false,
+         2540},
+        {"a net the library could not read",
+         {"", "  1     Net Not Found (net id 57)", pins29},
+         "Net Not Found (net id 57)",
+         0,
+         "",
+         false,
+         std::nullopt},
+    };
+    for (const Case& c : cases) {
+        for (const char* eol : {"\r\n", "\n"}) {
+            const DesignSnapshot snapshot = ReadReport(report(c.lines, 1, eol), "r.wrf");
+            ASSERT_EQ(snapshot.nets.size(), 1u) << c.what;
+            const SnapshotNet& net = snapshot.nets[0];
+            std::string pins;
+            for (const std::string& pin : net.pins) pins += (pins.empty() ? "" : "|") + pin;
+            EXPECT_EQ(net.name, c.name) << c.what;
+            EXPECT_EQ(net.pinCount, c.pinCount) << c.what;
+            EXPECT_EQ(pins, c.pins) << c.what;
+            EXPECT_EQ(net.pinsAmbiguous, c.ambiguous) << c.what;
+            EXPECT_EQ(net.length, c.length) << c.what;
+            EXPECT_EQ(snapshot.layers, 2) << c.what;
+        }
+    }
+}
+
+TEST(ReportReaderTest, RefusesWhatIsNotACompleteReportNamingLineAndColumn) {
+    const std::string row = "  1     A               1    U1-1";
+    const struct {
+        std::string content;
+        std::string message;
+    } cases[] = {
+        {report({"", row}, 2),
+         "r.wrf: line 11, column 15: the header counts 2 nets, the report lists 1"},
+        {report({"", row, "X" + std::string(28, ' ') + "U1-2"}, 1),
+         "r.wrf: line 22, column 1: not a netlist report"},
+        {report({"", row}, 1) + "more\r\n", "r.wrf: line 24, column 1: text after"},
+        {report({"", row + std::string(44, ' ') + "twelve"}, 1),
+         "r.wrf: line 21, column 78: not a netlist report"},
+        {"Created By\r\nEmail\r\n", "r.wrf: line 3, column 1: the report ends before"},
+    };
+    for (const auto& c : cases) {
+        try {
+            ReadReport(c.content, "r.wrf");
+            ADD_FAILURE() << "accepted: " << c.message;
+        } catch (const DesignFileError& error) {
+            EXPECT_EQ(std::string(error.what()).substr(0, c.message.size()), c.message);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace netlist
