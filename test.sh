@@ -1,17 +1,21 @@
 #!/usr/bin/env bash
 # Installs what is missing, checks the formatting, builds, and runs the whole
-# test suite: once on the release build, once under AddressSanitizer +
-# UndefinedBehaviorSanitizer.
+# test suite: once on the release build (with the Debian package's test), once
+# under AddressSanitizer + UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")"
-scripts/ensure-packages.sh
+scripts/ensure-packages.sh --wine32 run test
 
 echo "== formatting"
 scripts/check-format.sh
 
 echo "== release build"
-scripts/build.sh build -DCMAKE_BUILD_TYPE=Release
+scripts/build.sh build -DCMAKE_BUILD_TYPE=Release -DNETLIST_BUILD_TESTS=ON -DNETLIST_BUILD_BENCH=ON
 ctest --test-dir build --output-on-failure -j2
+
+echo "== Debian package"
+package="$(scripts/package-deb.sh)"
+tests/package/deb_package_test.sh "$package" build/netlist-report
 
 echo "== AddressSanitizer + UndefinedBehaviorSanitizer build"
 scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNETLIST_SANITIZE=ON -DNETLIST_BUILD_BENCH=OFF

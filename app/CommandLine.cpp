@@ -16,7 +16,8 @@ std::optional<int> ParseCommandLine(int argc, const char* const* argv, CommandLi
     app.add_flag("--batch", options.batch,
                  "No window: connect, write the report and exit (exit code 0 when written)");
     auto* designer = app.add_option("--designer", options.choices.designer,
-                                    "Designer's name for the \"Design By\" line");
+                                    "Designer's name for the \"Design By\" line")
+                         ->option_text("NAME");
     const std::map<std::string, NetLengths> units{{"mils", NetLengths::Mils},
                                                   {"mm", NetLengths::Mm}};
     app.add_option("--lengths", options.choices.lengths, "Write each board net's routed length")
@@ -33,15 +34,31 @@ std::optional<int> ParseCommandLine(int argc, const char* const* argv, CommandLi
     app.add_option("DESIGN", options.design,
                    "Design file to serve: a JSON design, a KiCad board (.kicad_pcb) or a KiCad "
                    "netlist export (.net), told apart by content; the built-in sample board "
-                   "when absent");
+                   "when absent")
+        ->type_name("");
+    // Written for the man page too, which help2man makes from this text:
+    // "Environment:" and "Examples:" become sections of their own.
     app.footer(
-        "Exit codes: 0 report written, 1 design not available, 2 usage error, "
-        "3 design file invalid, 4 report not written; with --compare 0 when the designs do "
-        "not differ and 5 when they do.\n\n"
+        "Without --batch the window opens, its choices preset by the options; on a machine\n"
+        "without a display the program says so and works in batch mode. The report is\n"
+        "written beside the design file, named after it: its name up to the first \".\",\n"
+        "then \"wrf\"; the sample board's report lands in the current folder. --compare\n"
+        "writes the differences beside DESIGN the same way, with \"cmp\" for \"wrf\".\n"
+        "\n"
+        "Exit codes: 0 report written (also --help and --version), 1 design not available,\n"
+        "2 usage error, 3 design file invalid, 4 report not written; stderr says why.\n"
+        "With --compare: 0 when the designs do not differ, 5 when they differ.\n"
+        "\n"
+        "Environment:\n"
+        "  NETLIST_REPORT_FIXED_DATE  replaces the date and time of the report's \"Date\"\n"
+        "                             line, so that two reports compare byte for byte\n"
+        "\n"
         "Examples:\n"
-        "  netlist-report --compare board.net board.kicad_pcb\n"
+        "  $ netlist-report --batch --lengths mm board.kicad_pcb\n"
+        "  $ netlist-report --designer \"Pat Designer\" design.json\n"
+        "  $ netlist-report --compare board.net board.kicad_pcb\n"
         "      does the board still match its schematic's netlist? (writes board.cmp)\n"
-        "  netlist-report --compare amp-rev-b.wrf amp-rev-c.json\n"
+        "  $ netlist-report --compare amp-rev-b.wrf amp-rev-c.json\n"
         "      what changed since revision B's report? (writes amp-rev-c.cmp)");
     try {
         app.parse(argc, argv);

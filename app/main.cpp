@@ -10,21 +10,42 @@
 
 #ifdef NETLIST_HAVE_UI
 #include "app/DisplayCheck.h"
-#include "ui/RunWindow.h"
+#include "ui/qt/RunWindow.h"
 #endif
 #ifdef _WIN32
+#include <windows.h>
+
 #include <memory>
 
 #include "design/windows/HostLibrary.h"
 #include "design/windows/Utf8CommandLine.h"
+#include "ui/win32/RunWindow.h"
 #endif
 
 namespace {
 
+#ifdef _WIN32
+// The program is a console program, so that a console or a script that starts
+// it sees its messages and waits for its exit code. Started from the desktop,
+// it gets a console of its own, which nobody reads: that one goes before the
+// window shows.
+void releaseConsoleMadeForUs() {
+    DWORD processes[2];
+    if (GetConsoleProcessList(processes, 2) == 1) FreeConsole();
+}
+#endif
+
 int run(netlist::DesignLibrary& library, int argc, char** argv,
         const netlist::CommandLine& options) {
     using namespace netlist;
-#ifdef NETLIST_HAVE_UI
+#if defined(_WIN32)
+    (void)argc;
+    (void)argv;
+    if (!options.batch) {
+        releaseConsoleMadeForUs();
+        return win32::RunWindow(library, options.choices);
+    }
+#elif defined(NETLIST_HAVE_UI)
     if (!options.batch) {
         if (HasDisplay()) return RunWindow(argc, argv, library, options.choices);
         std::cerr << "netlist-report: no display to show the window on; "

@@ -1,6 +1,7 @@
 # What the Windows build does differently: no ICU (each source that uses it
 # has a Win32 twin), header-only libraries from a staging folder, and the
 # Win32 API at the Windows 7 level.
+enable_language(RC)
 include(${CMAKE_CURRENT_LIST_DIR}/WindowsHeaderOnlyDeps.cmake)
 include(${CMAKE_CURRENT_LIST_DIR}/Win32Sources.cmake)
 

@@ -10,7 +10,7 @@ if ! command -v "$formatter" >/dev/null; then
     exit 2
 fi
 "$formatter" --dump-config >/dev/null  # a broken .clang-format fails here, not silently
-mapfile -t sources < <(git ls-files -- app design report ui tests bench |
+mapfile -t sources < <(git ls-files -- app design report ui tests bench tools |
     grep -E '\.(cpp|h|hpp)$' || true)
 if [[ "${1:-}" == --fix ]]; then
     "$formatter" -i "${sources[@]}"

@@ -7,10 +7,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 dir="${1:-build}"
 scripts/ensure-packages.sh
-if [[ ! -f "$dir/build.ninja" ]]; then
-    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-fi
-if ! cmake --build "$dir" --target render_screenshots; then
+# The renderer lives with the window tests, which a tree of ./run.sh leaves out.
+if ! scripts/build.sh "$dir" -DNETLIST_BUILD_TESTS=ON \
+    -- --target render_screenshots; then
     echo "screenshots: cannot build render_screenshots in $dir (is Qt 6 installed?)" >&2
     exit 1
 fi

@@ -5,10 +5,14 @@
 #   - netlist-report.exe --batch with the stand-in designdb32.dll on several
 #     designs, each report compared byte for byte (the "Date" line aside)
 #     with the one the Linux program writes for the same design;
-#   - the program without any designdb32.dll: a message and exit code 1.
-# The 64-bit build runs under wine64; the 32-bit one too when wine32 is
-# installed and can run here. Without mingw-w64 or wine64 this says so and
-# exits 0.
+#   - the program without any designdb32.dll: a message and exit code 1;
+#   - the window tests (tests/windows/window), on Xvfb when there is no
+#     DISPLAY.
+# The 64-bit build runs under wine64, the 32-bit one under wine32. Only a
+# machine that cannot run 32-bit programs at all (no wine32, or a probe that
+# does nothing but exit fails to run) skips the 32-bit build, with a line
+# naming the cause; a failure of our 32-bit build is a failure. Without
+# mingw-w64 or wine64 this says so and exits 0.
 #
 # NETLIST_LINUX_BUILD names the Linux build to compare with (default: build,
 # which is built first when it has no program yet).
@@ -40,7 +44,7 @@ finish() {
 # kernel cannot run 32-bit programs at all.
 wine64_program="$(command -v /usr/lib/wine/wine64 wine64 wine | head -n 1)"
 wine32_program=""
-if /usr/lib/wine/wine --version >/dev/null 2>&1; then wine32_program=/usr/lib/wine/wine; fi
+if [[ -x /usr/lib/wine/wine ]]; then wine32_program=/usr/lib/wine/wine; fi
 
 missing=()
 for tool in i686-w64-mingw32-g++ x86_64-w64-mingw32-g++; do
@@ -69,7 +73,8 @@ cross_build() {
         cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
             -DCMAKE_TOOLCHAIN_FILE="cmake/$toolchain" >"$log" 2>&1 || return 1
     fi
-    cmake --build "$dir" -j2 --target netlist-report designdb32 windows_tests >>"$log" 2>&1
+    cmake --build "$dir" -j2 --target netlist-report designdb32 windows_tests window_tests \
+        >>"$log" 2>&1
 }
 
 built64=0
@@ -109,6 +114,7 @@ run_wine() {
 }
 
 stop_wineservers() {
+    [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null
     for dir in build-win64 build-win32; do
         [[ -f "$root/$dir/wineprefix/system.reg" ]] &&
             WINEPREFIX="$root/$dir/wineprefix" "$wineserver_program" -k 2>/dev/null
@@ -117,11 +123,11 @@ stop_wineservers() {
 }
 trap stop_wineservers EXIT
 
-# binding_tests DIR: the test program's cases, each counted.
-binding_tests() {
-    local dir="$1" output status
-    echo "== binding tests ($dir)"
-    output="$(run_wine "$dir" "$root/$dir/windows_tests.exe" "$root/tests/windows/designs" 2>&1)"
+# test_program DIR PROGRAM [ARGUMENTS...]: a test program's cases, each counted.
+test_program() {
+    local dir="$1" program="$2" output status
+    shift 2
+    output="$(run_wine "$dir" "$root/$dir/$program" "$@" 2>&1)"
     status=$?
     echo "$output" | grep -v '^PASS \|^FAIL \|^cases: '
     while IFS= read -r line; do
@@ -131,8 +137,38 @@ binding_tests() {
         esac
     done <<<"$output"
     if ! grep -q '^cases: ' <<<"$output"; then
-        fail "$dir: windows_tests.exe ended early (exit code $status)"
+        fail "$dir: $program ended early (exit code $status)"
     fi
+}
+
+# An X display for the window tests: the caller's, else an Xvfb of our own.
+xvfb_pid=""
+ensure_display() {
+    [[ -n "${DISPLAY:-}" || -n "$xvfb_pid" ]] && return 0
+    command -v Xvfb >/dev/null || return 1
+    local number
+    for number in $(seq 90 120); do
+        [[ -e /tmp/.X11-unix/X$number || -e /tmp/.X$number-lock ]] && continue
+        Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+        xvfb_pid=$!
+        sleep 1
+        if kill -0 "$xvfb_pid" 2>/dev/null; then
+            export DISPLAY=":$number"
+            return 0
+        fi
+        xvfb_pid=""
+    done
+    return 1
+}
+
+window_tests() {
+    local dir="$1"
+    echo "== window tests ($dir)"
+    if ! ensure_display; then
+        fail "$dir: window tests: no X display and no Xvfb to make one"
+        return
+    fi
+    test_program "$dir" window_tests.exe
 }
 
 fixed_date="01.02.2024 13:04:05"
@@ -196,7 +232,8 @@ missing_dll() {
 
 run_suite() {
     local dir="$1"
-    binding_tests "$dir"
+    echo "== binding tests ($dir)"
+    test_program "$dir" windows_tests.exe "$root/tests/windows/designs"
     echo "== reports of the Windows program ($dir) against the Linux program's"
     # The built-in sample; the designer's name tests the command line's UTF-8.
     compare_report sample-board-mils - "$dir" --lengths mils --designer "Zoë Ångström"
@@ -216,18 +253,37 @@ run_suite() {
         compare_report "$(basename "$design" .kicad_pcb)" "$design" "$dir" --lengths mils
     done
     missing_dll "$dir"
+    window_tests "$dir"
+}
+
+# Whether this machine runs 32-bit Windows programs at all: a probe that does
+# nothing but exit, so that its failure cannot be ours. Prints the cause when not.
+can_run_32bit() {
+    if [[ -z "$wine32_program" ]]; then
+        echo "wine32 is not installed (dpkg --add-architecture i386 && apt-get update &&" \
+            "apt-get install wine32)"
+        return 1
+    fi
+    local probe="$root/build-win32/exit-probe.exe" output
+    if ! printf 'int main(void) { return 0; }\n' |
+        i686-w64-mingw32-gcc -x c -o "$probe" - 2>/dev/null; then
+        echo "the 32-bit probe could not be compiled"
+        return 1
+    fi
+    if ! output="$(run_wine build-win32 "$probe" 2>&1)"; then
+        echo "a 32-bit program that only exits does not run here: ${output:-no output}"
+        return 1
+    fi
 }
 
 if [[ $built64 -eq 1 && -x "$linux_build/netlist-report" ]]; then
     run_suite build-win64
 fi
 if [[ $built32 -eq 1 && -x "$linux_build/netlist-report" ]]; then
-    if [[ -n "$wine32_program" ]]; then
+    if cause="$(can_run_32bit)"; then
         run_suite build-win32
     else
-        echo "The 32-bit build was not run: no working wine32 (it needs" \
-            "dpkg --add-architecture i386 && apt-get update && apt-get install wine32," \
-            "and a kernel that runs 32-bit programs)"
+        echo "SKIP the 32-bit build under wine: this machine cannot run 32-bit programs: $cause"
     fi
 fi
 finish

@@ -1,145 +1,160 @@
 #include "ui/Artwork.h"
 
-#include <QLinearGradient>
-#include <QPainter>
-#include <QPainterPath>
 #include <array>
+#include <cstddef>
 
-namespace netlist {
+#include "ui/WindowTexts.h"
+
+namespace netlist::artwork {
 namespace {
 
-const QColor kBoardGreen{30, 122, 69};
-const QColor kBoardDarkGreen{20, 90, 50};
-const QColor kBoardEdge{13, 61, 34};
-const QColor kCopper{212, 168, 75};
-const QColor kChipBlack{28, 28, 30};
-const QColor kPinSilver{190, 194, 200};
-const QColor kSilkscreen{236, 240, 236};
+constexpr Colour kBoardGreen{30, 122, 69};
+constexpr Colour kBoardDarkGreen{20, 90, 50};
+constexpr Colour kBoardEdge{13, 61, 34};
+constexpr Colour kCopper{212, 168, 75};
+constexpr Colour kChipBlack{28, 28, 30};
+constexpr Colour kChipMark{70, 70, 74};
+constexpr Colour kPinSilver{190, 194, 200};
+constexpr Colour kSilkscreen{236, 240, 236};
+constexpr Colour kHoleDark{24, 26, 30};
 
-void drawBoard(QPainter& painter, const QRectF& board, qreal radius) {
-    QLinearGradient fill(board.topLeft(), board.bottomRight());
-    fill.setColorAt(0, kBoardGreen);
-    fill.setColorAt(1, kBoardDarkGreen);
-    painter.setPen(QPen(kBoardEdge, 1.5));
-    painter.setBrush(fill);
-    painter.drawRoundedRect(board, radius, radius);
+Shape shapeOf(ShapeKind kind, std::vector<Point> points) {
+    Shape shape;
+    shape.kind = kind;
+    shape.points = std::move(points);
+    return shape;
+}
+
+Shape filled(ShapeKind kind, Point topLeft, Point bottomRight, Colour top, Colour bottom) {
+    Shape shape = shapeOf(kind, {topLeft, bottomRight});
+    shape.fillTop = top;
+    shape.fillBottom = bottom;
+    return shape;
+}
+
+Shape filled(ShapeKind kind, Point topLeft, Point bottomRight, Colour colour) {
+    return filled(kind, topLeft, bottomRight, colour, colour);
+}
+
+Shape rectangle(double x, double y, double width, double height, Colour colour) {
+    return filled(ShapeKind::Rectangle, {x, y}, {x + width, y + height}, colour);
+}
+
+Shape circle(Point centre, double radius, Colour colour) {
+    return filled(ShapeKind::Ellipse, {centre.x - radius, centre.y - radius},
+                  {centre.x + radius, centre.y + radius}, colour);
+}
+
+Shape trace(std::vector<Point> points, double width) {
+    Shape shape = shapeOf(ShapeKind::Polyline, std::move(points));
+    shape.pen = kCopper;
+    shape.penWidth = width;
+    return shape;
+}
+
+void addBoard(Picture& picture, Point topLeft, Point bottomRight, double radius) {
+    Shape board =
+        filled(ShapeKind::RoundedRectangle, topLeft, bottomRight, kBoardGreen, kBoardDarkGreen);
+    board.pen = kBoardEdge;
+    board.penWidth = 1.5;
+    board.radius = radius;
+    picture.shapes.push_back(board);
 }
 
 // A square chip with pins on all four sides, pin 1 marked by a dot.
-void drawChip(QPainter& painter, const QRectF& body, int pinsPerSide, qreal pinLength) {
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(kPinSilver);
-    const qreal pitch = body.width() / (pinsPerSide + 1);
-    const qreal pinWidth = pitch * 0.5;
+void addChip(Picture& picture, double left, double top, double side, int pinsPerSide,
+             double pinLength) {
+    const double pitch = side / (pinsPerSide + 1);
+    const double pinWidth = pitch * 0.5;
     for (int i = 1; i <= pinsPerSide; ++i) {
-        const qreal along = pitch * i - pinWidth / 2;
-        painter.drawRect(QRectF(body.left() + along, body.top() - pinLength, pinWidth, pinLength));
-        painter.drawRect(QRectF(body.left() + along, body.bottom(), pinWidth, pinLength));
-        painter.drawRect(QRectF(body.left() - pinLength, body.top() + along, pinLength, pinWidth));
-        painter.drawRect(QRectF(body.right(), body.top() + along, pinLength, pinWidth));
+        const double along = pitch * i - pinWidth / 2;
+        auto& shapes = picture.shapes;
+        shapes.push_back(rectangle(left + along, top - pinLength, pinWidth, pinLength, kPinSilver));
+        shapes.push_back(rectangle(left + along, top + side, pinWidth, pinLength, kPinSilver));
+        shapes.push_back(rectangle(left - pinLength, top + along, pinLength, pinWidth, kPinSilver));
+        shapes.push_back(rectangle(left + side, top + along, pinLength, pinWidth, kPinSilver));
     }
-    painter.setBrush(kChipBlack);
-    painter.drawRect(body);
-    painter.setBrush(QColor(70, 70, 74));
-    const qreal dot = body.width() / 10;
-    painter.drawEllipse(QRectF(body.left() + dot, body.top() + dot, dot * 1.4, dot * 1.4));
+    picture.shapes.push_back(rectangle(left, top, side, side, kChipBlack));
+    const double dot = side / 10;
+    picture.shapes.push_back(filled(ShapeKind::Ellipse, {left + dot, top + dot},
+                                    {left + dot * 2.4, top + dot * 2.4}, kChipMark));
 }
 
-void drawMountingHole(QPainter& painter, QPointF centre, qreal radius) {
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(kCopper);
-    painter.drawEllipse(centre, radius, radius);
-    painter.setBrush(QColor(24, 26, 30));
-    painter.drawEllipse(centre, radius * 0.55, radius * 0.55);
+void addMountingHole(Picture& picture, Point centre, double radius) {
+    picture.shapes.push_back(circle(centre, radius, kCopper));
+    picture.shapes.push_back(circle(centre, radius * 0.55, kHoleDark));
 }
 
 // A two-terminal part lying along x: copper pads with a body between them.
-void drawPassive(QPainter& painter, QPointF centre, qreal length, const QColor& body) {
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(kCopper);
-    painter.drawRect(QRectF(centre.x() - length / 2, centre.y() - 3, 4, 6));
-    painter.drawRect(QRectF(centre.x() + length / 2 - 4, centre.y() - 3, 4, 6));
-    painter.setBrush(body);
-    painter.drawRect(QRectF(centre.x() - length / 2 + 3, centre.y() - 2.5, length - 6, 5));
+void addPassive(Picture& picture, Point centre, double length, Colour body) {
+    picture.shapes.push_back(rectangle(centre.x - length / 2, centre.y - 3, 4, 6, kCopper));
+    picture.shapes.push_back(rectangle(centre.x + length / 2 - 4, centre.y - 3, 4, 6, kCopper));
+    picture.shapes.push_back(
+        rectangle(centre.x - length / 2 + 3, centre.y - 2.5, length - 6, 5, body));
 }
 
-QPixmap iconPixmap(int size) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(size / 32.0, size / 32.0);
-    drawBoard(painter, QRectF(1.5, 1.5, 29, 29), 4);
-    painter.setPen(QPen(kCopper, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawPolyline(QPolygonF{{QPointF(16, 10), QPointF(16, 5), QPointF(26, 5)}});
-    painter.drawPolyline(QPolygonF{{QPointF(16, 22), QPointF(16, 27), QPointF(6, 27)}});
-    painter.drawLine(QPointF(10, 16), QPointF(5, 16));
-    painter.drawLine(QPointF(22, 16), QPointF(27, 16));
-    drawChip(painter, QRectF(11, 11, 10, 10), 3, 2);
-    return pixmap;
+void addText(Picture& picture, Point topLeft, Point bottomRight, const char* text) {
+    Shape shape = shapeOf(ShapeKind::Text, {topLeft, bottomRight});
+    shape.pen = kSilkscreen;
+    shape.text = text;
+    shape.textPixelSize = 8;
+    picture.shapes.push_back(shape);
 }
 
 }  // namespace
 
-QIcon NetlistIcon() {
-    QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64}) icon.addPixmap(iconPixmap(size));
-    return icon;
+Picture IconPicture() {
+    Picture picture{32, 32, {}};
+    addBoard(picture, {1.5, 1.5}, {30.5, 30.5}, 4);
+    picture.shapes.push_back(trace({{16, 10}, {16, 5}, {26, 5}}, 1.6));
+    picture.shapes.push_back(trace({{16, 22}, {16, 27}, {6, 27}}, 1.6));
+    picture.shapes.push_back(trace({{10, 16}, {5, 16}}, 1.6));
+    picture.shapes.push_back(trace({{22, 16}, {27, 16}}, 1.6));
+    addChip(picture, 11, 11, 10, 3, 2);
+    return picture;
 }
 
-QPixmap AboutPicture() {
-    QPixmap pixmap(kAboutPictureSize);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
+Picture AboutPicture() {
+    Picture picture{window::kAboutPicture.width, window::kAboutPicture.height, {}};
+    picture.shapes.push_back(filled(ShapeKind::Rectangle, {0, 0},
+                                    {double(picture.width), double(picture.height)}, {58, 64, 74},
+                                    {30, 33, 39}));
 
-    QLinearGradient desk(0, 0, 0, kAboutPictureSize.height());
-    desk.setColorAt(0, QColor(58, 64, 74));
-    desk.setColorAt(1, QColor(30, 33, 39));
-    painter.fillRect(pixmap.rect(), desk);
-
-    const QRectF board(12, 12, 136, 219);
-    drawBoard(painter, board, 8);
-    for (const QPointF hole :
-         {QPointF(22, 22), QPointF(138, 22), QPointF(22, 196), QPointF(138, 196)})
-        drawMountingHole(painter, hole, 5);
+    addBoard(picture, {12, 12}, {148, 231}, 8);
+    for (const Point hole : {Point{22, 22}, Point{138, 22}, Point{22, 196}, Point{138, 196}})
+        addMountingHole(picture, hole, 5);
 
     // Traces first, so that parts and pads cover their ends.
-    painter.setPen(QPen(kCopper, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.setBrush(Qt::NoBrush);
-    const std::array<qreal, 6> fingers{38, 54, 70, 86, 102, 118};
+    const std::array<double, 6> fingers{38, 54, 70, 86, 102, 118};
     for (std::size_t i = 0; i < fingers.size(); ++i) {
-        const qreal pinX = 62 + static_cast<qreal>(i) * 7.2;
-        const qreal bend = 150 + static_cast<qreal>(i % 3) * 6;
-        painter.drawPolyline(QPolygonF{{QPointF(pinX, 110), QPointF(pinX, bend - 12),
-                                        QPointF(fingers[i], bend), QPointF(fingers[i], 214)}});
+        const double pinX = 62 + static_cast<double>(i) * 7.2;
+        const double bend = 150 + static_cast<double>(i % 3) * 6;
+        picture.shapes.push_back(
+            trace({{pinX, 110}, {pinX, bend - 12}, {fingers[i], bend}, {fingers[i], 214}}, 2));
     }
-    painter.drawPolyline(QPolygonF{{QPointF(52, 70), QPointF(34, 70), QPointF(34, 48)}});
-    painter.drawPolyline(QPolygonF{{QPointF(108, 70), QPointF(126, 70), QPointF(126, 48)}});
-    painter.drawPolyline(QPolygonF{{QPointF(80, 46), QPointF(80, 34), QPointF(106, 34)}});
-    painter.drawLine(QPointF(52, 86), QPointF(30, 122));
-    painter.drawLine(QPointF(108, 86), QPointF(130, 122));
+    picture.shapes.push_back(trace({{52, 70}, {34, 70}, {34, 48}}, 2));
+    picture.shapes.push_back(trace({{108, 70}, {126, 70}, {126, 48}}, 2));
+    picture.shapes.push_back(trace({{80, 46}, {80, 34}, {106, 34}}, 2));
+    picture.shapes.push_back(trace({{52, 86}, {30, 122}}, 2));
+    picture.shapes.push_back(trace({{108, 86}, {130, 122}}, 2));
 
-    drawChip(painter, QRectF(56, 50, 48, 48), 6, 5);
-    drawPassive(painter, QPointF(34, 44), 18, QColor(210, 190, 150));
-    drawPassive(painter, QPointF(126, 44), 18, QColor(210, 190, 150));
-    drawPassive(painter, QPointF(112, 34), 16, QColor(120, 90, 60));
-    drawPassive(painter, QPointF(30, 128), 18, QColor(70, 110, 160));
-    drawPassive(painter, QPointF(130, 128), 18, QColor(70, 110, 160));
+    addChip(picture, 56, 50, 48, 6, 5);
+    addPassive(picture, {34, 44}, 18, {210, 190, 150});
+    addPassive(picture, {126, 44}, 18, {210, 190, 150});
+    addPassive(picture, {112, 34}, 16, {120, 90, 60});
+    addPassive(picture, {30, 128}, 18, {70, 110, 160});
+    addPassive(picture, {130, 128}, 18, {70, 110, 160});
 
     // Edge connector along the bottom.
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(kCopper);
-    for (const qreal x : fingers) painter.drawRoundedRect(QRectF(x - 4, 212, 8, 17), 1.5, 1.5);
+    for (const double x : fingers) {
+        Shape finger = filled(ShapeKind::RoundedRectangle, {x - 4, 212}, {x + 4, 229}, kCopper);
+        finger.radius = 1.5;
+        picture.shapes.push_back(finger);
+    }
 
-    painter.setPen(kSilkscreen);
-    QFont silkscreen = painter.font();
-    silkscreen.setPixelSize(8);
-    silkscreen.setBold(true);
-    painter.setFont(silkscreen);
-    painter.drawText(QRectF(56, 50, 48, 48), Qt::AlignCenter, QStringLiteral("NR-1"));
-    painter.drawText(QRectF(30, 14, 100, 12), Qt::AlignCenter, QStringLiteral("netlist-report"));
-    return pixmap;
+    addText(picture, {56, 50}, {104, 98}, "NR-1");
+    addText(picture, {30, 14}, {130, 26}, "netlist-report");
+    return picture;
 }
 
-}  // namespace netlist
+}  // namespace netlist::artwork

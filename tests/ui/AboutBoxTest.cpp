@@ -7,7 +7,7 @@
 #include <QTest>
 
 #include "tests/ui/UiTestSupport.h"
-#include "ui/Form2.h"
+#include "ui/qt/Form2.h"
 
 using namespace netlist;
 using namespace netlist::test;

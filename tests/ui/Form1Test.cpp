@@ -11,7 +11,7 @@
 #include <QTest>
 
 #include "tests/ui/UiTestSupport.h"
-#include "ui/CaptionLabel.h"
+#include "ui/qt/CaptionLabel.h"
 
 using namespace netlist;
 using namespace netlist::test;

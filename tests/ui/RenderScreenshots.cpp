@@ -9,8 +9,8 @@
 #include "design/standin/SampleDesign.h"
 #include "design/standin/StandInLibrary.h"
 #include "tests/ui/UiTestSupport.h"
-#include "ui/Form1.h"
-#include "ui/Form2.h"
+#include "ui/qt/Form1.h"
+#include "ui/qt/Form2.h"
 
 using namespace netlist;
 

@@ -11,7 +11,7 @@
 #include <QTimer>
 
 #include "tests/ui/UiTestSupport.h"
-#include "ui/RunWindow.h"
+#include "ui/qt/RunWindow.h"
 
 using namespace netlist;
 using namespace netlist::test;

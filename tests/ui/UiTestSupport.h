@@ -15,7 +15,7 @@
 #include "design/standin/StandInLibrary.h"
 #include "report/ReportEnvironment.h"
 #include "tests/ui/SpyLibrary.h"
-#include "ui/Form1.h"
+#include "ui/qt/Form1.h"
 
 namespace netlist::test {
 

@@ -1,22 +1,23 @@
-#include "ui/Form2.h"
+#include "ui/qt/Form2.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ui/Artwork.h"
-#include "ui/CreditText.h"
+#include "ui/WindowTexts.h"
+#include "ui/qt/Artwork.h"
+#include "ui/qt/CreditText.h"
 
 namespace netlist {
 
 namespace {
 // The box's client area at 96 dpi; it grows only when a large font needs it.
-constexpr QSize kClientSize{194, 282};
+const QSize kClientSize{window::kForm2Client.width, window::kForm2Client.height};
 }  // namespace
 
 Form2::Form2(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(QString::fromLatin1(window::kForm2Caption));
     setWindowIcon(NetlistIcon());
     // Only the frame's close destroys the box; Ok merely hides it.
     setAttribute(Qt::WA_DeleteOnClose);
@@ -25,7 +26,7 @@ Form2::Form2(QWidget* parent) : QWidget(parent, Qt::Window) {
     Picture1 = new QLabel(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setPixmap(AboutPicture());
-    Picture1->setFixedSize(kAboutPictureSize);
+    Picture1->setFixedSize(window::kAboutPicture.width, window::kAboutPicture.height);
 
     Label1 = new QLabel(CreditText(), this);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -37,7 +38,7 @@ Form2::Form2(QWidget* parent) : QWidget(parent, Qt::Window) {
     Label2->setAlignment(Qt::AlignCenter);
     Label2->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    Command1 = new QPushButton(QStringLiteral("Ok"), this);
+    Command1 = new QPushButton(QString::fromLatin1(window::kOkButton), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setAutoDefault(false);
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);

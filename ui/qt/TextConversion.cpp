@@ -1,4 +1,4 @@
-#include "ui/TextConversion.h"
+#include "ui/qt/TextConversion.h"
 
 #include "design/Windows1252.h"
 

@@ -3,7 +3,6 @@
 // logic lives in the model; this class only presents it.
 #pragma once
 
-#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QPointer>
 #include <chrono>
@@ -12,6 +11,7 @@
 #include "design/DesignLibrary.h"
 #include "report/Form1Model.h"
 #include "report/ReportEnvironment.h"
+#include "ui/StatusRepaintThrottle.h"
 
 class QAction;
 class QCheckBox;
@@ -54,10 +54,8 @@ class Form1 : public QMainWindow {
     // controls were changed directly, as the command-line presets do.
     void showModel();
 
-    // During a run the status line is repainted at most this often, so a
-    // design with many nets is not slowed down by painting every caption.
     void setStatusRepaintInterval(std::chrono::milliseconds interval) {
-        repaintInterval_ = interval;
+        statusThrottle_.setInterval(interval);
     }
 
     // The About box while it exists, else null.
@@ -76,8 +74,7 @@ class Form1 : public QMainWindow {
 
     Form1Model model_;
     Actions actions_;
-    std::chrono::milliseconds repaintInterval_{50};
-    QElapsedTimer sinceStatusPaint_;
+    StatusRepaintThrottle statusThrottle_;
     bool running_ = false;
     bool ended_ = false;
 

@@ -4,15 +4,15 @@
 
 #include <QString>
 
-#include "report/Credits.h"
+#include "ui/WindowTexts.h"
 
 namespace netlist {
 
 inline QString CreditText() {
-    return QStringLiteral("Written by the netlist-report developers");
+    return QString::fromLatin1(window::kCreditText);
 }
 inline QString ContactText() {
-    return QString::fromLatin1(kContactText);
+    return QString::fromLatin1(window::kContactAddress);
 }
 
 }  // namespace netlist

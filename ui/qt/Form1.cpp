@@ -1,4 +1,4 @@
-#include "ui/Form1.h"
+#include "ui/qt/Form1.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -13,19 +13,24 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "ui/Artwork.h"
-#include "ui/CaptionLabel.h"
-#include "ui/CreditText.h"
-#include "ui/Form2.h"
-#include "ui/TextConversion.h"
+#include "ui/WindowTexts.h"
+#include "ui/qt/Artwork.h"
+#include "ui/qt/CaptionLabel.h"
+#include "ui/qt/CreditText.h"
+#include "ui/qt/Form2.h"
+#include "ui/qt/TextConversion.h"
 
 namespace netlist {
 namespace {
 
 // The client area below the menu bar at 96 dpi; the window grows only when
 // the font needs more room.
-constexpr QSize kClientSize{462, 225};
-const QColor kTitleBackground{192, 192, 192};
+const QSize kClientSize{window::kForm1Client.width, window::kForm1Client.height};
+const QColor kTitleBackground{window::kTitleGrey, window::kTitleGrey, window::kTitleGrey};
+
+QString latin1Text(const char* latin1) {
+    return QString::fromLatin1(latin1);
+}
 
 QPushButton* commandButton(const QString& caption, const QString& name, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
@@ -61,7 +66,7 @@ Form1::Form1(DesignLibrary& library, ReportEnvironment environment, Actions acti
         };
     }
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Netlist Report"));
+    setWindowTitle(latin1Text(window::kForm1Caption));
     setWindowIcon(NetlistIcon());
     createControls();
     arrangeControls();
@@ -80,20 +85,20 @@ void Form1::createControls() {
     setCentralWidget(central);
 
     // Created in keyboard focus order, so the focus chain starts right.
-    Start = commandButton(QStringLiteral("Start"), QStringLiteral("Start"), central);
-    Exit = commandButton(QStringLiteral("End"), QStringLiteral("Exit"), central);
+    Start = commandButton(latin1Text(window::kStartButton), QStringLiteral("Start"), central);
+    Exit = commandButton(latin1Text(window::kEndButton), QStringLiteral("Exit"), central);
 
-    Frame3 = named(new QGroupBox(QStringLiteral("Design By"), central), "Frame3");
+    Frame3 = named(new QGroupBox(latin1Text(window::kDesignByFrame), central), "Frame3");
     Text1 = named(new QLineEdit(Frame3), "Text1");
 
-    Frame4 = named(new QGroupBox(QStringLiteral("Nets Length Option"), central), "Frame4");
-    Check1 = named(new QCheckBox(QStringLiteral("With Nets Length"), Frame4), "Check1");
-    Option1 = named(new QRadioButton(QStringLiteral("mils"), Frame4), "Option1");
-    Option2 = named(new QRadioButton(QStringLiteral("mm"), Frame4), "Option2");
+    Frame4 = named(new QGroupBox(latin1Text(window::kLengthFrame), central), "Frame4");
+    Check1 = named(new QCheckBox(latin1Text(window::kLengthCheck), Frame4), "Check1");
+    Option1 = named(new QRadioButton(latin1Text(window::kMilsOption), Frame4), "Option1");
+    Option2 = named(new QRadioButton(latin1Text(window::kMmOption), Frame4), "Option2");
 
-    Frame5 = named(new QGroupBox(QStringLiteral("View file Option"), central), "Frame5");
-    Option3 = named(new QRadioButton(QStringLiteral("Screen"), Frame5), "Option3");
-    Option4 = named(new QRadioButton(QStringLiteral("File"), Frame5), "Option4");
+    Frame5 = named(new QGroupBox(latin1Text(window::kViewFrame), central), "Frame5");
+    Option3 = named(new QRadioButton(latin1Text(window::kScreenOption), Frame5), "Option3");
+    Option4 = named(new QRadioButton(latin1Text(window::kFileOption), Frame5), "Option4");
 
     setTabOrder(Start, Exit);
     setTabOrder(Exit, Text1);
@@ -103,7 +108,7 @@ void Form1::createControls() {
     setTabOrder(Option2, Option3);
     setTabOrder(Option3, Option4);
 
-    Label1 = named(new QLabel(QStringLiteral("PCB Netlist Report "), central), "Label1");
+    Label1 = named(new QLabel(latin1Text(window::kTitle), central), "Label1");
     QFont titleFont = Label1->font();
     titleFont.setBold(true);
     titleFont.setPointSizeF(13.8);
@@ -122,18 +127,19 @@ void Form1::createControls() {
     kindPalette.setColor(QPalette::WindowText, Qt::red);
     Label3->setPalette(kindPalette);
     // Wide enough for the longest kind, so that the title stays put.
-    Label3->setFixedWidth(Label3->fontMetrics().horizontalAdvance(QStringLiteral("Schmatic")) + 4);
+    Label3->setFixedWidth(Label3->fontMetrics().horizontalAdvance(latin1Text(window::kWidestKind)) +
+                          4);
 
-    Frame1 = named(new QGroupBox(QStringLiteral("Design Name"), central), "Frame1");
+    Frame1 = named(new QGroupBox(latin1Text(window::kDesignNameFrame), central), "Frame1");
     status_label3 = named(new CaptionLabel(Frame1), "status_label3");
-    Frame2 = named(new QGroupBox(QStringLiteral("Status"), central), "Frame2");
+    Frame2 = named(new QGroupBox(latin1Text(window::kStatusFrame), central), "Frame2");
     status_label = named(new CaptionLabel(Frame2), "status_label");
 
     Label4 =
         named(new QLabel(CreditText() + QStringLiteral(", ") + ContactText(), central), "Label4");
     Label4->setAlignment(Qt::AlignCenter);
 
-    About = menuBar()->addAction(QStringLiteral("&About"));
+    About = menuBar()->addAction(latin1Text(window::kAboutMenu));
     About->setObjectName(QStringLiteral("About"));
 }
 
@@ -262,7 +268,7 @@ void Form1::Start_Click() {
     // window until it is over; disabling shows that and keeps it so.
     running_ = true;
     setInputEnabled(false);
-    sinceStatusPaint_.invalidate();
+    statusThrottle_.restart();
     const RunOutcome outcome = model_.Start_Click();
     running_ = false;
     showModel();
@@ -280,10 +286,7 @@ void Form1::Start_Click() {
 
 void Form1::statusChanged() {
     if (!running_ || !isVisible()) return;
-    if (sinceStatusPaint_.isValid() &&
-        sinceStatusPaint_.elapsed() < static_cast<qint64>(repaintInterval_.count()))
-        return;
-    sinceStatusPaint_.start();
+    if (!statusThrottle_.due()) return;
     showModel();
     // Painted at once: the run keeps the event loop waiting until it ends.
     centralWidget()->repaint();

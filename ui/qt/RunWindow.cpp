@@ -1,10 +1,10 @@
-#include "ui/RunWindow.h"
+#include "ui/qt/RunWindow.h"
 
 #include <QApplication>
 #include <optional>
 
 #include "report/RunChoices.h"
-#include "ui/Form1.h"
+#include "ui/qt/Form1.h"
 
 namespace netlist {
 

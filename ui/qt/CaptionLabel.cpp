@@ -1,4 +1,4 @@
-#include "ui/CaptionLabel.h"
+#include "ui/qt/CaptionLabel.h"
 
 #include <QHelpEvent>
 #include <QPainter>

@@ -1,0 +1,66 @@
+# What `cmake --install` puts under the prefix, where the Filesystem Hierarchy
+# Standard and freedesktop.org expect it, and the Debian package made of it.
+include(GNUInstallDirs)
+
+install(TARGETS netlist-report RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+# The menu entry opens the window on a design file; the MIME package names the
+# KiCad types that have no standard type, so file managers can offer
+# "Open with netlist-report" for them.
+install(FILES data/netlist-report.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES data/netlist-report-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
+        RENAME netlist-report.xml)
+foreach(size 16 24 32 48 64 128 256)
+    install(FILES data/icons/netlist-report-${size}.png
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+            RENAME netlist-report.png)
+endforeach()
+install(FILES data/icons/netlist-report.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+
+# The repository carries no licence file; the README and the documents it
+# links to are what there is to install.
+install(FILES README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(DIRECTORY docs/examples docs/screenshots DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs)
+
+# The man page is made from --help and --version at build time, so the two
+# never disagree.
+find_program(HELP2MAN help2man)
+if(HELP2MAN)
+    set(man_page ${PROJECT_BINARY_DIR}/netlist-report.1)
+    add_custom_command(
+        OUTPUT ${man_page}.gz
+        COMMAND ${HELP2MAN} --no-info --no-discard-stderr
+                --name "write a netlist report of a printed-circuit design"
+                --include ${PROJECT_SOURCE_DIR}/docs/netlist-report.h2m
+                --output ${man_page} $<TARGET_FILE:netlist-report>
+        COMMAND gzip -9nf ${man_page}
+        DEPENDS netlist-report ${PROJECT_SOURCE_DIR}/docs/netlist-report.h2m
+        COMMENT "Writing the man page netlist-report.1 from --help"
+        VERBATIM)
+    add_custom_target(man_page ALL DEPENDS ${man_page}.gz)
+    install(FILES ${man_page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+else()
+    message(STATUS "netlist-report: help2man not found, no man page")
+endif()
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME netlist-report)
+set(CPACK_PACKAGE_VENDOR netlist-report)
+set(CPACK_PACKAGE_CONTACT "netlist-report maintainers <netlist-report@example.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "fixed-column netlist report of a printed-circuit design")
+set(CPACK_PACKAGE_DESCRIPTION
+    "netlist-report writes a plain-text netlist report of a printed-circuit design:\n"
+    "a header with the design's facts and counts, then every net in a normalised\n"
+    "order with its pins, four to a line, and on request each net's routed length\n"
+    "in mils or millimetres. It reads KiCad boards (.kicad_pcb), KiCad netlist\n"
+    "exports (.net) and its own JSON designs, in a small window or in batch mode.")
+string(REPLACE ";" "" CPACK_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# Dependencies come from the libraries the program links (dpkg-shlibdeps).
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+include(CPack)

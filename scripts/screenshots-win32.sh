@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# Takes the pictures of the Win32 window for the README, under wine on an X
+# display of its own (Xvfb): the main window on a board and on a schematic,
+# and the About box, into docs/screenshots/win32-*.png.
+#   scripts/screenshots-win32.sh [BUILD_DIR]   (default: build-win32, else build-win64)
+# Needs Xvfb, wine and ImageMagick's import (apt-get install imagemagick).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root="$PWD"
+dir="${1:-}"
+if [[ -z "$dir" ]]; then
+    dir=build-win32
+    [[ -x /usr/lib/wine/wine && -f build-win32/netlist-report.exe ]] || dir=build-win64
+fi
+for tool in Xvfb import xwininfo; do
+    command -v "$tool" >/dev/null || {
+        echo "screenshots-win32: $tool is missing (apt-get install xvfb imagemagick x11-utils)" >&2
+        exit 1
+    }
+done
+[[ -f "$dir/netlist-report.exe" ]] || {
+    echo "screenshots-win32: no $dir/netlist-report.exe; build it first (README, Windows)" >&2
+    exit 1
+}
+loader=/usr/lib/wine/wine64 arch=win64 triple=x86_64-w64-mingw32
+if [[ "$dir" == *win32* ]]; then loader=/usr/lib/wine/wine arch=win32 triple=i686-w64-mingw32; fi
+
+work="$(mktemp -d)"
+number=$(for n in $(seq 95 130); do [[ -e /tmp/.X$n-lock ]] || { echo "$n"; break; }; done)
+Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+export DISPLAY=":$number" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# A prefix apart from the tests', which this script stops at its end.
+export WINEPREFIX="$root/$dir/wineprefix-screenshots" WINEARCH="$arch" WINELOADER="$loader"
+cleanup() {
+    "$(command -v wineserver || echo /usr/lib/wine/wineserver)" -k 2>/dev/null || true
+    kill "$xvfb" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+sleep 1
+"$loader" wineboot --init >/dev/null 2>&1
+"$(command -v wineserver || echo /usr/lib/wine/wineserver)" -w
+
+# Chooses "&About" in the running program's window, as a click would.
+cat >"$work/open-about.cpp" <<'SOURCE'
+#include <windows.h>
+#include "ui/win32/ControlIds.h"
+int main() {
+    HWND form = FindWindowW(netlist::win32::kForm1Class, nullptr);
+    if (!form) return 1;
+    SendMessageW(form, WM_COMMAND, MAKEWPARAM(netlist::win32::kAboutId, 0), 0);
+    return 0;
+}
+SOURCE
+"$triple-g++" -std=c++20 -static -I"$root" -o "$work/open-about.exe" "$work/open-about.cpp"
+
+# shoot TITLE FILE: waits for the window titled TITLE and saves its picture.
+shoot() {
+    local id="" tries
+    for tries in $(seq 60); do
+        id="$(xwininfo -root -tree | grep -F "\"$1\": (" | awk '{print $1}' | head -n 1 || true)"
+        [[ -n "$id" ]] && break
+        sleep 0.5
+    done
+    [[ -n "$id" ]] || { echo "screenshots-win32: no window \"$1\"" >&2; return 1; }
+    sleep 1
+    import -window "$id" "$root/docs/screenshots/$2"
+    echo "docs/screenshots/$2"
+}
+
+# The designs lie in a neutral folder, so that the pictures do not depend on
+# where the repository is.
+cp docs/examples/sample-board.json "$work/"
+sed 's/"kind": *"PCB"/"kind": "SCH"/' docs/examples/sample-board.json >"$work/sample-schematic.json"
+mkdir -p docs/screenshots
+cd "$work"
+"$loader" "$root/$dir/netlist-report.exe" sample-board.json >/dev/null 2>&1 &
+shoot "Netlist Report" win32-main-board.png
+"$loader" ./open-about.exe
+shoot "About" win32-about.png
+"$(command -v wineserver || echo /usr/lib/wine/wineserver)" -k 2>/dev/null || true
+sleep 1
+"$loader" "$root/$dir/netlist-report.exe" sample-schematic.json >/dev/null 2>&1 &
+shoot "Netlist Report" win32-main-schematic.png

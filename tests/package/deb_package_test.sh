@@ -1,0 +1,118 @@
+#!/usr/bin/env bash
+# Installs the Debian package into a scratch root with dpkg, checks what it
+# installed, runs the installed program on the built-in sample board against
+# the build tree's program, renders the man page, and removes the package
+# again, checking that nothing is left behind.
+#   tests/package/deb_package_test.sh PACKAGE.deb BUILD_TREE_PROGRAM
+set -euo pipefail
+package="$(realpath "$1")"
+reference="$(realpath "$2")"
+root="$(mktemp -d)"
+trap 'rm -rf "$root"' EXIT
+passes=0
+failures=0
+check() {  # check DESCRIPTION COMMAND...: runs the command, prints PASS or FAIL
+    local description="$1"
+    shift
+    if "$@"; then
+        echo "PASS $description"
+        passes=$((passes + 1))
+    else
+        echo "FAIL $description"
+        failures=$((failures + 1))
+    fi
+}
+
+# A dpkg database of its own: the system's packages, and their dependencies,
+# are not there, so dependencies are checked separately below.
+mkdir -p "$root/var/lib/dpkg/info" "$root/var/lib/dpkg/updates"
+touch "$root/var/lib/dpkg/status" "$root/var/lib/dpkg/available"
+dpkg_root() { dpkg --root="$root" --force-not-root --force-depends --log=/dev/null "$@"; }
+if ! log="$(dpkg_root --install "$package" 2>&1)"; then
+    echo "$log"
+    echo "FAIL dpkg --install $package"
+    exit 1
+fi
+
+# Dependencies: the derived Depends line can be met by this system's packages.
+depends_met() {
+    local depends
+    depends="$(dpkg-deb --field "$package" Depends)"
+    [[ -n "$depends" ]] && dpkg-checkbuilddeps -d "$depends" /dev/null 2>/dev/null
+}
+check "the package's Depends ($(dpkg-deb --field "$package" Depends)) are met here" depends_met
+
+expected=(
+    usr/bin/netlist-report
+    usr/share/applications/netlist-report.desktop
+    usr/share/mime/packages/netlist-report.xml
+    usr/share/icons/hicolor/scalable/apps/netlist-report.svg
+    usr/share/man/man1/netlist-report.1.gz
+    usr/share/doc/netlist-report/README.md
+    usr/share/doc/netlist-report/docs/examples/sample-board.json
+)
+for size in 16 24 32 48 64 128 256; do
+    expected+=("usr/share/icons/hicolor/${size}x${size}/apps/netlist-report.png")
+done
+all_installed() {
+    local file
+    for file in "${expected[@]}"; do
+        [[ -f "$root/$file" ]] || { echo "  missing: /$file"; return 1; }
+    done
+}
+check "dpkg installs the program, menu entry, MIME types, icons, man page and README" all_installed
+
+program="$root/usr/bin/netlist-report"
+check "--version names the build's version" \
+    test "$("$program" --version)" = "$("$reference" --version)"
+
+same_report() {  # same_report OPTIONS...: the sample's report of both programs
+    mkdir -p "$root/run/installed" "$root/run/built"
+    (cd "$root/run/installed" && "$program" --batch "$@" >/dev/null) &&
+        (cd "$root/run/built" && "$reference" --batch "$@" >/dev/null) &&
+        cmp "$root/run/installed/sample-board.wrf" "$root/run/built/sample-board.wrf"
+}
+export NETLIST_REPORT_FIXED_DATE="1/2/26 3:04:05 AM"
+check "--batch on the sample gives the build tree's report" same_report
+check "--batch --lengths mm --designer gives the build tree's report" \
+    same_report --lengths mm --designer "Pat Designer"
+
+# `man netlist-report` finds and renders the page, and the page lists every
+# option --help lists.
+man_renders() {
+    local page option
+    page="$(MANPATH="$root/usr/share/man" MANWIDTH=100 man -P cat netlist-report 2>/dev/null)"
+    grep -q "netlist-report - write a netlist report" <<<"$page" || return 1
+    for option in $("$program" --help | grep -oE -- '--[a-z]+' | sort -u); do
+        grep -q -- "$option" <<<"$page" || { echo "  man page lacks $option"; return 1; }
+    done
+}
+check "man netlist-report renders the page with every option of --help" man_renders
+
+check "the menu entry is valid" desktop-file-validate "$root/usr/share/applications/netlist-report.desktop"
+mime_types_known() {
+    cp -r "$root/usr/share/mime" "$root/mime" &&
+        update-mime-database "$root/mime" >/dev/null 2>&1 &&
+        grep -q "application/x-kicad-pcb" "$root/mime/globs2" &&
+        grep -q "application/x-kicad-netlist" "$root/mime/globs2"
+}
+check "the MIME package defines the KiCad board and netlist types" mime_types_known
+
+removed_cleanly() {
+    local listed leftover
+    listed="$(dpkg_root --listfiles netlist-report)"
+    dpkg_root --remove netlist-report >/dev/null
+    leftover="$(while read -r path; do
+        [[ -f "$root$path" || -L "$root$path" ]] && echo "$path"
+    done <<<"$listed")"
+    [[ -z "$leftover" ]] || { echo "  left behind: $leftover"; return 1; }
+    [[ -z "$(find "$root/usr" -mindepth 1 2>/dev/null)" ]] || {
+        echo "  left behind under /usr: $(find "$root/usr" -mindepth 1 | head -5)"
+        return 1
+    }
+    ! dpkg_root --status netlist-report 2>/dev/null | grep -q "^Status: install ok"
+}
+check "dpkg --remove removes every file it installed" removed_cleanly
+
+echo "package: $passes passed, $failures failed"
+[[ $failures -eq 0 ]]

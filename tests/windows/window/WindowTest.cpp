@@ -1,0 +1,384 @@
+// The Win32 window of netlist-report.exe, driven from outside through window
+// messages as a user's clicks and keys would drive it: the program runs as a
+// process of its own on a design file that the stand-in library serves, and
+// every check reads the controls back. Needs a display (wine: Xvfb).
+#include <windows.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "design/StatusMessage.h"
+#include "design/windows/WideText.h"
+#include "tests/windows/Check.h"
+#include "ui/WindowTexts.h"
+#include "ui/win32/ControlIds.h"
+
+namespace netlist {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace win32;
+
+constexpr DWORD kWindowWaitMs = 30000;
+constexpr DWORD kExitWaitMs = 30000;
+
+fs::path programFolder() {
+    wchar_t path[MAX_PATH];
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    return fs::path(path).parent_path();
+}
+
+// A folder of its own for each case, emptied first.
+fs::path scratchFolder(const std::string& name) {
+    const fs::path folder = programFolder() / "window-scratch" / name;
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    return folder;
+}
+
+void writeFile(const fs::path& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+std::string readFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::string withoutDateLine(const std::string& report) {
+    const std::size_t start = report.find("\r\nDate ");
+    if (start == std::string::npos) return report;
+    return report.substr(0, start) + report.substr(report.find("\r\n", start + 2));
+}
+
+// A small design; kind and the forced TGetDesignInfo status vary.
+std::string designJson(const char* kind, const char* designInfoStatus = nullptr) {
+    std::string json = std::string("{\"kind\": \"") + kind +
+                       "\", \"title\": \"Window test\", \"engineer\": \"W. Test\", \"revision\": "
+                       "\"A\", \"layers\": [{\"name\": \"Top\", \"type\": 1}], \"components\": "
+                       "[{\"refDes\": \"U1\", \"padCount\": 8}, {\"refDes\": \"R1\", \"padCount\": "
+                       "2}], \"nets\": [{\"id\": 1, \"name\": \"GND\", \"length\": 254000, "
+                       "\"nodes\": [[\"U1\", \"4\"], [\"R1\", \"2\"]]}, {\"id\": 2, \"name\": "
+                       "\"SDA\", \"length\": 100000, \"nodes\": [[\"U1\", \"5\"]]}]";
+    if (designInfoStatus)
+        json += std::string(", \"status\": {\"TGetDesignInfo\": ") + designInfoStatus + "}";
+    return json + "}";
+}
+
+std::wstring quoted(const std::wstring& argument) {
+    return L"\"" + argument + L"\"";
+}
+
+struct WindowSearch {
+    DWORD processId;
+    const wchar_t* windowClass;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK collectWindow(HWND window, LPARAM parameter) {
+    auto& search = *reinterpret_cast<WindowSearch*>(parameter);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    if ((search.processId == 0 || owner == search.processId) &&
+        std::wstring(name) == search.windowClass)
+        search.found.push_back(window);
+    return TRUE;
+}
+
+std::vector<HWND> windowsOf(DWORD processId, const wchar_t* windowClass) {
+    WindowSearch search{processId, windowClass, {}};
+    EnumWindows(collectWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::wstring textOf(HWND window) {
+    wchar_t text[1024] = {};
+    SendMessageW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+// netlist-report.exe with its window, started in a folder of its own.
+class Program {
+  public:
+    Program(const fs::path& folder, const std::wstring& arguments) {
+        std::wstring commandLine =
+            quoted((programFolder() / "netlist-report.exe").wstring()) + L" " + arguments;
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        started_ = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                  folder.wstring().c_str(), &startup, &process_);
+        if (!started_) return;
+        WaitForInputIdle(process_.hProcess, kWindowWaitMs);
+        for (DWORD waited = 0; waited < kWindowWaitMs && !form_; waited += 100) {
+            for (HWND window : windowsOf(process_.dwProcessId, kForm1Class))
+                if (IsWindowVisible(window)) form_ = window;
+            if (!form_) Sleep(100);
+        }
+    }
+    ~Program() {
+        if (!started_) return;
+        if (running()) TerminateProcess(process_.hProcess, 99);
+        WaitForSingleObject(process_.hProcess, kExitWaitMs);
+        CloseHandle(process_.hThread);
+        CloseHandle(process_.hProcess);
+    }
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    HWND form() const { return form_; }
+    HWND item(int id) const { return GetDlgItem(form_, id); }
+    DWORD processId() const { return process_.dwProcessId; }
+    bool running() const { return WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT; }
+
+    std::string text(int id) const { return Utf16ToWindows1252(textOf(item(id))); }
+    bool enabled(int id) const { return IsWindowEnabled(item(id)) != FALSE; }
+    bool checked(int id) const { return SendMessageW(item(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+    void click(int id) const { SendMessageW(item(id), BM_CLICK, 0, 0); }
+    // For a click whose handler ends the program: nothing waits for it.
+    void postClick(int id) const { PostMessageW(item(id), BM_CLICK, 0, 0); }
+    void chooseAbout() const { SendMessageW(form_, WM_COMMAND, MAKEWPARAM(kAboutId, 0), 0); }
+    std::vector<HWND> aboutBoxes() const { return windowsOf(processId(), kForm2Class); }
+
+    // The exit code once the program ended, -1 while it still runs.
+    long exitCode() {
+        if (WaitForSingleObject(process_.hProcess, kExitWaitMs) != WAIT_OBJECT_0) return -1;
+        DWORD code = 0;
+        GetExitCodeProcess(process_.hProcess, &code);
+        return static_cast<long>(code);
+    }
+
+  private:
+    PROCESS_INFORMATION process_{};
+    bool started_ = false;
+    HWND form_ = nullptr;
+};
+
+// Starts the program on a design written into a folder of the case's own.
+struct Session {
+    Session(const std::string& name, const std::string& json, const std::wstring& options = L"")
+        : folder(scratchFolder(name)) {
+        writeFile(folder / (name + ".json"), json);
+        program = std::make_unique<Program>(folder, options + L" " + Utf8ToUtf16(name) + L".json");
+    }
+    fs::path folder;
+    std::unique_ptr<Program> program;
+};
+
+TEST_CASE("start-up: every row of the outcome table, with the controls' captions and states") {
+    struct Row {
+        const char* name;
+        const char* kind;
+        const char* designInfoStatus;
+        const char* label3;
+        bool check1Enabled;
+        bool started;  // Option3, Option4 and Start enabled
+        std::int32_t shownStatus;
+    };
+    const Row rows[] = {
+        {"both-open", "PCB+SCH", nullptr, "Schmatic", false, true, 0},
+        {"board-open", "PCB", nullptr, "Pcb", true, true, 0},
+        {"none-open-info-read", "none", "0", "", false, true, 0},
+        {"schematic-info-fails", "SCH", "32101", "Schmatic", false, false, 32101},
+        {"board-info-fails", "PCB", "32101", "Pcb", true, false, 32101},
+        {"none-open", "none", nullptr, "", false, false, 32105},
+    };
+    for (const Row& row : rows) {
+        Session session(row.name, designJson(row.kind, row.designInfoStatus));
+        Program& program = *session.program;
+        REQUIRE(program.form() != nullptr);
+        const std::string where = std::string(row.name) + ": ";
+        const auto expect = [&](bool holds, const std::string& what) {
+            if (!holds) check::Fail(__FILE__, __LINE__, where + what);
+        };
+        expect(program.text(kLabel3Id) == row.label3, "Label3 " + program.text(kLabel3Id));
+        expect(program.text(kStatusLabelId) == StatusMessage(row.shownStatus),
+               "status_label " + program.text(kStatusLabelId));
+        // Only a design information record that was filled names the file.
+        const bool filled = row.designInfoStatus == nullptr && row.shownStatus == 0;
+        expect(program.text(kStatusLabel3Id) == (filled ? std::string(row.name) + ".json" : ""),
+               "status_label3 " + program.text(kStatusLabel3Id));
+        expect(program.enabled(kCheck1Id) == row.check1Enabled, "Check1 enabled");
+        for (const int id : {kOption3Id, kOption4Id, kStartId})
+            expect(program.enabled(id) == row.started, "Option3/Option4/Start enabled");
+        // What Form_Load leaves alone keeps the state it was created in.
+        expect(program.enabled(kExitId) && program.enabled(kText1Id), "End and Text1 enabled");
+        expect(program.text(kText1Id).empty() && !program.checked(kCheck1Id),
+               "Text1 empty, Check1 clear");
+        expect(program.checked(kOption1Id) && !program.checked(kOption2Id), "mils selected");
+        expect(!program.enabled(kOption1Id) && !program.enabled(kOption2Id), "units disabled");
+        expect(program.checked(kOption4Id) && !program.checked(kOption3Id), "File selected");
+        // A failed start-up leaves the window open with the message.
+        expect(IsWindowVisible(program.form()) && program.running(), "window open");
+        program.click(kExitId);
+        expect(program.exitCode() == 0, "End ends the program with 0");
+    }
+}
+
+TEST_CASE("captions, size, focus order and no default button") {
+    Session session("captions", designJson("PCB"));
+    Program& program = *session.program;
+    REQUIRE(program.form() != nullptr);
+    CHECK_EQ(Utf16ToWindows1252(textOf(program.form())), std::string(window::kForm1Caption));
+    const std::pair<int, const char*> captions[] = {
+        {kLabel1Id, window::kTitle},           {kFrame3Id, window::kDesignByFrame},
+        {kFrame1Id, window::kDesignNameFrame}, {kFrame2Id, window::kStatusFrame},
+        {kFrame5Id, window::kViewFrame},       {kOption4Id, window::kFileOption},
+        {kOption3Id, window::kScreenOption},   {kFrame4Id, window::kLengthFrame},
+        {kCheck1Id, window::kLengthCheck},     {kOption1Id, window::kMilsOption},
+        {kOption2Id, window::kMmOption},       {kStartId, window::kStartButton},
+        {kExitId, window::kEndButton},
+    };
+    for (const auto& [id, caption] : captions) CHECK_EQ(program.text(id), std::string(caption));
+    CHECK(program.text(kLabel4Id).find(kContactText) != std::string::npos);
+
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    RECT client{};
+    GetClientRect(program.form(), &client);
+    CHECK_EQ(client.right, MulDiv(window::kForm1Client.width, dpi, 96));
+    CHECK_EQ(client.bottom, MulDiv(window::kForm1Client.height, dpi, 96));
+
+    for (const int id : {kStartId, kExitId}) {
+        const LONG style = GetWindowLongW(program.item(id), GWL_STYLE);
+        CHECK_EQ(style & BS_TYPEMASK, BS_PUSHBUTTON);
+    }
+    // The controls that take the focus lie in this order, which Tab follows;
+    // of each pair of option buttons Tab visits the selected one (the arrow
+    // keys move within the pair).
+    const std::vector<int> focusOrder{kStartId,   kExitId,    kText1Id,   kCheck1Id,
+                                      kOption1Id, kOption2Id, kOption3Id, kOption4Id};
+    std::vector<int> order;
+    std::vector<int> tabStops;
+    for (HWND child = GetWindow(program.item(kStartId), GW_HWNDFIRST); child;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        const int id = GetDlgCtrlID(child);
+        if (std::find(focusOrder.begin(), focusOrder.end(), id) != focusOrder.end())
+            order.push_back(id);
+        if (GetWindowLongW(child, GWL_STYLE) & WS_TABSTOP) tabStops.push_back(id);
+    }
+    CHECK(order == focusOrder);
+    CHECK(tabStops ==
+          std::vector<int>({kStartId, kExitId, kText1Id, kCheck1Id, kOption1Id, kOption4Id}));
+    SendMessageW(program.form(), WM_CLOSE, 0, 0);
+    CHECK_EQ(program.exitCode(), 0);
+}
+
+TEST_CASE("Check1 enables the units and disables them again, keeping the selection") {
+    Session session("check1", designJson("PCB"));
+    Program& program = *session.program;
+    REQUIRE(program.form() != nullptr);
+    program.click(kCheck1Id);
+    CHECK(program.checked(kCheck1Id));
+    CHECK(program.enabled(kOption1Id) && program.enabled(kOption2Id));
+    program.click(kOption2Id);
+    CHECK(program.checked(kOption2Id) && !program.checked(kOption1Id));
+    program.click(kCheck1Id);
+    CHECK(!program.checked(kCheck1Id));
+    CHECK(!program.enabled(kOption1Id) && !program.enabled(kOption2Id));
+    CHECK(program.checked(kOption2Id));
+    program.click(kExitId);
+    CHECK_EQ(program.exitCode(), 0);
+}
+
+TEST_CASE("About: one box, Ok hides it, the same box comes back, its frame destroys it") {
+    Session session("about", designJson("PCB"));
+    Program& program = *session.program;
+    REQUIRE(program.form() != nullptr);
+    // Alt+A, the menu item's access key, then the menu item itself.
+    SendMessageW(program.form(), WM_SYSCOMMAND, SC_KEYMENU, 'a');
+    program.chooseAbout();
+    const std::vector<HWND> boxes = program.aboutBoxes();
+    REQUIRE(boxes.size() == 1);
+    HWND box = boxes[0];
+    CHECK(IsWindowVisible(box));
+    CHECK_EQ(Utf16ToWindows1252(textOf(box)), std::string(window::kForm2Caption));
+    CHECK_EQ(Utf16ToWindows1252(textOf(GetDlgItem(box, kCommand1Id))),
+             std::string(window::kOkButton));
+    CHECK_EQ(Utf16ToWindows1252(textOf(GetDlgItem(box, kForm2Label2Id))),
+             std::string(kContactText));
+    // The main window stays usable while the box shows.
+    program.click(kCheck1Id);
+    CHECK(program.checked(kCheck1Id));
+
+    SendMessageW(GetDlgItem(box, kCommand1Id), BM_CLICK, 0, 0);
+    CHECK(IsWindow(box) && !IsWindowVisible(box));
+    program.chooseAbout();
+    CHECK(IsWindowVisible(box));
+    CHECK_EQ(program.aboutBoxes().size(), 1u);
+
+    SendMessageW(box, WM_CLOSE, 0, 0);
+    CHECK(!IsWindow(box));
+    CHECK(program.running());
+    program.chooseAbout();
+    CHECK_EQ(program.aboutBoxes().size(), 1u);
+    program.click(kExitId);
+    CHECK_EQ(program.exitCode(), 0);
+}
+
+TEST_CASE("Start writes the report that --batch writes, and the program ends") {
+    const std::string json = designJson("PCB");
+    Session session("start", json);
+    Program& program = *session.program;
+    REQUIRE(program.form() != nullptr);
+    SendMessageW(program.item(kText1Id), WM_SETTEXT, 0,
+                 reinterpret_cast<LPARAM>(L"Zo\u00eb Designer"));
+    program.click(kCheck1Id);
+    program.click(kOption2Id);
+    program.postClick(kStartId);
+    CHECK_EQ(program.exitCode(), 0);
+    const std::string windowReport = readFile(session.folder / "start.wrf");
+    REQUIRE(!windowReport.empty());
+    CHECK(windowReport.find("Design By      Zo\xEB Designer\r\n") != std::string::npos);
+
+    const fs::path batchFolder = scratchFolder("start-batch");
+    writeFile(batchFolder / "start.json", json);
+    Program batch(batchFolder, L"--batch --designer \"Zo\u00eb Designer\" --lengths mm start.json");
+    CHECK_EQ(batch.exitCode(), 0);
+    CHECK(withoutDateLine(readFile(batchFolder / "start.wrf")) == withoutDateLine(windowReport));
+}
+
+TEST_CASE("a report that cannot be written leaves the window open with the reason") {
+    Session session("unwritable", designJson("PCB"));
+    // A folder where the report would go.
+    fs::create_directories(session.folder / "unwritable.wrf");
+    Program& program = *session.program;
+    REQUIRE(program.form() != nullptr);
+    program.click(kStartId);
+    CHECK(program.running() && IsWindowVisible(program.form()));
+    CHECK(program.text(kStatusLabelId) != StatusMessage(0));
+    CHECK(!program.text(kStatusLabelId).empty());
+    CHECK(program.enabled(kStartId));
+    program.click(kExitId);
+    CHECK_EQ(program.exitCode(), 0);
+}
+
+TEST_CASE("Screen opens the report in notepad") {
+    Session session("screen", designJson("SCH"));
+    Program& program = *session.program;
+    REQUIRE(program.form() != nullptr);
+    program.click(kOption3Id);
+    CHECK(program.checked(kOption3Id));
+    program.postClick(kStartId);
+    CHECK_EQ(program.exitCode(), 0);
+    HWND editor = nullptr;
+    for (DWORD waited = 0; waited < kWindowWaitMs && !editor; waited += 200) {
+        for (HWND window : windowsOf(0, L"Notepad"))
+            if (textOf(window).find(L"screen.wrf") != std::wstring::npos) editor = window;
+        if (!editor) Sleep(200);
+    }
+    CHECK(editor != nullptr);
+    if (editor) PostMessageW(editor, WM_CLOSE, 0, 0);
+}
+
+}  // namespace
+}  // namespace netlist

@@ -1,0 +1,47 @@
+// The texts and sizes that both desktop windows share, whatever toolkit draws
+// them. Texts are Windows-1252 (all of them plain ASCII); sizes are pixels at
+// 96 dots per inch, scaled by each window to the screen's resolution.
+#pragma once
+
+#include "report/Credits.h"
+
+namespace netlist::window {
+
+// The main window.
+inline constexpr char kForm1Caption[] = "Netlist Report";
+inline constexpr char kAboutMenu[] = "&About";
+inline constexpr char kTitle[] = "PCB Netlist Report ";
+inline constexpr char kDesignByFrame[] = "Design By";
+inline constexpr char kDesignNameFrame[] = "Design Name";
+inline constexpr char kStatusFrame[] = "Status";
+inline constexpr char kViewFrame[] = "View file Option";
+inline constexpr char kFileOption[] = "File";
+inline constexpr char kScreenOption[] = "Screen";
+inline constexpr char kLengthFrame[] = "Nets Length Option";
+inline constexpr char kLengthCheck[] = "With Nets Length";
+inline constexpr char kMilsOption[] = "mils";
+inline constexpr char kMmOption[] = "mm";
+inline constexpr char kStartButton[] = "Start";
+inline constexpr char kEndButton[] = "End";
+// The longest design kind marker; its label is made this wide so that the
+// title never moves.
+inline constexpr char kWidestKind[] = "Schmatic";
+
+// The About box.
+inline constexpr char kForm2Caption[] = "About";
+inline constexpr char kOkButton[] = "Ok";
+inline constexpr char kCreditText[] = "Written by the netlist-report developers";
+inline constexpr const char* kContactAddress = kContactText;
+
+struct Size {
+    int width;
+    int height;
+};
+inline constexpr Size kForm1Client{462, 225};
+inline constexpr Size kForm2Client{194, 282};
+inline constexpr Size kAboutPicture{160, 243};
+
+// The title's background, light grey.
+inline constexpr unsigned char kTitleGrey = 192;
+
+}  // namespace netlist::window

@@ -1,0 +1,382 @@
+#include "ui/win32/Form1.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "design/windows/WideText.h"
+#include "ui/WindowTexts.h"
+#include "ui/win32/ControlIds.h"
+#include "ui/win32/Form2.h"
+#include "ui/win32/GdiArtwork.h"
+
+namespace netlist::win32 {
+namespace {
+
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr COLORREF kKindColour = RGB(255, 0, 0);
+
+// Where each control lies, in pixels at 96 dpi within the 462 x 225 client
+// area: the left two thirds hold the three one-line frames, the right third
+// the two option frames, then the credit and the buttons across the bottom.
+struct Placement {
+    int id;
+    const wchar_t* windowClass;
+    const char* caption;
+    DWORD style;
+    int x, y, width, height;
+};
+
+constexpr int kLeft = 8;
+constexpr int kLeftWidth = 290;
+constexpr int kRight = 306;
+constexpr int kRightWidth = 148;
+constexpr int kColumnsTop = 36;
+constexpr DWORD kLabel = WS_CHILD | WS_VISIBLE | SS_NOPREFIX;
+// A caption from the design or the run: a text too long for it is shortened
+// in the middle, and its tooltip shows it whole (SS_NOTIFY lets the tooltip
+// see the mouse).
+constexpr DWORD kCaption =
+    kLabel | SS_LEFTNOWORDWRAP | SS_PATHELLIPSIS | SS_CENTERIMAGE | SS_NOTIFY;
+constexpr DWORD kFrame = WS_CHILD | WS_VISIBLE | BS_GROUPBOX;
+constexpr DWORD kTabStop = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
+
+// Created in this order: the keyboard focus follows it (Start, End, Text1,
+// Check1, mils, mm, Screen, File), and WS_GROUP starts each pair of option
+// buttons, between which the arrow keys move. Label1's place is worked out
+// from its text.
+const Placement kPlacements[] = {
+    {kStartId, L"BUTTON", window::kStartButton, kTabStop | WS_GROUP | BS_PUSHBUTTON, 8, 192, 80,
+     25},
+    {kExitId, L"BUTTON", window::kEndButton, kTabStop | BS_PUSHBUTTON, 96, 192, 80, 25},
+    {kText1Id, L"EDIT", "", kTabStop | ES_AUTOHSCROLL | WS_BORDER, kLeft + 8, kColumnsTop + 15,
+     kLeftWidth - 16, 20},
+    {kCheck1Id, L"BUTTON", window::kLengthCheck, kTabStop | WS_GROUP | BS_AUTOCHECKBOX, kRight + 10,
+     118, kRightWidth - 20, 18},
+    {kOption1Id, L"BUTTON", window::kMilsOption, kTabStop | WS_GROUP | BS_AUTORADIOBUTTON,
+     kRight + 10, 138, 60, 18},
+    {kOption2Id, L"BUTTON", window::kMmOption, kTabStop | BS_AUTORADIOBUTTON, kRight + 80, 138, 60,
+     18},
+    {kOption3Id, L"BUTTON", window::kScreenOption, kTabStop | WS_GROUP | BS_AUTORADIOBUTTON,
+     kRight + 10, 72, kRightWidth - 20, 18},
+    {kOption4Id, L"BUTTON", window::kFileOption, kTabStop | BS_AUTORADIOBUTTON, kRight + 10, 52,
+     kRightWidth - 20, 18},
+    {kLabel3Id, L"STATIC", "", kLabel | WS_GROUP | SS_CENTERIMAGE, 8, 6, 70, 24},
+    {kLabel1Id, L"STATIC", window::kTitle, kLabel | SS_CENTER | SS_CENTERIMAGE, 0, 4, 0, 28},
+    {kFrame3Id, L"BUTTON", window::kDesignByFrame, kFrame, kLeft, kColumnsTop, kLeftWidth, 42},
+    {kFrame1Id, L"BUTTON", window::kDesignNameFrame, kFrame, kLeft, kColumnsTop + 44, kLeftWidth,
+     42},
+    {kStatusLabel3Id, L"STATIC", "", kCaption, kLeft + 8, kColumnsTop + 59, kLeftWidth - 16, 20},
+    {kFrame2Id, L"BUTTON", window::kStatusFrame, kFrame, kLeft, kColumnsTop + 88, kLeftWidth, 42},
+    {kStatusLabelId, L"STATIC", "", kCaption, kLeft + 8, kColumnsTop + 103, kLeftWidth - 16, 20},
+    {kFrame5Id, L"BUTTON", window::kViewFrame, kFrame, kRight, kColumnsTop, kRightWidth, 60},
+    {kFrame4Id, L"BUTTON", window::kLengthFrame, kFrame, kRight, 100, kRightWidth, 62},
+    {kLabel4Id, L"STATIC", "", kLabel | SS_CENTER, 8, 170, 446, 18},
+};
+
+void registerClass(WNDPROC procedure) {
+    static bool registered = false;
+    if (registered) return;
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = kForm1Class;
+    windowClass.hIcon = ProgramIcon(GetSystemMetrics(SM_CXICON));
+    windowClass.hIconSm = ProgramIcon(GetSystemMetrics(SM_CXSMICON));
+    registered = RegisterClassExW(&windowClass) != 0;
+}
+
+std::wstring windowText(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), int(text.size()))));
+    return text;
+}
+
+void setText(HWND window, const std::wstring& text) {
+    // Unchanged texts are left alone, so that typing is not disturbed.
+    if (windowText(window) != text) SetWindowTextW(window, text.c_str());
+}
+
+void setChecked(HWND button, bool checked) {
+    SendMessageW(button, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+bool isChecked(HWND button) {
+    return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+}  // namespace
+
+Form1::Form1(DesignLibrary& library, ReportEnvironment environment, Actions actions)
+    : model_(library, std::move(environment)), actions_(std::move(actions)) {
+    if (!actions_.endProgram) {
+        actions_.endProgram = [this](int code) {
+            Form2_.reset();
+            PostQuitMessage(code);
+            DestroyWindow(window_);
+        };
+    }
+    if (!actions_.warn) {
+        actions_.warn = [this](const std::string& message) {
+            const std::wstring caption = Windows1252ToUtf16(window::kForm1Caption);
+            MessageBoxW(window_, Windows1252ToUtf16(message).c_str(), caption.c_str(),
+                        MB_OK | MB_ICONWARNING);
+        };
+    }
+    titleBrush_ = CreateSolidBrush(RGB(window::kTitleGrey, window::kTitleGrey, window::kTitleGrey));
+    titleFont_ = metrics_.createBoldFont(138);
+    registerClass(windowProcedure);
+
+    HMENU menu = CreateMenu();
+    AppendMenuW(menu, MF_STRING, kAboutId, Windows1252ToUtf16(window::kAboutMenu).c_str());
+    RECT frame{0, 0, metrics_.scaled(window::kForm1Client.width),
+               metrics_.scaled(window::kForm1Client.height)};
+    AdjustWindowRectEx(&frame, kStyle, TRUE, 0);
+    const std::wstring caption = Windows1252ToUtf16(window::kForm1Caption);
+    window_ =
+        CreateWindowExW(WS_EX_CONTROLPARENT, kForm1Class, caption.c_str(), kStyle, CW_USEDEFAULT,
+                        CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top, nullptr,
+                        menu, GetModuleHandleW(nullptr), this);
+    if (window_) createControls();
+    model_.onStatusChanged = [this] { statusChanged(); };
+    showModel();
+}
+
+Form1::~Form1() {
+    model_.onStatusChanged = nullptr;
+    Form2_.reset();
+    if (window_) DestroyWindow(window_);
+    DeleteObject(titleFont_);
+    DeleteObject(titleBrush_);
+}
+
+void Form1::createControls() {
+    const std::wstring title = Windows1252ToUtf16(window::kTitle);
+    const int titleWidth = metrics_.textWidth(titleFont_, title) + metrics_.scaled(20);
+    const int clientWidth = metrics_.scaled(window::kForm1Client.width);
+    for (const Placement& placement : kPlacements) {
+        int x = metrics_.scaled(placement.x);
+        int width = metrics_.scaled(placement.width);
+        if (placement.id == kLabel1Id) {
+            width = titleWidth;
+            x = (clientWidth - width) / 2;
+        }
+        std::wstring caption = Windows1252ToUtf16(placement.caption);
+        if (placement.id == kLabel4Id)
+            caption = Windows1252ToUtf16(std::string(window::kCreditText) + ", " +
+                                         window::kContactAddress);
+        const DWORD extended = placement.id == kText1Id ? WS_EX_CLIENTEDGE : 0;
+        const DWORD style =
+            placement.id == kText1Id ? placement.style & ~WS_BORDER : placement.style;
+        CreateWindowExW(extended, placement.windowClass, caption.c_str(), style, x,
+                        metrics_.scaled(placement.y), width, metrics_.scaled(placement.height),
+                        window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(placement.id)),
+                        GetModuleHandleW(nullptr), nullptr);
+    }
+    SetChildFonts(window_, metrics_.font());
+    SendMessageW(control(kLabel1Id), WM_SETFONT, reinterpret_cast<WPARAM>(titleFont_), FALSE);
+
+    HWND tooltip = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                   window_, nullptr, GetModuleHandleW(nullptr), nullptr);
+    for (const int id : {kStatusLabel3Id, kStatusLabelId}) {
+        TOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = window_;
+        tool.uId = reinterpret_cast<UINT_PTR>(control(id));
+        tool.lpszText = LPSTR_TEXTCALLBACKW;
+        SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    SendMessageW(tooltip, TTM_SETMAXTIPWIDTH, 0, metrics_.scaled(window::kForm1Client.width));
+}
+
+void Form1::showModel() {
+    if (!window_) return;
+    // Setting a control's state sends notifications; they are not edits.
+    showing_ = true;
+    const Form1Controls& controls = model_.controls();
+    setText(control(kLabel3Id), Windows1252ToUtf16(controls.label3Caption));
+    setText(control(kStatusLabelId), Windows1252ToUtf16(controls.statusLabelCaption));
+    setText(control(kStatusLabel3Id), Windows1252ToUtf16(controls.statusLabel3Caption));
+    // Characters the report cannot hold stay visible as typed.
+    if (Utf16ToWindows1252(windowText(control(kText1Id))) != controls.text1)
+        SetWindowTextW(control(kText1Id), Windows1252ToUtf16(controls.text1).c_str());
+
+    EnableWindow(control(kStartId), controls.startEnabled);
+    setChecked(control(kCheck1Id), controls.check1Value == 1);
+    EnableWindow(control(kCheck1Id), controls.check1Enabled);
+    setChecked(control(kOption1Id), controls.option1Selected);
+    setChecked(control(kOption2Id), !controls.option1Selected);
+    EnableWindow(control(kOption1Id), controls.option1Enabled);
+    EnableWindow(control(kOption2Id), controls.option2Enabled);
+    setChecked(control(kOption3Id), controls.option3Selected);
+    setChecked(control(kOption4Id), !controls.option3Selected);
+    EnableWindow(control(kOption3Id), controls.option3Enabled);
+    EnableWindow(control(kOption4Id), controls.option4Enabled);
+    showing_ = false;
+}
+
+HWND Form1::aboutBox() const {
+    return Form2_ ? Form2_->handle() : nullptr;
+}
+
+bool Form1::translateDialogMessage(MSG& message) {
+    if (HWND about = aboutBox(); about && IsDialogMessageW(about, &message)) return true;
+    return window_ && IsDialogMessageW(window_, &message);
+}
+
+void Form1::Form_Load() {
+    model_.Form_Load();
+    showModel();
+}
+
+void Form1::Check1_Click() {
+    if (ended_) return;
+    model_.controls().check1Value = isChecked(control(kCheck1Id)) ? 1 : 0;
+    model_.Check1_Click();
+    showModel();
+}
+
+void Form1::Exit_Click() {
+    if (ended_) return;
+    model_.Exit_Click();
+    endProgram(0);
+}
+
+void Form1::About_Click() {
+    if (ended_) return;
+    if (!aboutBox()) Form2_ = std::make_unique<Form2>(window_);
+    Form2_->show();
+}
+
+void Form1::Start_Click() {
+    if (ended_ || running_) return;
+    // The run does not return to the message loop, so no input reaches the
+    // windows until it is over; the status line is painted by hand.
+    running_ = true;
+    statusThrottle_.restart();
+    const RunOutcome outcome = model_.Start_Click();
+    running_ = false;
+    // Clicks and keys made while the run kept the windows waiting were meant
+    // for windows that could not answer: they are dropped, not replayed.
+    MSG input;
+    while (PeekMessageW(&input, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) {
+    }
+    while (PeekMessageW(&input, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE)) {
+    }
+    showModel();
+    if (outcome == RunOutcome::Written) {
+        ended_ = true;
+        if (!model_.viewerError().empty()) actions_.warn(model_.viewerError());
+        actions_.endProgram(0);
+    }
+    // Otherwise the window stays open with the reason in the status line.
+}
+
+void Form1::statusChanged() {
+    if (!running_ || !IsWindowVisible(window_) || !statusThrottle_.due()) return;
+    showModel();
+    // Painted at once: the run keeps the message loop waiting until it ends.
+    RedrawWindow(window_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
+void Form1::endProgram(int exitCode) {
+    ended_ = true;
+    actions_.endProgram(exitCode);
+}
+
+void Form1::onCommand(int id, int notification) {
+    if (showing_) return;
+    switch (id) {
+        case kAboutId:
+            About_Click();
+            break;
+        case kStartId:
+            if (notification == BN_CLICKED) Start_Click();
+            break;
+        case kExitId:
+            if (notification == BN_CLICKED) Exit_Click();
+            break;
+        case kCheck1Id:
+            if (notification == BN_CLICKED) Check1_Click();
+            break;
+        case kText1Id:
+            if (notification == EN_CHANGE)
+                model_.controls().text1 = Utf16ToWindows1252(windowText(control(kText1Id)));
+            break;
+        case kOption1Id:
+        case kOption2Id:
+            // One button of each pair speaks for it.
+            model_.controls().option1Selected = isChecked(control(kOption1Id));
+            break;
+        case kOption3Id:
+        case kOption4Id:
+            model_.controls().option3Selected = isChecked(control(kOption3Id));
+            break;
+        default:  // Enter and Escape (IDOK, IDCANCEL) do nothing by themselves.
+            break;
+    }
+}
+
+LRESULT Form1::colourStatic(HDC dc, HWND label) {
+    if (label == control(kLabel1Id)) {
+        SetTextColor(dc, RGB(0, 0, 0));
+        SetBkColor(dc, RGB(window::kTitleGrey, window::kTitleGrey, window::kTitleGrey));
+        return reinterpret_cast<LRESULT>(titleBrush_);
+    }
+    if (label == control(kLabel3Id)) SetTextColor(dc, kKindColour);
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+}
+
+LRESULT CALLBACK Form1::windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<Form1*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->window_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<Form1*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!self) return DefWindowProcW(window, message, wParam, lParam);
+    return self->handleMessage(message, wParam, lParam);
+}
+
+LRESULT Form1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND:
+            onCommand(LOWORD(wParam), HIWORD(wParam));
+            return 0;
+        case WM_NOTIFY:
+            if (reinterpret_cast<NMHDR*>(lParam)->code == TTN_GETDISPINFOW) {
+                // The caption's whole text, read when the tooltip shows.
+                auto* request = reinterpret_cast<NMTTDISPINFOW*>(lParam);
+                tooltipText_ = windowText(reinterpret_cast<HWND>(request->hdr.idFrom));
+                request->lpszText = tooltipText_.data();
+            }
+            return 0;
+        case WM_CTLCOLORSTATIC:
+            return colourStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+        case WM_CLOSE:
+            // Closing by the frame ends the program as it stands: the session
+            // is left to the design library, as the user did not press End.
+            if (!ended_) endProgram(0);
+            return 0;
+        case WM_NCDESTROY: {
+            HWND window = window_;
+            window_ = nullptr;
+            SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+            if (!ended_) {
+                ended_ = true;
+                PostQuitMessage(0);
+            }
+            return DefWindowProcW(window, message, wParam, lParam);
+        }
+        default:
+            return DefWindowProcW(window_, message, wParam, lParam);
+    }
+}
+
+}  // namespace netlist::win32

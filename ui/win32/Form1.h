@@ -1,0 +1,84 @@
+// The main window in plain Win32: shows the display-free main-window model,
+// copies the user's edits into it, calls its handlers and shows the outcome.
+// All report logic lives in the model; this class only presents it.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "design/DesignLibrary.h"
+#include "report/Form1Model.h"
+#include "report/ReportEnvironment.h"
+#include "ui/StatusRepaintThrottle.h"
+#include "ui/win32/WindowMetrics.h"
+
+namespace netlist::win32 {
+
+class Form2;
+
+class Form1 {
+  public:
+    // What the window does beyond itself.
+    struct Actions {
+        // Ends the program with this exit code (default: leave the message
+        // loop with it).
+        std::function<void(int exitCode)> endProgram;
+        // Tells the user about a problem that does not stop the program
+        // (default: a warning message box). The text is Windows-1252.
+        std::function<void(const std::string& message)> warn;
+    };
+
+    Form1(DesignLibrary& library, ReportEnvironment environment, Actions actions = {});
+    ~Form1();
+    Form1(const Form1&) = delete;
+    Form1& operator=(const Form1&) = delete;
+
+    // The window, created hidden with every control.
+    HWND handle() const { return window_; }
+    Form1Model& model() { return model_; }
+
+    void Form_Load();
+    void Check1_Click();
+    void Exit_Click();
+    void About_Click();
+    void Start_Click();
+
+    // Brings every control in line with the model; needed after the model's
+    // controls were changed directly, as the command-line presets do.
+    void showModel();
+
+    // The About box's window while it exists, else null.
+    HWND aboutBox() const;
+    // Keyboard navigation (Tab, arrows) for both windows; true when the
+    // message was handled.
+    bool translateDialogMessage(MSG& message);
+
+  private:
+    static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam,
+                                            LPARAM lParam);
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void createControls();
+    HWND control(int id) const { return GetDlgItem(window_, id); }
+    void onCommand(int id, int notification);
+    LRESULT colourStatic(HDC dc, HWND label);
+    void statusChanged();
+    void endProgram(int exitCode);
+
+    Form1Model model_;
+    Actions actions_;
+    WindowMetrics metrics_;
+    StatusRepaintThrottle statusThrottle_;
+    HWND window_ = nullptr;
+    HFONT titleFont_ = nullptr;
+    HBRUSH titleBrush_ = nullptr;
+    std::wstring tooltipText_;
+    std::unique_ptr<Form2> Form2_;
+    bool running_ = false;
+    bool ended_ = false;
+    bool showing_ = false;
+};
+
+}  // namespace netlist::win32

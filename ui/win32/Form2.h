@@ -1,0 +1,35 @@
+// The About box: a picture, a credit, a contact address and an Ok button.
+// Modeless; Ok hides it and keeps it for the next showing, while closing it
+// by its frame destroys it.
+#pragma once
+
+#include <windows.h>
+
+namespace netlist::win32 {
+
+class Form2 {
+  public:
+    // Creates the box, hidden, owned by the main window.
+    explicit Form2(HWND owner);
+    ~Form2();
+    Form2(const Form2&) = delete;
+    Form2& operator=(const Form2&) = delete;
+
+    // The box's window, or null once its frame closed it.
+    HWND handle() const { return window_; }
+    void show();
+    void Command1_Click();
+
+  private:
+    static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam,
+                                            LPARAM lParam);
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void createControls();
+    void paint();
+
+    HWND window_ = nullptr;
+    HFONT font_ = nullptr;
+    RECT picture_{};
+};
+
+}  // namespace netlist::win32

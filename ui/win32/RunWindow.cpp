@@ -1,0 +1,32 @@
+#include "ui/win32/RunWindow.h"
+
+#include <windows.h>
+// After windows.h, which it builds on.
+#include <commctrl.h>
+
+#include "report/RunChoices.h"
+#include "ui/win32/Form1.h"
+
+namespace netlist::win32 {
+
+int RunWindow(DesignLibrary& library, const RunChoices& choices) {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    Form1 form(library, SystemReportEnvironment());
+    form.Form_Load();
+    ApplyRunChoices(form.model(), choices);
+    form.showModel();
+    ShowWindow(form.handle(), SW_SHOWNORMAL);
+    UpdateWindow(form.handle());
+
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (form.translateDialogMessage(message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+}  // namespace netlist::win32
