@@ -54,6 +54,7 @@ TEST(JsonDesignFaults, MalformedJsonIsPlacedAtTheOffendingCharacter) {
         // A well-formed token out of place is pointed at from its start.
         {"{\"kind\" \"PCB\"}", "line 1, column 9:"},
         {"{\"kind\": \"PCB\", \"title\": \"a\" -12.5}", "line 1, column 30:"},
+        {"{\"kind\": \"PCB\", \"title\": \"a\" \"\"}", "line 1, column 30:"},
         // Columns count characters, not bytes.
         {"{\"title\": \"\xC3\xBC\xC3\xBC\xE2\x82\xAC\", \"kind\": 1}",
          "line 1, column 26, at kind"},
