@@ -15,6 +15,7 @@
 #ifdef _WIN32
 #include <windows.h>
 
+#include <cstdio>
 #include <memory>
 
 #include "design/windows/HostLibrary.h"
@@ -25,13 +26,26 @@
 namespace {
 
 #ifdef _WIN32
-// The program is a console program, so that a console or a script that starts
-// it sees its messages and waits for its exit code. Started from the desktop,
-// it gets a console of its own, which nobody reads: that one goes before the
-// window shows.
-void releaseConsoleMadeForUs() {
-    DWORD processes[2];
-    if (GetConsoleProcessList(processes, 2) == 1) FreeConsole();
+// The program is a GUI program, so that a start from Explorer or a shortcut
+// shows no console. Consoles and scripts run netlist-report.com, which hands
+// us its standard handles and waits; those that name netlist-report.exe
+// itself give us their console's handles or none. Console handles work once
+// we are attached to that console; without any, messages such as --help go to
+// the console we were started from, if there is one.
+bool usable(HANDLE handle) {
+    return handle != nullptr && handle != INVALID_HANDLE_VALUE;
+}
+
+void reachCallersConsole() {
+    const HANDLE output = GetStdHandle(STD_OUTPUT_HANDLE);
+    const HANDLE error = GetStdHandle(STD_ERROR_HANDLE);
+    const bool haveOutput = usable(output) && usable(error);
+    const bool consoleHandles = (usable(output) && GetFileType(output) == FILE_TYPE_CHAR) ||
+                                (usable(error) && GetFileType(error) == FILE_TYPE_CHAR);
+    if (haveOutput && !consoleHandles) return;
+    if (!AttachConsole(ATTACH_PARENT_PROCESS)) return;
+    if (!usable(output)) std::freopen("CONOUT$", "w", stdout);
+    if (!usable(error)) std::freopen("CONOUT$", "w", stderr);
 }
 #endif
 
@@ -42,7 +56,6 @@ int run(netlist::DesignLibrary& library, int argc, char** argv,
     (void)argc;
     (void)argv;
     if (!options.batch) {
-        releaseConsoleMadeForUs();
         return win32::RunWindow(library, options.choices);
     }
 #elif defined(NETLIST_HAVE_UI)
@@ -63,6 +76,7 @@ int run(netlist::DesignLibrary& library, int argc, char** argv,
 int main(int argc, char** argv) {
     using namespace netlist;
 #ifdef _WIN32
+    reachCallersConsole();
     Utf8CommandLine utf8Arguments;
     argc = utf8Arguments.argc();
     argv = utf8Arguments.argv();

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Writes dist/netlist-report-VERSION-win32.zip: the 32-bit netlist-report.exe,
-# the one that can load the host's 32-bit design library, with a short text
+# the one that can load the host's 32-bit design library, and netlist-report.com,
+# the console launcher that consoles and scripts run, with a short text
 # for Windows users (docs/windows/README.txt). Builds build-win32 first when
 # needed. The stand-in designdb32.dll of the build never goes in: on a user's
 # machine it would stand in front of the host's own DLL.
@@ -22,7 +23,9 @@ trap 'rm -rf "$stage"' EXIT
 folder="$stage/netlist-report-$version"
 mkdir -p "$folder" dist
 # Without its symbols: a third smaller, and nothing a user needs.
-i686-w64-mingw32-strip -o "$folder/netlist-report.exe" build-win32/netlist-report.exe
+for program in netlist-report.exe netlist-report.com; do
+    i686-w64-mingw32-strip -o "$folder/$program" "build-win32/$program"
+done
 # Windows line ends, so that Notepad shows the text as written.
 sed 's/$/\r/' docs/windows/README.txt >"$folder/README.txt"
 package="dist/netlist-report-$version-win32.zip"
@@ -33,5 +36,12 @@ if unzip -l "$package" | grep -qi 'designdb32\.dll'; then
     rm -f "$package"
     exit 1
 fi
+for program in netlist-report.exe netlist-report.com; do
+    if ! unzip -l "$package" | grep -q "/$program\$"; then
+        echo "package-windows: $program is missing from $package" >&2
+        rm -f "$package"
+        exit 1
+    fi
+done
 unzip -l "$package"
 echo "$package"

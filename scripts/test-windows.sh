@@ -6,6 +6,8 @@
 #     designs, each report compared byte for byte (the "Date" line aside)
 #     with the one the Linux program writes for the same design;
 #   - the program without any designdb32.dll: a message and exit code 1;
+#   - netlist-report.exe a GUI program, netlist-report.com the console
+#     launcher that passes on its output and exit code;
 #   - the window tests (tests/windows/window), on Xvfb when there is no
 #     DISPLAY.
 # The 64-bit build runs under wine64, the 32-bit one under wine32. Only a
@@ -230,6 +232,58 @@ missing_dll() {
     fi
 }
 
+# pe_subsystem FILE: the subsystem field of a PE file's optional header
+# (2 GUI, 3 console).
+pe_subsystem() {
+    python3 -c 'import struct, sys
+data = open(sys.argv[1], "rb").read()
+header = struct.unpack_from("<I", data, 0x3C)[0]
+print(struct.unpack_from("<H", data, header + 24 + 68)[0])' "$1"
+}
+
+# The .exe is a GUI program (no console from Explorer); netlist-report.com,
+# which consoles and scripts run, passes on its output and exit code.
+console_launcher() {
+    local dir="$1" scratch="$root/$1/report-compare/launcher" version
+    version="netlist-report $(sed -n 's/^project(netlist-report VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)"
+    local exe com
+    exe="$(pe_subsystem "$root/$dir/netlist-report.exe")"
+    com="$(pe_subsystem "$root/$dir/netlist-report.com")"
+    if [[ $exe == 2 && $com == 3 ]]; then
+        pass "$dir: netlist-report.exe is a GUI program, netlist-report.com a console one"
+    else
+        fail "$dir: PE subsystems: netlist-report.exe $exe, netlist-report.com $com (want 2 and 3)"
+    fi
+    rm -rf "$scratch" && mkdir -p "$scratch"
+    cp docs/examples/sample-board.json "$scratch/"
+    printf '{"kind": "PCB",' >"$scratch/broken.json"
+    # arguments | exit code | the stream with the message | text it holds | file written
+    local cases=(
+        "--batch sample-board.json|0|stdout|sample-board|sample-board.wrf"
+        "--batch broken.json|3|stderr|broken.json|"
+        "--version|0|stdout|$version|"
+    )
+    local entry arguments want stream text written status out err
+    for entry in "${cases[@]}"; do
+        IFS='|' read -r arguments want stream text written <<<"$entry"
+        rm -f "$scratch"/*.wrf
+        # shellcheck disable=SC2086 # the arguments are words
+        (cd "$scratch" && run_wine "$dir" "$root/$dir/netlist-report.com" $arguments \
+            >.stdout 2>.stderr)
+        status=$?
+        out="$(cat "$scratch/.stdout")" err="$(cat "$scratch/.stderr")"
+        local shown="$out"
+        [[ $stream == stderr ]] && shown="$err"
+        if [[ $status -eq $want && "$shown" == *"$text"* &&
+            (-z "$written" || -s "$scratch/$written") ]]; then
+            pass "$dir: netlist-report.com $arguments: exit code $status, $stream \"$shown\""
+        else
+            fail "$dir: netlist-report.com $arguments: exit code $status (want $want)," \
+                "stdout \"$out\", stderr \"$err\"${written:+, $written written: $(test -s "$scratch/$written" && echo yes || echo no)}"
+        fi
+    done
+}
+
 run_suite() {
     local dir="$1"
     echo "== binding tests ($dir)"
@@ -253,6 +307,7 @@ run_suite() {
         compare_report "$(basename "$design" .kicad_pcb)" "$design" "$dir" --lengths mils
     done
     missing_dll "$dir"
+    console_launcher "$dir"
     window_tests "$dir"
 }
 

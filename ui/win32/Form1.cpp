@@ -128,7 +128,7 @@ Form1::Form1(DesignLibrary& library, ReportEnvironment environment, Actions acti
     }
     titleBrush_ = CreateSolidBrush(RGB(window::kTitleGrey, window::kTitleGrey, window::kTitleGrey));
     titleFont_ = metrics_.createBoldFont(138);
-    registerClass(windowProcedure);
+    registerClass(ObjectWindowProcedure<Form1>);
 
     HMENU menu = CreateMenu();
     AppendMenuW(menu, MF_STRING, kAboutId, Windows1252ToUtf16(window::kAboutMenu).c_str());
@@ -331,17 +331,6 @@ LRESULT Form1::colourStatic(HDC dc, HWND label) {
     if (label == control(kLabel3Id)) SetTextColor(dc, kKindColour);
     SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
-}
-
-LRESULT CALLBACK Form1::windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<Form1*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->window_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<Form1*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self) return DefWindowProcW(window, message, wParam, lParam);
-    return self->handleMessage(message, wParam, lParam);
 }
 
 LRESULT Form1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

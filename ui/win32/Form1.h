@@ -14,6 +14,7 @@
 #include "report/ReportEnvironment.h"
 #include "ui/StatusRepaintThrottle.h"
 #include "ui/win32/WindowMetrics.h"
+#include "ui/win32/WindowProcedure.h"
 
 namespace netlist::win32 {
 
@@ -57,8 +58,8 @@ class Form1 {
     bool translateDialogMessage(MSG& message);
 
   private:
-    static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam,
-                                            LPARAM lParam);
+    template <class Window>
+    friend LRESULT CALLBACK ObjectWindowProcedure(HWND, UINT, WPARAM, LPARAM);
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void createControls();
     HWND control(int id) const { return GetDlgItem(window_, id); }

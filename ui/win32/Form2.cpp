@@ -36,7 +36,7 @@ void registerClass(WNDPROC procedure) {
 }  // namespace
 
 Form2::Form2(HWND owner) {
-    registerClass(windowProcedure);
+    registerClass(ObjectWindowProcedure<Form2>);
     const std::wstring caption = Windows1252ToUtf16(window::kForm2Caption);
     window_ = CreateWindowExW(0, kForm2Class, caption.c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                               0, 0, owner, nullptr, GetModuleHandleW(nullptr), this);
@@ -110,17 +110,6 @@ void Form2::paint() {
     static const artwork::Picture picture = artwork::AboutPicture();
     PaintPicture(dc, picture, picture_);
     EndPaint(window_, &paintStruct);
-}
-
-LRESULT CALLBACK Form2::windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<Form2*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->window_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<Form2*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self) return DefWindowProcW(window, message, wParam, lParam);
-    return self->handleMessage(message, wParam, lParam);
 }
 
 LRESULT Form2::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

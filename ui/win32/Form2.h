@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include "ui/win32/WindowProcedure.h"
+
 namespace netlist::win32 {
 
 class Form2 {
@@ -21,8 +23,8 @@ class Form2 {
     void Command1_Click();
 
   private:
-    static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam,
-                                            LPARAM lParam);
+    template <class Window>
+    friend LRESULT CALLBACK ObjectWindowProcedure(HWND, UINT, WPARAM, LPARAM);
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void createControls();
     void paint();
