@@ -74,21 +74,6 @@ const Placement kPlacements[] = {
     {kLabel4Id, L"STATIC", "", kLabel | SS_CENTER, 8, 170, 446, 18},
 };
 
-void registerClass(WNDPROC procedure) {
-    static bool registered = false;
-    if (registered) return;
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kForm1Class;
-    windowClass.hIcon = ProgramIcon(GetSystemMetrics(SM_CXICON));
-    windowClass.hIconSm = ProgramIcon(GetSystemMetrics(SM_CXSMICON));
-    registered = RegisterClassExW(&windowClass) != 0;
-}
-
 std::wstring windowText(HWND window) {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), int(text.size()))));
@@ -128,7 +113,7 @@ Form1::Form1(DesignLibrary& library, ReportEnvironment environment, Actions acti
     }
     titleBrush_ = CreateSolidBrush(RGB(window::kTitleGrey, window::kTitleGrey, window::kTitleGrey));
     titleFont_ = metrics_.createBoldFont(138);
-    registerClass(ObjectWindowProcedure<Form1>);
+    RegisterObjectWindowClass<Form1>(kForm1Class);
 
     HMENU menu = CreateMenu();
     AppendMenuW(menu, MF_STRING, kAboutId, Windows1252ToUtf16(window::kAboutMenu).c_str());

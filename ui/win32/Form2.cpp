@@ -18,25 +18,10 @@ constexpr int kLineHeight = 16;
 constexpr int kButtonWidth = 75;
 constexpr int kButtonHeight = 25;
 
-void registerClass(WNDPROC procedure) {
-    static bool registered = false;
-    if (registered) return;
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kForm2Class;
-    windowClass.hIcon = ProgramIcon(GetSystemMetrics(SM_CXICON));
-    windowClass.hIconSm = ProgramIcon(GetSystemMetrics(SM_CXSMICON));
-    registered = RegisterClassExW(&windowClass) != 0;
-}
-
 }  // namespace
 
 Form2::Form2(HWND owner) {
-    registerClass(ObjectWindowProcedure<Form2>);
+    RegisterObjectWindowClass<Form2>(kForm2Class);
     const std::wstring caption = Windows1252ToUtf16(window::kForm2Caption);
     window_ = CreateWindowExW(0, kForm2Class, caption.c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                               0, 0, owner, nullptr, GetModuleHandleW(nullptr), this);

@@ -1,9 +1,11 @@
-// The window procedure of a window class whose every window belongs to one
-// object: WM_NCCREATE hands over the object (the last argument of
-// CreateWindowExW), and from then on each message goes to its handleMessage.
+// The window class of windows that each belong to one object: WM_NCCREATE
+// hands over the object (the last argument of CreateWindowExW), and from then
+// on each message goes to its handleMessage.
 #pragma once
 
 #include <windows.h>
+
+#include "ui/win32/GdiArtwork.h"
 
 namespace netlist::win32 {
 
@@ -17,6 +19,24 @@ LRESULT CALLBACK ObjectWindowProcedure(HWND window, UINT message, WPARAM wParam,
     auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (!self) return DefWindowProcW(window, message, wParam, lParam);
     return self->handleMessage(message, wParam, lParam);
+}
+
+// Registers the class of Window's windows once: the program's icon, the arrow
+// cursor and the dialog colour behind the controls.
+template <class Window>
+void RegisterObjectWindowClass(const wchar_t* className) {
+    static bool registered = false;
+    if (registered) return;
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = ObjectWindowProcedure<Window>;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = className;
+    windowClass.hIcon = ProgramIcon(GetSystemMetrics(SM_CXICON));
+    windowClass.hIconSm = ProgramIcon(GetSystemMetrics(SM_CXSMICON));
+    registered = RegisterClassExW(&windowClass) != 0;
 }
 
 }  // namespace netlist::win32
