@@ -191,7 +191,7 @@ class Reader {
         bool ascii = false;
         if (!string(utf8, ascii)) return false;
         if (ascii)
-            into.assign(utf8);
+            into = std::string(utf8);
         else
             into = Utf8ToWindows1252(utf8);
         return true;
