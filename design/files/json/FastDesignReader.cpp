@@ -200,11 +200,10 @@ class Reader {
     // A text in double quotes, in UTF-8: a view of the file's bytes, or of
     // escaped_ when the text has escapes. ascii: no byte of 0x80 or more.
     bool string(std::string_view& utf8, bool& ascii) {
-        skipSpace();
-        if (at_ == end_ || *at_ != '"') return false;
+        if (!take('"')) return false;
         // Scanned with local pointers: at_ is read through char pointers, which
         // the compiler must take to alias it.
-        const char* const start = at_ + 1;
+        const char* const start = at_;
         const char* const end = end_;
         const char* last = start;
         while (last != end && kPlainAscii[static_cast<unsigned char>(*last)]) ++last;
@@ -327,8 +326,10 @@ class Reader {
     }
 
     bool take(char token) {
-        skipSpace();
-        if (at_ == end_ || *at_ != token) return false;
+        if (at_ == end_ || *at_ != token) {  // most files have no blanks between tokens
+            skipSpace();
+            if (at_ == end_ || *at_ != token) return false;
+        }
         ++at_;
         return true;
     }
