@@ -236,11 +236,8 @@ class Reader {
             if (c == '\\') {
                 if (!escapes) escaped_.clear();
                 escapes = true;
-                const char unescaped = end_ - at_ < 2 ? '\0' : simpleEscape(at_[1]);
-                if (unescaped == '\0') return false;
                 escaped_.append(plainFrom, at_);
-                escaped_ += unescaped;
-                at_ += 2;
+                if (!escape(ascii)) return false;
                 plainFrom = at_;
             } else if (kPlainAscii[c]) {
                 ++at_;
@@ -254,8 +251,34 @@ class Reader {
         return false;
     }
 
-    // \u escapes are left to the thorough reader: they are rare, and the
-    // surrogate pairs and \u0000 have rules of their own.
+    // Appends what the escape at at_ stands for to escaped_ and passes it.
+    bool escape(bool& ascii) {
+        if (end_ - at_ < 2) return false;
+        const char simple = simpleEscape(at_[1]);
+        if (simple != '\0') {
+            escaped_ += simple;
+            at_ += 2;
+            return true;
+        }
+        if (at_[1] != 'u') return false;
+        // \uXXXX, or a surrogate pair of two; \u0000 and lone surrogates are faults.
+        std::int32_t code = hex4(at_ + 2);
+        std::ptrdiff_t length = 6;
+        if (code >= 0xD800 && code <= 0xDBFF) {
+            const std::int32_t low =
+                end_ - at_ >= 12 && at_[6] == '\\' && at_[7] == 'u' ? hex4(at_ + 8) : -1;
+            if (low < 0xDC00 || low > 0xDFFF) return false;
+            code = 0x10000 + ((code - 0xD800) << 10) + (low - 0xDC00);
+            length = 12;
+        } else if (code <= 0 || (code >= 0xDC00 && code <= 0xDFFF)) {
+            return false;
+        }
+        appendUtf8(code);
+        ascii = ascii && code < 0x80;
+        at_ += length;
+        return true;
+    }
+
     static char simpleEscape(char escape) {
         switch (escape) {
             case '"':
@@ -274,6 +297,41 @@ class Reader {
                 return '\t';
             default:
                 return '\0';
+        }
+    }
+
+    // The four hex digits from `from` on, or -1.
+    std::int32_t hex4(const char* from) const {
+        if (end_ - from < 4) return -1;
+        std::int32_t value = 0;
+        for (int i = 0; i < 4; ++i) {
+            const char c = from[i];
+            const char lower = static_cast<char>(c | 0x20);
+            const int digit = c >= '0' && c <= '9'           ? c - '0'
+                              : lower >= 'a' && lower <= 'f' ? lower - 'a' + 10
+                                                             : -1;
+            if (digit < 0) return -1;
+            value = value * 16 + digit;
+        }
+        return value;
+    }
+
+    void appendUtf8(std::int32_t code) {
+        const auto put = [&](std::int32_t byte) { escaped_ += static_cast<char>(byte); };
+        if (code < 0x80) {
+            put(code);
+        } else if (code < 0x800) {
+            put(0xC0 | (code >> 6));
+            put(0x80 | (code & 0x3F));
+        } else if (code < 0x10000) {
+            put(0xE0 | (code >> 12));
+            put(0x80 | ((code >> 6) & 0x3F));
+            put(0x80 | (code & 0x3F));
+        } else {
+            put(0xF0 | (code >> 18));
+            put(0x80 | ((code >> 12) & 0x3F));
+            put(0x80 | ((code >> 6) & 0x3F));
+            put(0x80 | (code & 0x3F));
         }
     }
 

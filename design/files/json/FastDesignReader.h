@@ -1,9 +1,9 @@
 // Reads a well-formed JSON design file in one pass over its bytes, building
 // the records as it goes and keeping nothing else.
 //
-// It words no fault. At anything it is not sure of (a fault of any kind, a
-// \u escape, a number with a fraction, a key it does not know...) it gives up,
-// and ReadJsonDesign runs the thorough reader (DesignSaxHandler) from the
+// It words no fault. At anything that is not plainly a valid design (any
+// fault, from a missing comma to a repeated net id) it gives up, and
+// ReadJsonDesign runs the thorough reader (DesignSaxHandler) from the
 // start: that one places and words every fault, so a refused file gets the
 // same message either way. Whatever this reader accepts, the thorough one
 // accepts too and builds the same DesignData from it; the fuzz target
