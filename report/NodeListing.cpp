@@ -1,5 +1,6 @@
 // The node listings: each net's pins, continuing the net row's open line.
 #include "design/FixedText.h"
+#include "design/LocaleText.h"
 #include "design/UnitText.h"
 #include "report/Form1Model.h"
 
@@ -47,9 +48,11 @@ void Form1Model::listNodes(bool boardListing, NetLengths lengths) {
         nodeColumn = static_cast<std::int16_t>(nodeColumn + kNodeTabStep);
 
         if (lengths != NetLengths::None && dbStatus != 0) {
-            const std::string length = lengths == NetLengths::Mils
-                                           ? UnitsToMilsText(netRecord.netLength) + " mils"
-                                           : UnitsToMmText(netRecord.netLength) + " mm";
+            const bool mils = lengths == NetLengths::Mils;
+            std::string length;
+            AppendUnitsText(length, netRecord.netLength, mils ? kUnitsPerMil : kUnitsPerMm,
+                            LocaleDecimalSeparator());
+            length += mils ? " mils" : " mm";
             writer.Print(kReportFileNumber, {PrintItem::Tab(kLengthTab), PrintItem::Text(length)},
                          LineEnd::Ends);
         }
