@@ -27,23 +27,22 @@ void Form1Model::compnextreportsch() {
 void Form1Model::listNodes(bool boardListing, NetLengths lengths) {
     // Offset of the next node's tab stop from column 42: 0, 12, 24, 36.
     std::int16_t nodeColumn = 0;
-    std::string nodeText;
     while (dbStatus == 0) {
-        // Built in place: the text keeps its capacity from node to node.
         const auto& refDes =
             boardListing ? nodeRecord.pad.padRefDes : nodeRecord.symbolPin.symPinRefDes;
         const auto& pinDes =
             boardListing ? nodeRecord.pad.pin.pinDes : nodeRecord.symbolPin.pin.pinDes;
-        nodeText.assign(TrimmedFixedTextView({refDes, sizeof refDes}));
-        nodeText += '-';
-        nodeText.append(TrimmedFixedTextView({pinDes, sizeof pinDes}));
         if (nodeColumn > kLastNodeOffset) {
             writer.Print(kReportFileNumber, {PrintItem::Tab(kContinuationTab)}, LineEnd::StaysOpen);
             nodeColumn = 0;
         }
-        writer.Print(kReportFileNumber,
-                     {PrintItem::Text(nodeText), PrintItem::Tab(nodeColumn + kFirstNodeTab)},
-                     LineEnd::StaysOpen);
+        // The node text: reference designator, "-", pin designator.
+        writer.Print(
+            kReportFileNumber,
+            {PrintItem::Text(TrimmedFixedTextView({refDes, sizeof refDes})), PrintItem::Text("-"),
+             PrintItem::Text(TrimmedFixedTextView({pinDes, sizeof pinDes})),
+             PrintItem::Tab(nodeColumn + kFirstNodeTab)},
+            LineEnd::StaysOpen);
         dbStatus = library_.TGetNextNetNode(theSessionContext, nodeRecord);
         nodeColumn = static_cast<std::int16_t>(nodeColumn + kNodeTabStep);
 

@@ -3,12 +3,16 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstring>
 
 namespace netlist {
 namespace {
 
 // Large enough that a whole report goes out in a handful of system calls.
-constexpr std::size_t kFlushThreshold = 1 << 20;
+constexpr std::size_t kBufferSize = 1 << 20;
+// Tabs write their blanks from here, a run at a time.
+constexpr std::string_view kBlanks =
+    "                                                                ";
 
 // The sign position, at most 20 digits and the trailing blank.
 using NumberBuffer = std::array<char, 24>;
@@ -30,31 +34,44 @@ std::string NumberText(std::int64_t value) {
     return std::string(formatNumber(value, buffer));
 }
 
+// The buffer fills up to its end and goes out in one write.
 struct ReportWriter::OpenFile {
-    explicit OpenFile(const std::string& path) : target(path) { buffer.reserve(kFlushThreshold); }
+    explicit OpenFile(const std::string& path)
+        : target(path), buffer(std::make_unique<char[]>(kBufferSize)), end(buffer.get()) {}
 
     void put(std::string_view bytes) {
-        buffer.append(bytes);
         column += static_cast<std::int64_t>(bytes.size());
+        if (bytes.size() > room()) {
+            flush();
+            if (bytes.size() > kBufferSize) return target.write(bytes);
+        }
+        std::memcpy(end, bytes.data(), bytes.size());
+        end += bytes.size();
     }
     void endLine() {
-        buffer.append("\r\n");
+        put("\r\n");
         column = 1;
     }
     void tab(std::int64_t n) {
         n = std::max<std::int64_t>(n, 1);
         if (column > n) endLine();
-        buffer.append(static_cast<std::size_t>(n - column), ' ');
+        for (std::int64_t blanks = n - column; blanks > 0;) {
+            const auto run = static_cast<std::size_t>(
+                std::min<std::int64_t>(blanks, static_cast<std::int64_t>(kBlanks.size())));
+            put(kBlanks.substr(0, run));
+            blanks -= static_cast<std::int64_t>(run);
+        }
         column = n;
     }
-    void flushIfFull() {
-        if (buffer.size() < kFlushThreshold) return;
-        target.write(buffer);
-        buffer.clear();
+    std::size_t room() const { return kBufferSize - static_cast<std::size_t>(end - buffer.get()); }
+    void flush() {
+        target.write(std::string_view(buffer.get(), static_cast<std::size_t>(end - buffer.get())));
+        end = buffer.get();
     }
 
     ReportFile target;
-    std::string buffer;
+    std::unique_ptr<char[]> buffer;
+    char* end;
     std::int64_t column = 1;
 };
 
@@ -63,40 +80,45 @@ ReportWriter::~ReportWriter() = default;
 
 void ReportWriter::OpenOutput(const std::string& path, int fileNumber) {
     // Opening a number again drops what it held, as a fresh open cuts a file.
+    lastFile_ = nullptr;
     files_.erase(fileNumber);
     files_.emplace(fileNumber, std::make_unique<OpenFile>(path));
 }
 
-ReportWriter::OpenFile& ReportWriter::file(int fileNumber) const {
+ReportWriter::OpenFile& ReportWriter::file(int fileNumber) {
+    // Statements go to the same file one after another.
+    if (lastFile_ && lastFileNumber_ == fileNumber) return *lastFile_;
     const auto found = files_.find(fileNumber);
     if (found == files_.end())
         throw ReportFileError("file number " + std::to_string(fileNumber) + " is not open");
-    return *found->second;
+    lastFileNumber_ = fileNumber;
+    lastFile_ = found->second.get();
+    return *lastFile_;
 }
 
 void ReportWriter::Print(int fileNumber, std::initializer_list<PrintItem> items, LineEnd end) {
     OpenFile& out = file(fileNumber);
-    for (const PrintItem& item : items) {
-        switch (item.kind()) {
-            case PrintItem::Kind::Text:
-                out.put(item.text());
-                break;
-            case PrintItem::Kind::Number: {
-                NumberBuffer number;
-                out.put(formatNumber(item.number(), number));
-                break;
-            }
-            case PrintItem::Kind::Nothing:
-                break;
-            case PrintItem::Kind::Tab:
-                out.tab(item.number());
-                break;
-        }
-    }
-    if (end == LineEnd::Ends) out.endLine();
     try {
-        out.flushIfFull();
+        for (const PrintItem& item : items) {
+            switch (item.kind()) {
+                case PrintItem::Kind::Text:
+                    out.put(item.text());
+                    break;
+                case PrintItem::Kind::Number: {
+                    NumberBuffer number;
+                    out.put(formatNumber(item.number(), number));
+                    break;
+                }
+                case PrintItem::Kind::Nothing:
+                    break;
+                case PrintItem::Kind::Tab:
+                    out.tab(item.number());
+                    break;
+            }
+        }
+        if (end == LineEnd::Ends) out.endLine();
     } catch (...) {
+        lastFile_ = nullptr;
         files_.erase(fileNumber);
         throw;
     }
@@ -105,10 +127,11 @@ void ReportWriter::Print(int fileNumber, std::initializer_list<PrintItem> items,
 void ReportWriter::CloseAll() {
     auto files = std::move(files_);
     files_.clear();
+    lastFile_ = nullptr;
     std::optional<ReportFileError> firstError;
     for (auto& [number, out] : files) {
         try {
-            out->target.write(out->buffer);
+            out->flush();
             out->target.commit();
         } catch (const ReportFileError& error) {
             if (!firstError) firstError = error;
@@ -118,6 +141,7 @@ void ReportWriter::CloseAll() {
 }
 
 void ReportWriter::AbandonAll() noexcept {
+    lastFile_ = nullptr;
     files_.clear();
 }
 
