@@ -32,9 +32,10 @@ inline void StoreFixedText(char* field, std::size_t size, std::string_view text)
 
 template <std::size_t N>
 void StoreFixedText(char (&field)[N], std::string_view text) {
-    // Clearing the whole field first lets the compiler clear it in a few
-    // wide stores of known size.
-    std::memset(field, 0, N);
+    // Clearing the whole field first, by a copy of known size, lets the
+    // compiler clear it in a few wide stores.
+    static constexpr char kZeros[N]{};
+    std::memcpy(field, kZeros, N);
     std::memcpy(field, text.data(), std::min(N, text.size()));
 }
 
