@@ -35,18 +35,27 @@ std::string NumberText(std::int64_t value) {
 }
 
 // The buffer fills up to its end and goes out in one write.
+// The buffer fills up to its end and goes out in one write. Report items
+// are short: they are copied without a call when the buffer has room for
+// a whole word of them.
 struct ReportWriter::OpenFile {
     explicit OpenFile(const std::string& path)
         : target(path), buffer(std::make_unique<char[]>(kBufferSize)), end(buffer.get()) {}
 
     void put(std::string_view bytes) {
-        column += static_cast<std::int64_t>(bytes.size());
-        if (bytes.size() > room()) {
-            flush();
-            if (bytes.size() > kBufferSize) return target.write(bytes);
+        const std::size_t size = bytes.size();
+        column += static_cast<std::int64_t>(size);
+        if (size <= kShort && room() >= kShort) {
+            copyShort(end, bytes.data(), size);
+            end += size;
+            return;
         }
-        std::memcpy(end, bytes.data(), bytes.size());
-        end += bytes.size();
+        if (size > room()) {
+            flush();
+            if (size > kBufferSize) return target.write(bytes);
+        }
+        std::memcpy(end, bytes.data(), size);
+        end += size;
     }
     void endLine() {
         put("\r\n");
@@ -55,11 +64,18 @@ struct ReportWriter::OpenFile {
     void tab(std::int64_t n) {
         n = std::max<std::int64_t>(n, 1);
         if (column > n) endLine();
-        for (std::int64_t blanks = n - column; blanks > 0;) {
-            const auto run = static_cast<std::size_t>(
-                std::min<std::int64_t>(blanks, static_cast<std::int64_t>(kBlanks.size())));
-            put(kBlanks.substr(0, run));
-            blanks -= static_cast<std::int64_t>(run);
+        std::int64_t blanks = n - column;
+        if (blanks <= static_cast<std::int64_t>(kShort) && room() >= kShort) {
+            // A whole run of blanks goes in; only the ones wanted count.
+            std::memcpy(end, kBlanks.data(), kShort);
+            end += blanks;
+        } else {
+            while (blanks > 0) {
+                const auto run = static_cast<std::size_t>(
+                    std::min<std::int64_t>(blanks, static_cast<std::int64_t>(kBlanks.size())));
+                put(kBlanks.substr(0, run));
+                blanks -= static_cast<std::int64_t>(run);
+            }
         }
         column = n;
     }
@@ -68,6 +84,30 @@ struct ReportWriter::OpenFile {
         target.write(std::string_view(buffer.get(), static_cast<std::size_t>(end - buffer.get())));
         end = buffer.get();
     }
+
+    // Copies 0 to kShort bytes by two overlapping loads and stores.
+    static void copyShort(char* to, const char* from, std::size_t size) {
+        if (size >= 8) {
+            std::uint64_t head;
+            std::uint64_t tail;
+            std::memcpy(&head, from, 8);
+            std::memcpy(&tail, from + size - 8, 8);
+            std::memcpy(to, &head, 8);
+            std::memcpy(to + size - 8, &tail, 8);
+        } else if (size >= 4) {
+            std::uint32_t head;
+            std::uint32_t tail;
+            std::memcpy(&head, from, 4);
+            std::memcpy(&tail, from + size - 4, 4);
+            std::memcpy(to, &head, 4);
+            std::memcpy(to + size - 4, &tail, 4);
+        } else if (size > 0) {
+            to[0] = from[0];
+            to[size / 2] = from[size / 2];
+            to[size - 1] = from[size - 1];
+        }
+    }
+    static constexpr std::size_t kShort = 16;
 
     ReportFile target;
     std::unique_ptr<char[]> buffer;
