@@ -1,5 +1,6 @@
 #include "design/standin/StandInLibrary.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cstring>
 #include <string_view>
@@ -123,7 +124,8 @@ std::int32_t StandInLibrary::TGetNetById(SessionContext& context, std::int32_t n
     const DesignNet& served = design_.nets[*found];
     // Callers list a net's nodes next: fetching the first of them now
     // overlaps the wait for memory with the caller's work in between.
-    if (!served.nodes.empty()) __builtin_prefetch(served.nodes.data());
+    const std::size_t ahead = std::min<std::size_t>(served.nodes.size(), 4);
+    for (std::size_t i = 0; i < ahead; ++i) __builtin_prefetch(&served.nodes[i]);
     fillNet(served, net);
     return status::kOk;
 }
