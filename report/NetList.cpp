@@ -9,10 +9,10 @@
 namespace netlist {
 namespace {
 
-// Eight key bytes from start on as a number that orders like the bytes do.
-std::uint64_t prefixOf(std::string_view key, std::size_t start) {
+// The first eight key bytes as a number that orders like the bytes do.
+std::uint64_t prefixOf(std::string_view key) {
     std::uint64_t prefix = 0;
-    for (std::size_t i = start; i < start + 8; ++i)
+    for (std::size_t i = 0; i < 8; ++i)
         prefix = (prefix << 8) | (i < key.size() ? static_cast<unsigned char>(key[i]) : 0u);
     return prefix;
 }
@@ -25,7 +25,6 @@ int compareBytes(std::string_view a, std::string_view b) {
 
 bool NetList::before(const Entry& a, const Entry& b) const {
     if (a.keyPrefix != b.keyPrefix) return a.keyPrefix < b.keyPrefix;
-    if (a.keyPrefix2 != b.keyPrefix2) return a.keyPrefix2 < b.keyPrefix2;
     const std::string_view keyA(keys_.data() + a.keyOffset, a.keyLength);
     const std::string_view keyB(keys_.data() + b.keyOffset, b.keyLength);
     if (const int byKey = compareBytes(keyA, keyB)) return byKey < 0;
@@ -38,7 +37,7 @@ bool NetList::before(const Entry& a, const Entry& b) const {
 void NetList::AddItem(std::string_view item) {
     if (item.size() > UINT16_MAX) throw std::length_error("a List1 item is too long");
     if (items_.size() + item.size() > UINT32_MAX) throw std::length_error("List1 is full");
-    entries_.push_back({0, 0, 0, 0, static_cast<std::uint32_t>(items_.size()),
+    entries_.push_back({0, 0, 0, static_cast<std::uint32_t>(items_.size()),
                         static_cast<std::uint16_t>(item.size())});
     items_.append(item);
 }
@@ -55,9 +54,7 @@ bool NetList::makeKeys(std::size_t from, bool compact) const {
         if (keys_.size() > UINT32_MAX) throw std::length_error("List1 is full");
         entry.keyOffset = static_cast<std::uint32_t>(offset);
         entry.keyLength = static_cast<std::uint32_t>(keys_.size() - offset);
-        const std::string_view key = std::string_view(keys_).substr(offset);
-        entry.keyPrefix = prefixOf(key, 0);
-        entry.keyPrefix2 = prefixOf(key, 8);
+        entry.keyPrefix = prefixOf(std::string_view(keys_).substr(offset));
     }
     return true;
 }

@@ -23,11 +23,9 @@ class NetList {
 
   private:
     // Keys and item texts live in two arenas; an entry points into them and
-    // carries the key's first sixteen bytes, which decide most comparisons
-    // alone, without a look into the arena.
+    // carries the key's first bytes, which decide most comparisons alone.
     struct Entry {
         std::uint64_t keyPrefix;
-        std::uint64_t keyPrefix2;
         std::uint32_t keyOffset;
         std::uint32_t keyLength;
         std::uint32_t itemOffset;
