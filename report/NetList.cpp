@@ -61,6 +61,12 @@ bool NetList::makeKeys(std::size_t from, bool compact) const {
 
 void NetList::placePending() const {
     if (sortedCount_ == entries_.size()) return;
+    if (compactKeys_) {
+        // A compact key is at most twice its item and one byte long. Space
+        // that stays unused is never touched, so it costs no memory.
+        const std::size_t itemBytes = items_.size() - entries_[sortedCount_].itemOffset;
+        keys_.reserve(keys_.size() + 2 * itemBytes + (entries_.size() - sortedCount_));
+    }
     if (!makeKeys(sortedCount_, compactKeys_)) {
         // An item without a compact key: as the two kinds of key do not
         // compare with each other, every item gets a full key. The items in

@@ -40,7 +40,8 @@ std::string NumberText(std::int64_t value) {
 // a whole word of them.
 struct ReportWriter::OpenFile {
     explicit OpenFile(const std::string& path)
-        : target(path), buffer(std::make_unique<char[]>(kBufferSize)), end(buffer.get()) {}
+        // Not cleared: its pages are taken only as the report fills them.
+        : target(path), buffer(new char[kBufferSize]), end(buffer.get()) {}
 
     void put(std::string_view bytes) {
         const std::size_t size = bytes.size();
