@@ -4,7 +4,7 @@ include(GNUInstallDirs)
 
 install(TARGETS netlist-report RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 if(NETLIST_HAVE_UI)
-    # The window module, found from the program as ../lib/netlist-report.
+    # The window module, found from the program's bin/ folder.
     install(TARGETS netlist-report-window LIBRARY DESTINATION ${NETLIST_WINDOW_MODULE_DIR})
 endif()
 

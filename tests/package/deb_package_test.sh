@@ -44,7 +44,7 @@ check "the package's Depends ($(dpkg-deb --field "$package" Depends)) are met he
 
 expected=(
     usr/bin/netlist-report
-    usr/lib/netlist-report/netlist-report-window.so
+    "usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/netlist-report/netlist-report-window.so"
     usr/share/applications/netlist-report.desktop
     usr/share/mime/packages/netlist-report.xml
     usr/share/icons/hicolor/scalable/apps/netlist-report.svg
