@@ -70,7 +70,9 @@ void RunWindowTest::presetsTheChoicesAndEndsWithTheWrittenReport() {
 }
 
 void RunWindowTest::endLeavesTheEventLoopWithZero() {
-    StandInLibrary library(DesignOfKind(DesignKind::None));
+    DesignData design = BoardDesign("/boards/amp.pcb");
+    design.kind = DesignKind::None;
+    StandInLibrary library(std::move(design));
     SpyLibrary spy(library);
     QTimer::singleShot(0, [] {
         Form1* form = shownMainWindow();
