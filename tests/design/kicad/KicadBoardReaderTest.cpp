@@ -8,12 +8,9 @@
 namespace netlist {
 namespace {
 
-using kicadtest::CountPads;
 using kicadtest::DataFile;
 using kicadtest::NetNamed;
 using kicadtest::NetNames;
-using kicadtest::PadTotals;
-using kicadtest::Pins;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 
@@ -44,8 +41,9 @@ std::vector<std::int32_t> LayerTypes(const DesignData& design) {
     return types;
 }
 
-// The version files' reports are golden (tests/report/golden/kicad-*.wrf), and so is
-// kicad-odd-items: nets keyed by name, unconnected nets, unknown items. What a
+// The version files' reports are golden (tests/report/golden/kicad-*.wrf), and so are
+// kicad-odd-items (nets keyed by name, unconnected nets, unknown items) and
+// kicad-renamed-layers-v* (copper and back layers renamed before KiCad 6). What a
 // report does not show is checked here: ids, unrounded lengths and the layers' types.
 TEST(KicadBoard, Version6MapsTitleBlockLayersFootprintsAndNets) {
     const DesignData design = Board("board_v6.kicad_pcb");
@@ -76,45 +74,6 @@ TEST(KicadBoard, LaterVersionsNumberAndMeasureAlike) {
     const DesignData v10 = Board("board_v10.kicad_pcb");
     EXPECT_THAT(NetNames(v10), ElementsAre("SCL", "GND", "STUB_ONLY"));
     EXPECT_EQ(v10.nets[2].id, 3);
-}
-
-TEST(KicadBoard, BeforeKicad6CopperAndTheBackAreKnownByNumber) {
-    // Boards whose copper layers the user renamed; footprints name their
-    // layer by the user's name. From KiCad 6 on the fixed names tell.
-    const struct {
-        const char* version;
-        const char* layers;
-        const char* front;
-        const char* back;
-        const char* copper;
-    } cases[] = {
-        {"3", "(15 Front signal) (1 Inner power) (0 Back signal) (16 B.Adhes user)", "Front",
-         "Back", "Front Inner Back"},
-        {"4", "(0 C1F signal) (1 C2 signal hide) (2 C3 signal hide) (31 C4B signal)", "C1F", "C4B",
-         "C1F C2 C3 C4B"},
-        {"20171130", "(0 Top signal) (31 Bottom mixed) (37 F.SilkS user)", "Top", "Bottom",
-         "Top Bottom"},
-        {"20211014", "(0 \"F.Cu\" signal \"Top\") (31 \"B.Cu\" signal) (32 \"B.Adhes\" user)",
-         "F.Cu", "B.Cu", "F.Cu B.Cu"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.version);
-        const DesignData design = ReadKicadBoard(
-            std::string("(kicad_pcb (version ") + c.version + ")\n(layers " + c.layers +
-                ")\n(net 0 \"\") (net 1 GND)\n(module a (layer " + c.front +
-                ") (fp_text reference U1) (pad 1 smd rect (net 1 GND)) (pad 2 smd rect))\n(module "
-                "b (layer " +
-                c.back +
-                ") (fp_text reference U2) (pad 1 smd (net 1 GND)) (pad 2 smd) (pad 3 smd)))",
-            "renamed.kicad_pcb");
-        std::string copper;
-        for (const DesignLayer& layer : design.layers)
-            if (layer.type == 0 || layer.type == 1)
-                copper += (copper.empty() ? "" : " ") + layer.name;
-        EXPECT_EQ(copper, c.copper);
-        EXPECT_EQ(CountPads(design), (PadTotals{5, 2, 3}));
-        EXPECT_THAT(Pins(NetNamed(design, "GND")), ElementsAre("U1-1", "U2-1"));
-    }
 }
 
 TEST(KicadBoard, FaultsNameTheFileLineAndColumn) {

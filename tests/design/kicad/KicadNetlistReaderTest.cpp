@@ -1,21 +1,15 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "design/files/DesignFileLoader.h"
 #include "design/files/kicad/KicadNetlistReader.h"
 #include "tests/design/kicad/KicadTestSupport.h"
 
 namespace netlist {
 namespace {
 
-using kicadtest::CountPads;
-using kicadtest::DataFile;
-using kicadtest::NetNamed;
 using kicadtest::NetNames;
-using kicadtest::PadTotals;
 using kicadtest::Pins;
 using ::testing::ElementsAre;
-using ::testing::IsEmpty;
 
 std::string ErrorOf(std::string_view content) {
     try {
@@ -34,21 +28,7 @@ std::vector<std::int32_t> Ids(const DesignData& design) {
 }
 
 // The version files' reports are golden (tests/report/golden/kicad-netlist_*.wrf); what a
-// report does not show is checked here: the kind, ids and each part's pad count.
-TEST(KicadNetlist, Version6ExportMapsToASchematic) {
-    const DesignData design = LoadDesignFile(DataFile("netlist_v6.net"));
-    EXPECT_EQ(design.kind, DesignKind::Sch);
-    EXPECT_THAT(design.layers, IsEmpty());
-    ASSERT_EQ(design.components.size(), 4u);
-    // Device:R lists two pins; U1 is found through an alias; C1 has no library part
-    // (the distinct pins the nets give it, pin 2 twice); J1 has no libsource at all.
-    std::vector<std::int32_t> pads;
-    for (const DesignComponent& component : design.components) pads.push_back(component.padCount);
-    EXPECT_THAT(pads, ElementsAre(2, 8, 2, 2));
-    EXPECT_THAT(Ids(design), ElementsAre(1, 2, 5, 6, 7));
-    for (const DesignNet& net : design.nets) EXPECT_EQ(net.length, 0) << net.name;
-}
-
+// report does not show is checked here: ids, and each part's pad count.
 TEST(KicadNetlist, NetsWithoutCodesTakeTheLowestFreeNumbers) {
     const DesignData design = ReadKicadNetlist(
         "(export (version \"E\") (nets\n"
