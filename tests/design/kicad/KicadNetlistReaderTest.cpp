@@ -8,7 +8,6 @@ namespace netlist {
 namespace {
 
 using kicadtest::NetNames;
-using kicadtest::Pins;
 using ::testing::ElementsAre;
 
 std::string ErrorOf(std::string_view content) {
@@ -27,8 +26,8 @@ std::vector<std::int32_t> Ids(const DesignData& design) {
     return ids;
 }
 
-// The version files' reports are golden (tests/report/golden/kicad-netlist_*.wrf); what a
-// report does not show is checked here: ids, and each part's pad count.
+// The netlists' reports are golden (tests/report/golden/kicad-netlist*.wrf); what a
+// report does not show is checked here: the ids.
 TEST(KicadNetlist, NetsWithoutCodesTakeTheLowestFreeNumbers) {
     const DesignData design = ReadKicadNetlist(
         "(export (version \"E\") (nets\n"
@@ -41,20 +40,6 @@ TEST(KicadNetlist, NetsWithoutCodesTakeTheLowestFreeNumbers) {
         "codes.net");
     EXPECT_THAT(NetNames(design), ElementsAre("A", "B", "C", "D"));
     EXPECT_THAT(Ids(design), ElementsAre(3, 2, 4, 1));
-    // Two lists of one name are one net.
-    EXPECT_THAT(Pins(design.nets[0]), ElementsAre("R1-1", "R2-1"));
-}
-
-TEST(KicadNetlist, ALibraryPartWithoutPinsGivesNoPads) {
-    // A later version, with a section this reader does not know.
-    const DesignData design = ReadKicadNetlist(
-        "(export (version \"F\") (future (x))\n"
-        "  (components (comp (ref \"H1\") (libsource (lib \"Mechanical\") (part \"Hole\"))))\n"
-        "  (libparts (libpart (lib \"Mechanical\") (part \"Hole\")))\n"
-        "  (nets (net (code \"1\") (name \"X\") (node (ref \"H1\") (pin \"1\")))))",
-        "hole.net");
-    ASSERT_EQ(design.components.size(), 1u);
-    EXPECT_EQ(design.components[0].padCount, 0);
 }
 
 TEST(KicadNetlist, FaultsNameTheFileLineAndColumn) {
