@@ -4,6 +4,8 @@
 #include <array>
 #include <limits>
 
+#include "design/files/kicad/ByteScan.h"
+
 namespace netlist::sexpr {
 namespace {
 
@@ -106,6 +108,7 @@ class Parser {
     Parser(std::string_view text, const Limits& limits, SkippedHeads skipped,
            const Document& document, std::vector<StoredNode>& nodes, std::string& unescaped)
         : text_(text),
+          end_(text.data() + text.size()),
           limits_(limits),
           maxTokenBytes_(std::min<std::size_t>(limits.maxTokenBytes, StoredNode::kSizeMask)),
           skipped_(skipped),
@@ -118,7 +121,7 @@ class Parser {
         while (pos_ < text_.size()) {
             switch (classOf(text_[pos_])) {
                 case kBlank:
-                    ++pos_;
+                    skipBlanks();
                     break;
                 case kOpen:
                     openList();
@@ -134,18 +137,26 @@ class Parser {
                     break;
             }
         }
-        const std::size_t stillOpen = open_.size() + skippedOpen_.size();
-        if (stillOpen > 0) {
-            std::string description = "list not closed: the text ends before its ')'";
-            if (stillOpen > 1) description += " (" + std::to_string(stillOpen) + " lists are open)";
-            fail(skippedOpen_.empty() ? nodes_[open_.back()].offset : skippedOpen_.back(),
-                 description);
-        }
+        if (!open_.empty()) failUnclosed(nodes_[open_.back()].offset);
     }
 
   private:
     [[noreturn]] void fail(std::size_t offset, const std::string& description) const {
         throw SyntaxError(document_.placeOf(offset), description);
+    }
+
+    // At the end of the text: innermost is where the innermost open list starts.
+    [[noreturn]] void failUnclosed(std::size_t innermost) const {
+        const std::size_t stillOpen = open_.size() + skippedOpen_.size();
+        std::string description = "list not closed: the text ends before its ')'";
+        if (stillOpen > 1) description += " (" + std::to_string(stillOpen) + " lists are open)";
+        fail(innermost, description);
+    }
+
+    // Indentation comes in runs.
+    void skipBlanks() {
+        do ++pos_;
+        while (pos_ < text_.size() && classOf(text_[pos_]) == kBlank);
     }
 
     // Kept and skipped lists count alike.
@@ -182,12 +193,13 @@ class Parser {
 
     // Moves past a symbol; returns its size.
     std::size_t scanSymbol() {
-        const std::size_t start = pos_;
-        while (pos_ < text_.size() && classOf(text_[pos_]) == kSymbolChar) {
-            ++pos_;
-            if (pos_ - start > maxTokenBytes_) tokenTooLong(start, "symbol");
-        }
-        return pos_ - start;
+        const char* const start = text_.data() + pos_;
+        const char* p = start;
+        while (p != end_ && classOf(*p) == kSymbolChar) ++p;
+        const std::size_t size = static_cast<std::size_t>(p - start);
+        if (size > maxTokenBytes_) tokenTooLong(pos_, "symbol");
+        pos_ += size;
+        return size;
     }
 
     void readSymbol() {
@@ -201,8 +213,30 @@ class Parser {
             if (head == skippedHead) return skipRestOfList();
     }
 
-    // Moves past a string; returns whether it holds escapes.
+    // Moves past a string; returns whether it holds escapes. The closing
+    // quote is looked for many bytes at a time; a string that is not closed
+    // or is too long is walked again byte by byte, which tells which fault
+    // comes first.
     bool scanString() {
+        const std::size_t start = pos_;
+        const char* const content = text_.data() + start + 1;
+        bool hasEscapes = false;
+        const char* p = content;
+        for (;;) {
+            p = detail::FindEither(p, end_, '"', '\\');
+            if (p == end_ || *p == '"') break;
+            hasEscapes = true;
+            if (end_ - p < 2) return checkedScanString();
+            p += 2;  // the backslash and the escaped character, whatever it is
+        }
+        if (p == end_ || static_cast<std::size_t>(p - content) > maxTokenBytes_)
+            return checkedScanString();
+        pos_ = static_cast<std::size_t>(p + 1 - text_.data());
+        return hasEscapes;
+    }
+
+    // scanString's walk that stops at the first fault.
+    bool checkedScanString() {
         const std::size_t start = pos_;
         const std::size_t contentStart = ++pos_;
         bool hasEscapes = false;
@@ -218,7 +252,6 @@ class Parser {
             }
             ++pos_;
         }
-        if (pos_ - contentStart > maxTokenBytes_) tokenTooLong(start, "string");
         ++pos_;  // the closing quote
         return hasEscapes;
     }
@@ -235,32 +268,48 @@ class Parser {
 
     // The list just opened keeps its head and nothing more: the rest is only
     // checked for balance, strings and the limits, up to the list's ')'.
+    // Between parentheses and quotes lie only blanks and symbols, so the scan
+    // jumps from one of those to the next and looks at the symbols in
+    // between only when there is room for one that is too long.
     void skipRestOfList() {
-        while (pos_ < text_.size()) {
-            switch (classOf(text_[pos_])) {
-                case kBlank:
-                    ++pos_;
-                    break;
-                case kSymbolChar:
-                    scanSymbol();
-                    break;
-                case kQuote:
-                    scanString();
-                    break;
-                case kOpen:
+        const char* const text = text_.data();
+        for (;;) {
+            const std::size_t gapStart = pos_;
+            pos_ =
+                static_cast<std::size_t>(detail::FindAny(text + pos_, end_, '(', ')', '"') - text);
+            if (pos_ - gapStart > maxTokenBytes_) checkSymbolsBetween(gapStart, pos_);
+            if (pos_ == text_.size())
+                failUnclosed(skippedOpen_.empty() ? nodes_[open_.back()].offset
+                                                  : skippedOpen_.back());
+            switch (text_[pos_]) {
+                case '(':
                     checkDepth();
                     skippedOpen_.push_back(static_cast<std::uint32_t>(pos_++));
                     break;
-                case kClose:
+                case ')':
                     if (skippedOpen_.empty()) return closeList();
                     skippedOpen_.pop_back();
                     ++pos_;
                     break;
+                default:
+                    scanString();
             }
         }
     }
 
+    // Fails at the first symbol too long in a stretch of blanks and symbols.
+    void checkSymbolsBetween(std::size_t from, std::size_t to) {
+        const std::size_t resume = pos_;
+        for (pos_ = from; pos_ < to;)
+            if (classOf(text_[pos_]) == kBlank)
+                ++pos_;
+            else
+                scanSymbol();
+        pos_ = resume;
+    }
+
     std::string_view text_;
+    const char* const end_;
     const Limits& limits_;
     const std::size_t maxTokenBytes_;
     SkippedHeads skipped_;
