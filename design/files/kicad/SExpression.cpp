@@ -114,7 +114,10 @@ class Parser {
           skipped_(skipped),
           document_(document),
           nodes_(nodes),
-          unescaped_(unescaped) {}
+          unescaped_(unescaped) {
+        for (const std::string_view head : skipped)
+            if (!head.empty()) skippedSizes_[firstByte(head)] |= sizeBit(head.size());
+    }
 
     void run() {
         if (text_.starts_with(files::kByteOrderMark)) pos_ = files::kByteOrderMark.size();
@@ -209,8 +212,19 @@ class Parser {
         addAtom(start, StoredNode::kSymbol, size);
         if (!isHead) return;
         const std::string_view head = text_.substr(start, size);
+        if ((skippedSizes_[firstByte(head)] & sizeBit(size)) == 0) return;
         for (const std::string_view skippedHead : skipped_)
             if (head == skippedHead) return skipRestOfList();
+    }
+
+    // Most heads are not skipped, which a glance at their first byte and
+    // size tells: bit n of skippedSizes_[c] is set when a skipped head
+    // begins with c and has n bytes (the last bit: 63 or more).
+    static unsigned char firstByte(std::string_view head) {
+        return static_cast<unsigned char>(head.front());
+    }
+    static std::uint64_t sizeBit(std::size_t size) {
+        return std::uint64_t{1} << std::min<std::size_t>(size, 63);
     }
 
     // Moves past a string; returns whether it holds escapes. The closing
@@ -320,6 +334,7 @@ class Parser {
     std::vector<std::uint32_t> open_;  // the kept lists not yet closed, innermost last
     // Where the lists inside a skipped list start, innermost last.
     std::vector<std::uint32_t> skippedOpen_;
+    std::array<std::uint64_t, 256> skippedSizes_{};
 };
 
 }  // namespace
