@@ -43,4 +43,31 @@ inline const char* FindAny(const char* p, const char* end, char a, char b, char 
     return p;
 }
 
+// The first byte in [p, end) that ends a symbol (a blank, a parenthesis or
+// a quote), or end. isDelimiter says the same of one byte.
+template <typename IsDelimiter>
+const char* FindSymbolEnd(const char* p, const char* end, IsDelimiter isDelimiter) {
+#if defined(__SSE2__)
+    // Blanks are the space and \t \n \v \f \r, that is 9 to 13.
+    const __m128i space = _mm_set1_epi8(' ');
+    const __m128i tab = _mm_set1_epi8('\t');
+    const __m128i tabToReturn = _mm_set1_epi8('\r' - '\t');
+    const __m128i open = _mm_set1_epi8('(');
+    const __m128i close = _mm_set1_epi8(')');
+    const __m128i quote = _mm_set1_epi8('"');
+    for (; end - p >= 16; p += 16) {
+        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        const __m128i fromTab = _mm_sub_epi8(chunk, tab);
+        const __m128i control = _mm_cmpeq_epi8(_mm_min_epu8(fromTab, tabToReturn), fromTab);
+        const __m128i punctuation =
+            _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(chunk, open), _mm_cmpeq_epi8(chunk, close)),
+                         _mm_or_si128(_mm_cmpeq_epi8(chunk, quote), _mm_cmpeq_epi8(chunk, space)));
+        const int found = _mm_movemask_epi8(_mm_or_si128(control, punctuation));
+        if (found != 0) return p + __builtin_ctz(static_cast<unsigned>(found));
+    }
+#endif
+    while (p != end && !isDelimiter(*p)) ++p;
+    return p;
+}
+
 }  // namespace netlist::sexpr::detail

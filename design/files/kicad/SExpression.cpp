@@ -23,6 +23,16 @@ constexpr std::array<CharClass, 256> kCharClasses = [] {
     return classes;
 }();
 
+// detail::FindSymbolEnd knows the delimiters by value.
+static_assert([] {
+    for (int c = 0; c < 256; ++c) {
+        const bool delimiter =
+            c == ' ' || (c >= '\t' && c <= '\r') || c == '(' || c == ')' || c == '"';
+        if (delimiter != (kCharClasses[c] != kSymbolChar)) return false;
+    }
+    return true;
+}());
+
 CharClass classOf(char c) {
     return kCharClasses[static_cast<unsigned char>(c)];
 }
@@ -197,8 +207,8 @@ class Parser {
     // Moves past a symbol; returns its size.
     std::size_t scanSymbol() {
         const char* const start = text_.data() + pos_;
-        const char* p = start;
-        while (p != end_ && classOf(*p) == kSymbolChar) ++p;
+        const char* const p =
+            detail::FindSymbolEnd(start, end_, [](char c) { return classOf(c) != kSymbolChar; });
         const std::size_t size = static_cast<std::size_t>(p - start);
         if (size > maxTokenBytes_) tokenTooLong(pos_, "symbol");
         pos_ += size;
