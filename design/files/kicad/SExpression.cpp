@@ -351,48 +351,8 @@ class Parser {
 
 // ---- Nodes -------------------------------------------------------------------
 
-NodeKind Node::kind() const {
-    switch (document_->nodes_[index_].kind()) {
-        case StoredNode::kList:
-            return NodeKind::List;
-        case StoredNode::kSymbol:
-            return NodeKind::Symbol;
-        default:
-            return NodeKind::String;
-    }
-}
-
-std::string_view Node::text() const {
-    const StoredNode& node = document_->nodes_[index_];
-    switch (node.kind()) {
-        case StoredNode::kList:
-            return {};
-        case StoredNode::kSymbol:
-            return document_->text_.substr(node.offset, node.size());
-        case StoredNode::kPlainString:
-            return document_->text_.substr(node.offset + 1, node.size());
-        case StoredNode::kUnescapedString:
-            return std::string_view(document_->unescaped_).substr(node.link, node.size());
-    }
-    return {};
-}
-
-std::string_view Node::head() const {
-    const StoredNode& node = document_->nodes_[index_];
-    const std::uint32_t first = index_ + 1;
-    if (node.kind() != StoredNode::kList || first >= node.link) return {};
-    if (document_->nodes_[first].kind() != StoredNode::kSymbol) return {};
-    return Node(document_, first).text();
-}
-
 Place Node::place() const {
     return document_->placeOf(document_->nodes_[index_].offset);
-}
-
-NodeRange Node::children() const {
-    const StoredNode& node = document_->nodes_[index_];
-    const std::uint32_t end = node.kind() == StoredNode::kList ? node.link : index_ + 1;
-    return NodeRange(document_, index_ + 1, end);
 }
 
 std::optional<Node> Node::child(std::size_t index) const {
@@ -412,12 +372,6 @@ std::optional<Node> Node::find(std::string_view listHead) const {
     for (const Node element : children())
         if (element.isList() && element.head() == listHead) return element;
     return std::nullopt;
-}
-
-NodeRange::iterator& NodeRange::iterator::operator++() {
-    const StoredNode& node = document_->nodes_[index_];
-    index_ = node.kind() == StoredNode::kList ? node.link : index_ + 1;
-    return *this;
 }
 
 // ---- Document ------------------------------------------------------------------

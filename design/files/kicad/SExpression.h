@@ -168,6 +168,54 @@ class Document {
     std::string unescaped_;
 };
 
+// The accessors the readers call for every node, inline.
+inline NodeKind Node::kind() const {
+    switch (document_->nodes_[index_].kind()) {
+        case detail::StoredNode::kList:
+            return NodeKind::List;
+        case detail::StoredNode::kSymbol:
+            return NodeKind::Symbol;
+        default:
+            return NodeKind::String;
+    }
+}
+
+inline std::string_view Node::text() const {
+    const detail::StoredNode& node = document_->nodes_[index_];
+    switch (node.kind()) {
+        case detail::StoredNode::kList:
+            return {};
+        case detail::StoredNode::kSymbol:
+            return {document_->text_.data() + node.offset, node.size()};
+        case detail::StoredNode::kPlainString:
+            return {document_->text_.data() + node.offset + 1, node.size()};
+        case detail::StoredNode::kUnescapedString:
+            return {document_->unescaped_.data() + node.link, node.size()};
+    }
+    return {};
+}
+
+inline std::string_view Node::head() const {
+    const detail::StoredNode& node = document_->nodes_[index_];
+    const std::uint32_t first = index_ + 1;
+    if (node.kind() != detail::StoredNode::kList || first >= node.link) return {};
+    const detail::StoredNode& element = document_->nodes_[first];
+    if (element.kind() != detail::StoredNode::kSymbol) return {};
+    return {document_->text_.data() + element.offset, element.size()};
+}
+
+inline NodeRange Node::children() const {
+    const detail::StoredNode& node = document_->nodes_[index_];
+    const std::uint32_t end = node.kind() == detail::StoredNode::kList ? node.link : index_ + 1;
+    return NodeRange(document_, index_ + 1, end);
+}
+
+inline NodeRange::iterator& NodeRange::iterator::operator++() {
+    const detail::StoredNode& node = document_->nodes_[index_];
+    index_ = node.kind() == detail::StoredNode::kList ? node.link : index_ + 1;
+    return *this;
+}
+
 // The document of a text, built in place by the caller's initialisation.
 inline Document Parse(std::string_view text, const Limits& limits = {}, SkippedHeads skipped = {}) {
     return Document(text, limits, skipped);

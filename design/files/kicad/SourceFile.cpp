@@ -45,9 +45,12 @@ sexpr::Node SourceFile::root(const sexpr::Document& document, std::string_view r
 
 double SourceFile::number(const sexpr::Node& list, std::size_t index) const {
     const std::optional<sexpr::Node> element = list.child(index);
-    if (!element || !element->isAtom())
-        fail(element ? *element : list,
-             "(" + std::string(list.head()) + " ...) needs a number here");
+    if (!element || !element->isAtom()) {
+        std::string description = "(";
+        description += list.head();
+        description += " ...) needs a number here";
+        fail(element ? *element : list, description);
+    }
     std::string_view text = element->text();
     if (text.size() > 1 && text.front() == '+') text.remove_prefix(1);
     double value = 0;
