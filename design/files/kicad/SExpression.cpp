@@ -182,6 +182,7 @@ class Parser {
         checkDepth();
         open_.push_back(static_cast<std::uint32_t>(nodes_.size()));
         nodes_.push_back({static_cast<std::uint32_t>(pos_), 0, 0});
+        headNext_ = true;
         ++pos_;
     }
 
@@ -189,6 +190,7 @@ class Parser {
         if (open_.empty()) fail(pos_, "unexpected ')': no list is open here");
         nodes_[open_.back()].link = static_cast<std::uint32_t>(nodes_.size());
         open_.pop_back();
+        headNext_ = false;
         ++pos_;
     }
 
@@ -197,6 +199,7 @@ class Parser {
         nodes_.push_back({static_cast<std::uint32_t>(offset), static_cast<std::uint32_t>(link),
                           static_cast<std::uint32_t>(textSize) |
                               (static_cast<std::uint32_t>(kind) << StoredNode::kSizeBits)});
+        headNext_ = false;
     }
 
     [[noreturn]] void tokenTooLong(std::size_t start, const char* what) const {
@@ -218,7 +221,7 @@ class Parser {
     void readSymbol() {
         const std::size_t start = pos_;
         const std::size_t size = scanSymbol();
-        const bool isHead = !open_.empty() && open_.back() + 1 == nodes_.size();
+        const bool isHead = headNext_;
         addAtom(start, StoredNode::kSymbol, size);
         if (!isHead) return;
         const std::string_view head = text_.substr(start, size);
@@ -342,6 +345,7 @@ class Parser {
     std::string& unescaped_;
     std::size_t pos_ = 0;
     std::vector<std::uint32_t> open_;  // the kept lists not yet closed, innermost last
+    bool headNext_ = false;            // whether a list was opened just before
     // Where the lists inside a skipped list start, innermost last.
     std::vector<std::uint32_t> skippedOpen_;
     std::array<std::uint64_t, 256> skippedSizes_{};
