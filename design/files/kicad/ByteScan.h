@@ -25,6 +25,24 @@ inline const char* FindEither(const char* p, const char* end, char a, char b) {
     return p;
 }
 
+// Bit i says whether p[i] is a, b or c, for the sixteen bytes from p or as
+// many as there are before end.
+inline unsigned MaskOfAny(const char* p, const char* end, char a, char b, char c) {
+#if defined(__SSE2__)
+    if (end - p >= 16) {
+        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        return static_cast<unsigned>(
+            _mm_movemask_epi8(_mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(chunk, _mm_set1_epi8(a)),
+                                                        _mm_cmpeq_epi8(chunk, _mm_set1_epi8(b))),
+                                           _mm_cmpeq_epi8(chunk, _mm_set1_epi8(c)))));
+    }
+#endif
+    unsigned mask = 0;
+    for (unsigned i = 0; i < 16 && p + i < end; ++i)
+        if (p[i] == a || p[i] == b || p[i] == c) mask |= 1u << i;
+    return mask;
+}
+
 // The first byte in [p, end) equal to a, b or c, or end.
 inline const char* FindAny(const char* p, const char* end, char a, char b, char c) {
 #if defined(__SSE2__)

@@ -150,7 +150,7 @@ class Parser {
                     break;
             }
         }
-        if (!open_.empty()) failUnclosed(nodes_[open_.back()].offset);
+        if (!open_.empty()) failUnclosed(nodes_[open_.back()].offset, open_.size());
     }
 
   private:
@@ -159,8 +159,7 @@ class Parser {
     }
 
     // At the end of the text: innermost is where the innermost open list starts.
-    [[noreturn]] void failUnclosed(std::size_t innermost) const {
-        const std::size_t stillOpen = open_.size() + skippedOpen_.size();
+    [[noreturn]] void failUnclosed(std::size_t innermost, std::size_t stillOpen) const {
         std::string description = "list not closed: the text ends before its ')'";
         if (stillOpen > 1) description += " (" + std::to_string(stillOpen) + " lists are open)";
         fail(innermost, description);
@@ -172,14 +171,12 @@ class Parser {
         while (pos_ < text_.size() && classOf(text_[pos_]) == kBlank);
     }
 
-    // Kept and skipped lists count alike.
-    void checkDepth() const {
-        if (open_.size() + skippedOpen_.size() >= limits_.maxDepth)
-            fail(pos_, "lists nested deeper than " + std::to_string(limits_.maxDepth) + " levels");
+    [[noreturn]] void failTooDeep() const {
+        fail(pos_, "lists nested deeper than " + std::to_string(limits_.maxDepth) + " levels");
     }
 
     void openList() {
-        checkDepth();
+        if (open_.size() >= limits_.maxDepth) failTooDeep();
         open_.push_back(static_cast<std::uint32_t>(nodes_.size()));
         nodes_.push_back({static_cast<std::uint32_t>(pos_), 0, 0});
         headNext_ = true;
@@ -296,32 +293,59 @@ class Parser {
     // The list just opened keeps its head and nothing more: the rest is only
     // checked for balance, strings and the limits, up to the list's ')'.
     // Between parentheses and quotes lie only blanks and symbols, so the scan
-    // jumps from one of those to the next and looks at the symbols in
-    // between only when there is room for one that is too long.
+    // goes from one of those to the next, sixteen bytes at a time, and looks
+    // at the symbols in between only when there is room for one that is too
+    // long. Only the depth of the lists open inside is kept; where the
+    // innermost starts is worked out again should the text end inside.
     void skipRestOfList() {
         const char* const text = text_.data();
-        for (;;) {
-            const std::size_t gapStart = pos_;
-            pos_ =
-                static_cast<std::size_t>(detail::FindAny(text + pos_, end_, '(', ')', '"') - text);
-            if (pos_ - gapStart > maxTokenBytes_) checkSymbolsBetween(gapStart, pos_);
-            if (pos_ == text_.size())
-                failUnclosed(skippedOpen_.empty() ? nodes_[open_.back()].offset
-                                                  : skippedOpen_.back());
-            switch (text_[pos_]) {
-                case '(':
-                    checkDepth();
-                    skippedOpen_.push_back(static_cast<std::uint32_t>(pos_++));
-                    break;
-                case ')':
-                    if (skippedOpen_.empty()) return closeList();
-                    skippedOpen_.pop_back();
-                    ++pos_;
-                    break;
-                default:
+        const std::size_t contentStart = pos_;
+        std::size_t depth = 0;
+        std::size_t gapStart = pos_;
+        for (std::size_t chunk = pos_; chunk < text_.size();) {
+            unsigned found = detail::MaskOfAny(text + chunk, end_, '(', ')', '"');
+            std::size_t next = chunk + 16;
+            for (; found != 0; found &= found - 1) {
+                const std::size_t at = chunk + static_cast<std::size_t>(__builtin_ctz(found));
+                if (at - gapStart > maxTokenBytes_) checkSymbolsBetween(gapStart, at);
+                pos_ = at;
+                if (text[at] == '(') {
+                    if (open_.size() + depth >= limits_.maxDepth) failTooDeep();
+                    ++depth;
+                } else if (text[at] == ')') {
+                    if (depth == 0) return closeList();
+                    --depth;
+                } else {
                     scanString();
+                    next = pos_;  // the chunk's later bits may lie inside the string
+                    gapStart = pos_;
+                    break;
+                }
+                gapStart = at + 1;
+            }
+            chunk = next;
+        }
+        pos_ = text_.size();
+        if (pos_ - gapStart > maxTokenBytes_) checkSymbolsBetween(gapStart, pos_);
+        failUnclosed(depth == 0 ? nodes_[open_.back()].offset : innermostOpenFrom(contentStart),
+                     open_.size() + depth);
+    }
+
+    // Where the innermost list still open at the end of the text starts,
+    // walking from offset, where no list is open, in a text already checked.
+    std::size_t innermostOpenFrom(std::size_t offset) const {
+        std::vector<std::size_t> starts;
+        for (std::size_t at = offset; at < text_.size(); ++at) {
+            if (text_[at] == '(') {
+                starts.push_back(at);
+            } else if (text_[at] == ')') {
+                starts.pop_back();
+            } else if (text_[at] == '"') {
+                for (++at; text_[at] != '"'; ++at)
+                    if (text_[at] == '\\') ++at;
             }
         }
+        return starts.back();
     }
 
     // Fails at the first symbol too long in a stretch of blanks and symbols.
@@ -346,8 +370,6 @@ class Parser {
     std::size_t pos_ = 0;
     std::vector<std::uint32_t> open_;  // the kept lists not yet closed, innermost last
     bool headNext_ = false;            // whether a list was opened just before
-    // Where the lists inside a skipped list start, innermost last.
-    std::vector<std::uint32_t> skippedOpen_;
     std::array<std::uint64_t, 256> skippedSizes_{};
 };
 
