@@ -3,6 +3,8 @@
 // board file here: the copper fills it skips are megabytes of short lists.
 #pragma once
 
+#include <bit>
+
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -18,7 +20,7 @@ inline const char* FindEither(const char* p, const char* end, char a, char b) {
         const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
         const int found = _mm_movemask_epi8(
             _mm_or_si128(_mm_cmpeq_epi8(chunk, wantA), _mm_cmpeq_epi8(chunk, wantB)));
-        if (found != 0) return p + __builtin_ctz(static_cast<unsigned>(found));
+        if (found != 0) return p + std::countr_zero(static_cast<unsigned>(found));
     }
 #endif
     while (p != end && *p != a && *p != b) ++p;
@@ -43,24 +45,6 @@ inline unsigned MaskOfAny(const char* p, const char* end, char a, char b, char c
     return mask;
 }
 
-// The first byte in [p, end) equal to a, b or c, or end.
-inline const char* FindAny(const char* p, const char* end, char a, char b, char c) {
-#if defined(__SSE2__)
-    const __m128i wantA = _mm_set1_epi8(a);
-    const __m128i wantB = _mm_set1_epi8(b);
-    const __m128i wantC = _mm_set1_epi8(c);
-    for (; end - p >= 16; p += 16) {
-        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-        const int found = _mm_movemask_epi8(
-            _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(chunk, wantA), _mm_cmpeq_epi8(chunk, wantB)),
-                         _mm_cmpeq_epi8(chunk, wantC)));
-        if (found != 0) return p + __builtin_ctz(static_cast<unsigned>(found));
-    }
-#endif
-    while (p != end && *p != a && *p != b && *p != c) ++p;
-    return p;
-}
-
 // The first byte in [p, end) that ends a symbol (a blank, a parenthesis or
 // a quote), or end. isDelimiter says the same of one byte.
 template <typename IsDelimiter>
@@ -81,7 +65,7 @@ const char* FindSymbolEnd(const char* p, const char* end, IsDelimiter isDelimite
             _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(chunk, open), _mm_cmpeq_epi8(chunk, close)),
                          _mm_or_si128(_mm_cmpeq_epi8(chunk, quote), _mm_cmpeq_epi8(chunk, space)));
         const int found = _mm_movemask_epi8(_mm_or_si128(control, punctuation));
-        if (found != 0) return p + __builtin_ctz(static_cast<unsigned>(found));
+        if (found != 0) return p + std::countr_zero(static_cast<unsigned>(found));
     }
 #endif
     while (p != end && !isDelimiter(*p)) ++p;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <limits>
 
 #include "design/files/kicad/ByteScan.h"
@@ -306,7 +307,7 @@ class Parser {
             unsigned found = detail::MaskOfAny(text + chunk, end_, '(', ')', '"');
             std::size_t next = chunk + 16;
             for (; found != 0; found &= found - 1) {
-                const std::size_t at = chunk + static_cast<std::size_t>(__builtin_ctz(found));
+                const std::size_t at = chunk + static_cast<std::size_t>(std::countr_zero(found));
                 if (at - gapStart > maxTokenBytes_) checkSymbolsBetween(gapStart, at);
                 pos_ = at;
                 if (text[at] == '(') {
