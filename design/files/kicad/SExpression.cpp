@@ -117,7 +117,8 @@ void appendUnescaped(std::string_view raw, std::string& out) {
 class Parser {
   public:
     Parser(std::string_view text, const Limits& limits, SkippedHeads skipped,
-           const Document& document, std::vector<StoredNode>& nodes, std::string& unescaped)
+           const Document& document, std::vector<StoredNode>& nodes, std::string& unescaped,
+           std::vector<detail::UnescapedText>& unescapedTexts)
         : text_(text),
           end_(text.data() + text.size()),
           limits_(limits),
@@ -125,7 +126,8 @@ class Parser {
           skipped_(skipped),
           document_(document),
           nodes_(nodes),
-          unescaped_(unescaped) {
+          unescaped_(unescaped),
+          unescapedTexts_(unescapedTexts) {
         for (const std::string_view head : skipped)
             if (!head.empty()) skippedSizes_[firstByte(head)] |= sizeBit(head.size());
     }
@@ -179,24 +181,24 @@ class Parser {
     void openList() {
         if (open_.size() >= limits_.maxDepth) failTooDeep();
         open_.push_back(static_cast<std::uint32_t>(nodes_.size()));
-        nodes_.push_back({static_cast<std::uint32_t>(pos_), 0, 0});
+        nodes_.push_back({static_cast<std::uint32_t>(pos_), StoredNode::kListBit});
         headNext_ = true;
         ++pos_;
     }
 
     void closeList() {
         if (open_.empty()) fail(pos_, "unexpected ')': no list is open here");
-        nodes_[open_.back()].link = static_cast<std::uint32_t>(nodes_.size());
+        nodes_[open_.back()].word =
+            StoredNode::kListBit | static_cast<std::uint32_t>(nodes_.size());
         open_.pop_back();
         headNext_ = false;
         ++pos_;
     }
 
-    void addAtom(std::size_t offset, StoredNode::Kind kind, std::size_t textSize,
-                 std::size_t link = 0) {
-        nodes_.push_back({static_cast<std::uint32_t>(offset), static_cast<std::uint32_t>(link),
+    void addAtom(std::size_t offset, StoredNode::Kind kind, std::size_t textSize) {
+        nodes_.push_back({static_cast<std::uint32_t>(offset),
                           static_cast<std::uint32_t>(textSize) |
-                              (static_cast<std::uint32_t>(kind) << StoredNode::kSizeBits)});
+                              (static_cast<std::uint32_t>(kind) << StoredNode::kKindShift)});
         headNext_ = false;
     }
 
@@ -288,7 +290,9 @@ class Parser {
         if (!hasEscapes) return addAtom(start, StoredNode::kPlainString, contentSize);
         const std::size_t textBegin = unescaped_.size();
         appendUnescaped(text_.substr(start + 1, contentSize), unescaped_);
-        addAtom(start, StoredNode::kUnescapedString, unescaped_.size() - textBegin, textBegin);
+        unescapedTexts_.push_back(
+            {static_cast<std::uint32_t>(start), static_cast<std::uint32_t>(textBegin)});
+        addAtom(start, StoredNode::kUnescapedString, unescaped_.size() - textBegin);
     }
 
     // The list just opened keeps its head and nothing more: the rest is only
@@ -368,6 +372,7 @@ class Parser {
     const Document& document_;
     std::vector<StoredNode>& nodes_;
     std::string& unescaped_;
+    std::vector<detail::UnescapedText>& unescapedTexts_;
     std::size_t pos_ = 0;
     std::vector<std::uint32_t> open_;  // the kept lists not yet closed, innermost last
     bool headNext_ = false;            // whether a list was opened just before
@@ -403,6 +408,14 @@ std::optional<Node> Node::find(std::string_view listHead) const {
 
 // ---- Document ------------------------------------------------------------------
 
+std::string_view Document::unescapedText(const detail::StoredNode& node) const {
+    const auto it = std::lower_bound(unescapedTexts_.begin(), unescapedTexts_.end(), node.offset,
+                                     [](const detail::UnescapedText& text, std::uint32_t offset) {
+                                         return text.offset < offset;
+                                     });
+    return {unescaped_.data() + it->start, node.size()};
+}
+
 // Places are needed only for messages, so they are worked out when asked
 // for rather than recorded while reading.
 Place Document::placeOf(std::size_t offset) const {
@@ -411,16 +424,17 @@ Place Document::placeOf(std::size_t offset) const {
 
 Document::Document(std::string_view text, const Limits& limits, SkippedHeads skipped)
     : text_(text) {
-    // Offsets are stored in 32 bits.
+    // Offsets are stored in 32 bits, and node indices (no more than the
+    // bytes of the text) in 31.
     const std::size_t maxInput =
-        std::min<std::size_t>(limits.maxInputBytes, std::numeric_limits<std::uint32_t>::max() - 1);
+        std::min<std::size_t>(limits.maxInputBytes, detail::StoredNode::kListBit - 1);
     if (text.size() > maxInput)
         throw SyntaxError(Place{},
                           "the text is larger than " + std::to_string(maxInput) + " bytes");
     // Room for a token every four bytes, more than real files hold: growing
     // would copy the array, while room never touched costs no memory.
     nodes_.reserve(text.size() / 4);
-    Parser(text, limits, skipped, *this, nodes_, unescaped_).run();
+    Parser(text, limits, skipped, *this, nodes_, unescaped_, unescapedTexts_).run();
 }
 
 }  // namespace netlist::sexpr
