@@ -1,4 +1,5 @@
 #include <iostream>
+#include <string>
 
 #include "app/BatchRun.h"
 #include "app/CommandLine.h"
@@ -10,7 +11,7 @@
 
 #ifdef NETLIST_HAVE_UI
 #include "app/DisplayCheck.h"
-#include "ui/qt/RunWindow.h"
+#include "app/WindowLauncher.h"
 #endif
 #ifdef _WIN32
 #include <windows.h>
@@ -60,9 +61,14 @@ int run(netlist::DesignLibrary& library, int argc, char** argv,
     }
 #elif defined(NETLIST_HAVE_UI)
     if (!options.batch) {
-        if (HasDisplay()) return RunWindow(argc, argv, library, options.choices);
-        std::cerr << "netlist-report: no display to show the window on; "
-                     "writing the report in batch mode instead\n";
+        std::string failure;
+        if (!HasDisplay()) {
+            failure = "no display to show the window on";
+        } else if (const WindowEntry window = LoadWindowModule(failure)) {
+            return window(argc, argv, library, options.choices);
+        }
+        std::cerr << "netlist-report: " << failure
+                  << "; writing the report in batch mode instead\n";
     }
 #else
     (void)argc;

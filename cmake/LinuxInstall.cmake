@@ -3,6 +3,10 @@
 include(GNUInstallDirs)
 
 install(TARGETS netlist-report RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+if(NETLIST_HAVE_UI)
+    # The window module, found from the program's bin/ folder.
+    install(TARGETS netlist-report-window LIBRARY DESTINATION ${NETLIST_WINDOW_MODULE_DIR})
+endif()
 
 # The menu entry opens the window on a design file; the MIME package names the
 # KiCad types that have no standard type, so file managers can offer

@@ -44,6 +44,7 @@ check "the package's Depends ($(dpkg-deb --field "$package" Depends)) are met he
 
 expected=(
     usr/bin/netlist-report
+    "usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/netlist-report/netlist-report-window.so"
     usr/share/applications/netlist-report.desktop
     usr/share/mime/packages/netlist-report.xml
     usr/share/icons/hicolor/scalable/apps/netlist-report.svg
@@ -60,7 +61,7 @@ all_installed() {
         [[ -f "$root/$file" ]] || { echo "  missing: /$file"; return 1; }
     done
 }
-check "dpkg installs the program, menu entry, MIME types, icons, man page and README" all_installed
+check "dpkg installs the program, its window module, menu entry, MIME types, icons, man page and README" all_installed
 
 program="$root/usr/bin/netlist-report"
 check "--version names the build's version" \
@@ -76,6 +77,18 @@ export NETLIST_REPORT_FIXED_DATE="1/2/26 3:04:05 AM"
 check "--batch on the sample gives the build tree's report" same_report
 check "--batch --lengths mm --designer gives the build tree's report" \
     same_report --lengths mm --designer "Pat Designer"
+
+# Without --batch the installed program finds its window module: the window
+# comes up (offscreen) and stays until closed, with no word of batch mode.
+window_shown() {
+    local status=0
+    mkdir -p "$root/run/window"
+    (cd "$root/run/window" && QT_QPA_PLATFORM=offscreen timeout 5 "$program" \
+        >/dev/null 2>"$root/run/window/stderr") || status=$?
+    [[ $status -eq 124 ]] || { echo "  exit code $status: $(cat "$root/run/window/stderr")"; return 1; }
+    ! grep -q "batch mode" "$root/run/window/stderr" && [[ ! -e "$root/run/window/sample-board.wrf" ]]
+}
+check "without --batch the installed program shows its window" window_shown
 
 # `man netlist-report` finds and renders the page, and the page lists every
 # option --help lists.
