@@ -114,6 +114,7 @@ TEST(JsonDesignFaults, NodesArePairsOfTexts) {
         {kNet + R"([["U1", "1", "2"]]}]})",
          "line 1, column 71, at nets[0].nodes[0][2]: a node is [refDes, pinDes]: it has no "
          "third element"},
+        {kNet + R"([["U1", "1", {}]]}]})", "line 1, column 71, at nets[0].nodes[0][2]: a node is"},
         {kNet + R"(["U1", "1"]}]})",
          "line 1, column 59, at nets[0].nodes[0]: expected a node [refDes, pinDes], found the "
          "text \"U1\""},

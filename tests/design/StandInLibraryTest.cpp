@@ -1,28 +1,55 @@
 // The stand-in library as the program uses it: which opens succeed for which
-// kind of design, the walks and their end codes, and the status of every refusal.
+// kind of design, the walks and their end codes, the status of every refusal,
+// and the records as the host's library would fill them, read back as raw
+// bytes at the library's offsets.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "design/DesignLibrary.h"
 #include "design/StatusCodes.h"
 #include "design/standin/StandInLibrary.h"
-#include "tests/design/StandInSupport.h"
 
 namespace netlist {
 namespace {
 
-using testing::Scribbled;
-using testing::SmallDesign;
+// Three nets (ids 7, 3, 12, in this walk order), two layers, two components.
+DesignData SmallDesign(DesignKind kind) {
+    DesignData design;
+    design.kind = kind;
+    design.designPath = "C:\\Designs\\amp.pcb";
+    design.engineer = "E. Engineer";
+    design.layers = {{"Top", 1}, {"Silk", 2}};
+    design.components = {{"U1", 14, 0}, {"R1", 2, 5}};
+    design.nets = {
+        {7, "GND", 254000, 2, {{"U1", "7"}, {"R1", "2"}}},
+        {3, "VIN", 0, 1, {{"U1", "1"}}},
+        {12, "OUT", -5, 9, {{"U1", "14"}, {"R1", "1"}, {"U1", "13"}}},
+    };
+    return design;
+}
 
 std::int32_t open(DesignLibrary& library, SessionContext& context, const char* kind) {
     return library.TOpenDesign(0, kInterfaceVersion, kind, context);
 }
 
-// ---- Kinds and opening -------------------------------------------------------------
+// A record full of a byte the library never writes, to see what it fills.
+template <typename Record>
+Record Scribbled() {
+    Record record;
+    std::memset(static_cast<void*>(&record), 0xCC, sizeof record);
+    return record;
+}
 
-TEST(StandInKinds, EachKindAnswersItsOwnOpensOnly) {
+// A record's raw bytes at the offsets of the library's layout.
+template <typename Record>
+std::string BytesAt(const Record& record, std::size_t offset, std::size_t size = 100) {
+    return std::string(reinterpret_cast<const char*>(&record) + offset, size);
+}
+
+TEST(StandInLibrary, EachKindAnswersItsOwnOpensOnly) {
     const struct {
         DesignKind kind;
         std::int32_t board, schematic;
@@ -41,15 +68,6 @@ TEST(StandInKinds, EachKindAnswersItsOwnOpensOnly) {
     }
 }
 
-// ---- Walks -------------------------------------------------------------------------------
-
-class StandInWalks : public ::testing::Test {
-  protected:
-    void SetUp() override { ASSERT_EQ(open(library_, context_, "PCB"), 0); }
-    StandInLibrary library_{SmallDesign(DesignKind::Pcb)};
-    SessionContext context_{};
-};
-
 // Walks a list with its first and next calls; returns one value per record and the end code.
 template <typename Record, typename Value>
 std::pair<std::vector<std::int32_t>, std::int32_t> walk(
@@ -63,64 +81,66 @@ std::pair<std::vector<std::int32_t>, std::int32_t> walk(
     return {values, status};
 }
 
-TEST_F(StandInWalks, EachWalkKeepsFileOrderAndEndsWithItsOwnCode) {
+TEST(StandInLibrary, EachWalkKeepsFileOrderAndEndsWithItsOwnCode) {
+    StandInLibrary library(SmallDesign(DesignKind::Pcb));
+    SessionContext context{};
+    ASSERT_EQ(open(library, context, "PCB"), 0);
     using Values = std::pair<std::vector<std::int32_t>, std::int32_t>;
-    EXPECT_EQ(walk(&DesignLibrary::TGetFirstNet, &DesignLibrary::TGetNextNet, library_, context_,
+    EXPECT_EQ(walk(&DesignLibrary::TGetFirstNet, &DesignLibrary::TGetNextNet, library, context,
                    [](const NetRecord& r) { return r.netId; }),
               (Values{{7, 3, 12}, status::kNoMoreNets}));
-    EXPECT_EQ(walk(&DesignLibrary::TGetFirstLayer, &DesignLibrary::TGetNextLayer, library_,
-                   context_, [](const LayerRecord& r) { return r.layerType; }),
+    EXPECT_EQ(walk(&DesignLibrary::TGetFirstLayer, &DesignLibrary::TGetNextLayer, library, context,
+                   [](const LayerRecord& r) { return r.layerType; }),
               (Values{{1, 2}, status::kNoMoreLayers}));
-    EXPECT_EQ(walk(&DesignLibrary::TGetFirstComponent, &DesignLibrary::TGetNextComponent, library_,
-                   context_, [](const ComponentRecord& r) { return r.padCount; }),
+    EXPECT_EQ(walk(&DesignLibrary::TGetFirstComponent, &DesignLibrary::TGetNextComponent, library,
+                   context, [](const ComponentRecord& r) { return r.padCount; }),
               (Values{{14, 2}, status::kNoMoreComponents}));
     NetNodeRecord node{};
-    ASSERT_EQ(library_.TGetFirstNetNode(context_, 3, node), 0);
-    EXPECT_EQ(library_.TGetNextNetNode(context_, node), status::kNoMoreItems);
-}
+    ASSERT_EQ(library.TGetFirstNetNode(context, 3, node), 0);
+    EXPECT_EQ(library.TGetNextNetNode(context, node), status::kNoMoreItems);
 
-TEST_F(StandInWalks, EmptyListsEndAtTheFirstCallAndUnknownIdsAreNotFound) {
+    // Empty lists end at the first call; unknown ids are not found.
     DesignData bare;
     bare.kind = DesignKind::Pcb;
     bare.nets = {{1, "NC", 0, 0, {}}};
     StandInLibrary lonely(std::move(bare));
-    ASSERT_EQ(open(lonely, context_, "PCB"), 0);
+    ASSERT_EQ(open(lonely, context, "PCB"), 0);
     LayerRecord layer{};
     ComponentRecord component{};
     NetRecord net{};
-    NetNodeRecord node{};
-    EXPECT_EQ(lonely.TGetFirstLayer(context_, layer), status::kNoMoreLayers);
-    EXPECT_EQ(lonely.TGetFirstComponent(context_, component), status::kNoMoreComponents);
-    EXPECT_EQ(lonely.TGetFirstNetNode(context_, 1, node), status::kNoMoreItems);
-    EXPECT_EQ(lonely.TGetNetById(context_, -1, net), status::kNetNotFound);
-    EXPECT_EQ(lonely.TGetFirstNetNode(context_, 8, node), status::kNetNotFound);
+    EXPECT_EQ(lonely.TGetFirstLayer(context, layer), status::kNoMoreLayers);
+    EXPECT_EQ(lonely.TGetFirstComponent(context, component), status::kNoMoreComponents);
+    EXPECT_EQ(lonely.TGetFirstNetNode(context, 1, node), status::kNoMoreItems);
+    EXPECT_EQ(lonely.TGetNetById(context, -1, net), status::kNetNotFound);
+    EXPECT_EQ(lonely.TGetFirstNetNode(context, 8, node), status::kNetNotFound);
 }
 
-TEST_F(StandInWalks, AContinuingCallNeedsItsOwnFirstCall) {
+TEST(StandInLibrary, AContinuingCallNeedsItsOwnFirstCall) {
+    StandInLibrary library(SmallDesign(DesignKind::Pcb));
+    SessionContext context{};
+    ASSERT_EQ(open(library, context, "PCB"), 0);
     NetRecord net{};
     LayerRecord layer{};
     ComponentRecord component{};
     NetNodeRecord node{};
-    EXPECT_EQ(library_.TGetNextNet(context_, net), status::kGetFirstNotCalled);
-    EXPECT_EQ(library_.TGetNextLayer(context_, layer), status::kGetFirstNotCalled);
-    EXPECT_EQ(library_.TGetNextComponent(context_, component), status::kGetFirstNotCalled);
-    EXPECT_EQ(library_.TGetNextNetNode(context_, node), status::kGetFirstNotCalled);
+    EXPECT_EQ(library.TGetNextNet(context, net), status::kGetFirstNotCalled);
+    EXPECT_EQ(library.TGetNextLayer(context, layer), status::kGetFirstNotCalled);
+    EXPECT_EQ(library.TGetNextComponent(context, component), status::kGetFirstNotCalled);
+    EXPECT_EQ(library.TGetNextNetNode(context, node), status::kGetFirstNotCalled);
 
     // One position at a time: beginning the layers abandons the nets.
-    ASSERT_EQ(library_.TGetFirstNet(context_, net), 0);
-    ASSERT_EQ(library_.TGetFirstLayer(context_, layer), 0);
-    EXPECT_EQ(library_.TGetNextNet(context_, net), status::kGetFirstNotCalled);
-    EXPECT_EQ(library_.TGetNextLayer(context_, layer), 0);
+    ASSERT_EQ(library.TGetFirstNet(context, net), 0);
+    ASSERT_EQ(library.TGetFirstLayer(context, layer), 0);
+    EXPECT_EQ(library.TGetNextNet(context, net), status::kGetFirstNotCalled);
+    EXPECT_EQ(library.TGetNextLayer(context, layer), 0);
 
     // A first call that fails begins no walk either.
-    ASSERT_EQ(library_.TGetFirstNetNode(context_, 12, node), 0);
-    ASSERT_EQ(library_.TGetFirstNetNode(context_, 99, node), status::kNetNotFound);
-    EXPECT_EQ(library_.TGetNextNetNode(context_, node), status::kGetFirstNotCalled);
+    ASSERT_EQ(library.TGetFirstNetNode(context, 12, node), 0);
+    ASSERT_EQ(library.TGetFirstNetNode(context, 99, node), status::kNetNotFound);
+    EXPECT_EQ(library.TGetNextNetNode(context, node), status::kGetFirstNotCalled);
 }
 
-// ---- Refusals ----------------------------------------------------------------------------
-
-TEST(StandInRefusals, EveryOperationNeedsAnOpenSession) {
+TEST(StandInLibrary, EveryOperationNeedsAnOpenSession) {
     StandInLibrary library(SmallDesign(DesignKind::Pcb));
     SessionContext context{};
     DesignInfoRecord info{};
@@ -155,7 +175,7 @@ TEST(StandInRefusals, EveryOperationNeedsAnOpenSession) {
         << "a context another library opened";
 }
 
-TEST(StandInRefusals, AForcedStatusIsReturnedAndNothingIsFilled) {
+TEST(StandInLibrary, AForcedStatusIsReturnedAndNothingIsFilled) {
     DesignData design = SmallDesign(DesignKind::None);
     design.forcedStatus[static_cast<std::size_t>(Operation::TOpenDesign)] = 0;
     design.forcedStatus[static_cast<std::size_t>(Operation::TGetDesignInfo)] = 32101;
@@ -166,7 +186,7 @@ TEST(StandInRefusals, AForcedStatusIsReturnedAndNothingIsFilled) {
 
     auto info = Scribbled<DesignInfoRecord>();
     EXPECT_EQ(library.TGetDesignInfo(context, info), 32101);
-    EXPECT_EQ(info.title[0], '\xCC');
+    EXPECT_EQ(info.engineer[0], '\xCC');
     NetRecord net{};
     ASSERT_EQ(library.TGetFirstNet(context, net), 0);
     EXPECT_EQ(library.TGetNextNet(context, net), 32016);
@@ -176,6 +196,47 @@ TEST(StandInRefusals, AForcedStatusIsReturnedAndNothingIsFilled) {
     refusing.forcedStatus[static_cast<std::size_t>(Operation::TOpenDesign)] = 32104;
     StandInLibrary refuses(std::move(refusing));
     EXPECT_EQ(open(refuses, context, "PCB"), 32104);
+}
+
+TEST(StandInLibrary, NodesFillThePadMemberOfABoardAndTheSymbolPinOfASchematic) {
+    const std::string untouched(100, '\xCC');
+    for (const DesignKind kind : {DesignKind::Pcb, DesignKind::Sch}) {
+        StandInLibrary library(SmallDesign(kind));
+        SessionContext context{};
+        const bool board = kind == DesignKind::Pcb;
+        ASSERT_EQ(open(library, context, board ? "PCB" : "SCH"), 0);
+        auto node = Scribbled<NetNodeRecord>();
+        ASSERT_EQ(library.TGetFirstNetNode(context, 7, node), 0);
+        ASSERT_EQ(library.TGetNextNetNode(context, node), 0);
+        EXPECT_EQ(BytesAt(node, board ? 6024 : 6804, 3), std::string("R1\0", 3));
+        EXPECT_EQ(BytesAt(node, board ? 6176 : 6972, 2), std::string("2\0", 2));
+        EXPECT_EQ(BytesAt(node, board ? 6804 : 6024), untouched);
+        EXPECT_EQ(BytesAt(node, board ? 6972 : 6176), untouched);
+    }
+}
+
+TEST(StandInLibrary, HundredByteTextsFillTheFieldWithoutNul) {
+    DesignData design = SmallDesign(DesignKind::Pcb);
+    const std::string exactly100(100, 'N');
+    design.nets[0].name = exactly100;
+    design.nets[1].name = exactly100 + "overflow";
+    design.title = std::string(99, 'T') + "\xE9";  // Windows-1252: one byte per character
+    StandInLibrary library(std::move(design));
+    SessionContext context{};
+    ASSERT_EQ(open(library, context, "PCB"), 0);
+
+    auto net = Scribbled<NetRecord>();
+    ASSERT_EQ(library.TGetFirstNet(context, net), 0);
+    EXPECT_EQ(BytesAt(net, 4), exactly100);
+    EXPECT_EQ(BytesAt(net, 104, 4), std::string("\2\0\0\0", 4)) << "nodeCount, little-endian";
+    ASSERT_EQ(library.TGetNextNet(context, net), 0);
+    EXPECT_EQ(BytesAt(net, 4), exactly100) << "longer texts are cut to the field";
+    EXPECT_EQ(BytesAt(net, 104, 4), std::string("\1\0\0\0", 4));
+
+    auto info = Scribbled<DesignInfoRecord>();
+    ASSERT_EQ(library.TGetDesignInfo(context, info), 0);
+    EXPECT_EQ(BytesAt(info, 100), std::string(99, 'T') + "\xE9");
+    EXPECT_EQ(BytesAt(info, 200, 12), std::string("E. Engineer\0", 12));
 }
 
 }  // namespace

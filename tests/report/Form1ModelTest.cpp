@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "design/StatusCodes.h"
 #include "design/standin/StandInLibrary.h"
 #include "report/Form1Model.h"
 #include "report/RunChoices.h"
@@ -94,26 +93,6 @@ TEST(RunChoicesPreset, TicksTheLengthsOnlyWhereTheWindowEnablesThem) {
         // "Screen" is enabled whenever the design information was read.
         EXPECT_EQ(controls.option3Selected, c.kind != DesignKind::None) << kind;
     }
-}
-
-TEST(Form1Model, ASchematicFoundLaterDisablesTheCheckBoxButKeepsItsValue) {
-    StandInLibrary board(testing::Design(DesignKind::Pcb, "/b/x.pcb", {}));
-    Form1Model form(board, testing::TestEnvironment(nullptr));
-    form.Form_Load();
-    form.controls().check1Value = 1;
-    form.Check1_Click();
-    StandInLibrary schematic(testing::Design(DesignKind::Sch, "/s/x.sch", {}));
-    Form1Model second(schematic, testing::TestEnvironment(nullptr));
-    second.controls() = form.controls();
-    second.Form_Load();
-    EXPECT_FALSE(second.controls().check1Enabled);
-    EXPECT_EQ(second.controls().check1Value, 1);
-    EXPECT_TRUE(second.controls().option1Enabled);
-
-    // End closes the session.
-    second.Exit_Click();
-    DesignInfoRecord info{};
-    EXPECT_EQ(schematic.TGetDesignInfo(theSessionContext, info), status::kNoConnection);
 }
 
 }  // namespace

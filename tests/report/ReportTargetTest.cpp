@@ -157,15 +157,6 @@ TEST(ReportTarget, ReplacingAReportKeepsItsPermissionsAndWritesThroughLinks) {
          },
          {"amp.wrf -> kept/amp.wrf", "kept/", "kept/amp.wrf 660"},
          "kept/amp.wrf"},
-        {"a link to a link to a file elsewhere",
-         [&](const fs::path& folder) {
-             fs::create_directory(folder / "kept");
-             file(folder / "kept" / "last.wrf", owner_read | owner_write);
-             fs::create_symlink(folder / "kept" / "last.wrf", folder / "kept" / "latest");
-             fs::create_symlink("kept/latest", folder / "amp.wrf");
-         },
-         {"amp.wrf -> kept/latest", "kept/", "kept/last.wrf 600", "kept/latest -> @/kept/last.wrf"},
-         "kept/last.wrf"},
         {"a link to a report not yet written",
          [&](const fs::path& folder) {
              fs::create_directory(folder / "kept");
@@ -181,11 +172,7 @@ TEST(ReportTarget, ReplacingAReportKeepsItsPermissionsAndWritesThroughLinks) {
         c.makeReport(folder.path());
         const auto result = RunReport(Design(DesignKind::Pcb, folder.file("amp.pcb"), {}));
         ASSERT_EQ(result.outcome, RunOutcome::Written) << result.status;
-        Strings after = c.after;
-        for (std::string& entry : after)
-            if (const auto at = entry.find('@'); at != std::string::npos)
-                entry.replace(at, 1, folder.path().string());
-        EXPECT_EQ(Tree(folder.path()), after);
+        EXPECT_EQ(Tree(folder.path()), c.after);
         EXPECT_TRUE(HoldsAReport(folder.path() / c.report));
     }
     ::umask(savedMask);

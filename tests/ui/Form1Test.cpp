@@ -1,17 +1,18 @@
 // The main window: its controls at start and after start-up, the focus order,
-// the layout, texts in Windows-1252, the length choices and long messages.
+// the layout, texts in Windows-1252, the length choices, long messages and
+// the About box.
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
 #include "tests/ui/UiTestSupport.h"
 #include "ui/qt/CaptionLabel.h"
+#include "ui/qt/Form2.h"
 
 using namespace netlist;
 using namespace netlist::test;
@@ -20,40 +21,25 @@ class Form1Test : public QObject {
     Q_OBJECT
 
   private slots:
-    void controlsStartWithTheirCaptionsAndStates();
+    void controlsStartWithTheirStatesAndFocusOrder();
     void layoutGivesEveryCaptionItsRoom();
-    void startUpShowsTheModelsStates();
     void textsCrossTheWindowInWindows1252();
     void tickingLengthsEnablesTheUnitsAndKeepsTheChoice();
     void longStatusStaysReadable();
+    void aboutBoxIsOneModelessBoxThatOnlyItsFrameDestroys();
 };
 
-void Form1Test::controlsStartWithTheirCaptionsAndStates() {
+void Form1Test::controlsStartWithTheirStatesAndFocusOrder() {
     WindowUnderTest window(BoardDesign("/boards/amp.pcb"));
-    QCOMPARE(window.form.windowTitle(), QStringLiteral("Netlist Report"));
-    const QList<QAction*> menu = window.form.menuBar()->actions();
-    QCOMPARE(menu.size(), 1);
-    QCOMPARE(menu.front()->text(), QStringLiteral("&About"));
-    QCOMPARE(window.control<QLabel>("Label1")->text(), QStringLiteral("PCB Netlist Report "));
-    QCOMPARE(window.control<QGroupBox>("Frame4")->title(), QStringLiteral("Nets Length Option"));
-
-    const struct {
-        const char* name;
-        const char* caption;
-        bool selected;
-        bool enabled;
-    } buttons[] = {{"Option4", "File", true, true},
-                   {"Option3", "Screen", false, true},
-                   {"Check1", "With Nets Length", false, true},
-                   {"Option1", "mils", true, false},
-                   {"Option2", "mm", false, false},
-                   {"Start", "Start", false, true},
-                   {"Exit", "End", false, true}};
-    for (const auto& expected : buttons) {
-        const auto* button = window.control<QAbstractButton>(expected.name);
-        QCOMPARE(button->text(), QString::fromLatin1(expected.caption));
-        QVERIFY2(button->isChecked() == expected.selected, expected.name);
-        QVERIFY2(button->isEnabled() == expected.enabled, expected.name);
+    // name: checked, enabled
+    const std::pair<const char*, std::pair<bool, bool>> buttons[] = {{"Option4", {true, true}},
+                                                                     {"Option3", {false, true}},
+                                                                     {"Check1", {false, true}},
+                                                                     {"Option1", {true, false}},
+                                                                     {"Option2", {false, false}}};
+    for (const auto& [name, state] : buttons) {
+        const auto* button = window.control<QAbstractButton>(name);
+        QVERIFY2(button->isChecked() == state.first && button->isEnabled() == state.second, name);
     }
     // Enter and Escape must not press anything by themselves.
     for (const char* name : {"Start", "Exit"})
@@ -82,22 +68,6 @@ void Form1Test::layoutGivesEveryCaptionItsRoom() {
     }
 }
 
-void Form1Test::startUpShowsTheModelsStates() {
-    // The board opens but its information is refused: Start stays disabled.
-    const std::optional<std::int32_t> infoStatuses[] = {std::nullopt, 32003};
-    for (const std::optional<std::int32_t> infoStatus : infoStatuses) {
-        WindowUnderTest window(DesignOfKind(DesignKind::Pcb, infoStatus));
-        window.form.Form_Load();
-        const bool runnable = !infoStatus;
-        QCOMPARE(window.control<QLabel>("Label3")->text(), QStringLiteral("Pcb"));
-        QVERIFY(window.control<QCheckBox>("Check1")->isEnabled());
-        for (const char* name : {"Option3", "Option4", "Start"})
-            QCOMPARE(window.control<QWidget>(name)->isEnabled(), runnable);
-        QCOMPARE(window.control<QLabel>("status_label")->text(),
-                 runnable ? QStringLiteral("Status: OK") : QStringLiteral("Bad Server Data"));
-    }
-}
-
 void Form1Test::textsCrossTheWindowInWindows1252() {
     WindowUnderTest window(BoardDesign("/boards/Schaltpl\xE4ne \x80.pcb"));
     window.form.Form_Load();
@@ -117,24 +87,21 @@ void Form1Test::textsCrossTheWindowInWindows1252() {
 }
 
 void Form1Test::tickingLengthsEnablesTheUnitsAndKeepsTheChoice() {
-    WindowUnderTest window(DesignOfKind(DesignKind::Pcb));
+    WindowUnderTest window(BoardDesign("/boards/amp.pcb"));
     window.form.Form_Load();
     window.show();
     auto* lengths = window.control<QCheckBox>("Check1");
     auto* mils = window.control<QRadioButton>("Option1");
     auto* mm = window.control<QRadioButton>("Option2");
     const Form1Controls& model = window.form.model().controls();
-
     QTest::mouseClick(lengths, Qt::LeftButton);
-    QCOMPARE(model.check1Value, 1);
-    QVERIFY(mils->isEnabled() && mm->isEnabled());
+    QVERIFY(model.check1Value == 1 && mils->isEnabled() && mm->isEnabled());
     QTest::mouseClick(mm, Qt::LeftButton);
     QVERIFY(mm->isChecked() && !mils->isChecked() && !model.option1Selected);
     // The keyboard toggles the same way; the unit stays chosen.
     lengths->setFocus();
     QTest::keyClick(lengths, Qt::Key_Space);
-    QCOMPARE(model.check1Value, 0);
-    QVERIFY(!mils->isEnabled() && !mm->isEnabled() && mm->isChecked());
+    QVERIFY(model.check1Value == 0 && !mils->isEnabled() && !mm->isEnabled() && mm->isChecked());
 }
 
 void Form1Test::longStatusStaysReadable() {
@@ -156,6 +123,39 @@ void Form1Test::longStatusStaysReadable() {
     const QString shown = status->shownText();
     QVERIFY(shown.startsWith(QStringLiteral("cannot")) && shown.endsWith(QStringLiteral("denied")));
     QVERIFY(status->fontMetrics().horizontalAdvance(shown) <= status->contentsRect().width());
+}
+
+void Form1Test::aboutBoxIsOneModelessBoxThatOnlyItsFrameDestroys() {
+    WindowUnderTest window(BoardDesign("/boards/amp.pcb"));
+    window.form.Form_Load();
+    window.show();
+    window.control<QAction>("About")->trigger();
+    window.control<QAction>("About")->trigger();
+    QCOMPARE(window.form.findChildren<Form2*>().size(), 1);
+    QPointer<Form2> box = window.form.aboutBox();
+    QVERIFY(box && box->isWindow());
+    QVERIFY(!box->findChild<QLabel*>(QStringLiteral("Picture1"))->pixmap().isNull());
+    // Modeless: the main window stays usable beside it.
+    QVERIFY(!QApplication::activeModalWidget() && window.form.centralWidget()->isEnabled());
+
+    // Ok hides the box; About shows the same box again where it was.
+    QVERIFY(QTest::qWaitForWindowExposed(box));
+    box->move(box->pos() + QPoint(37, 21));
+    const QPoint place = box->pos();
+    QTest::mouseClick(box->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+    DeleteClosedWindows();
+    QVERIFY(window.form.aboutBox() == box && !box->isVisible());
+    window.control<QAction>("About")->trigger();
+    QVERIFY(window.form.aboutBox() == box && box->isVisible());
+    QCOMPARE(box->pos(), place);
+
+    // Its frame destroys it and leaves the program running.
+    QVERIFY(box->close());
+    DeleteClosedWindows();
+    QVERIFY(box.isNull() && !window.form.aboutBox());
+    QVERIFY(window.endCodes.empty() && window.form.isVisible());
+    window.control<QAction>("About")->trigger();
+    QVERIFY(window.form.aboutBox() && window.form.aboutBox()->isVisible());
 }
 
 QTEST_MAIN(Form1Test)

@@ -31,7 +31,6 @@ class RunWindowTest : public QObject {
 
   private slots:
     void presetsTheChoicesAndEndsWithTheWrittenReport();
-    void endLeavesTheEventLoopWithZero();
 };
 
 void RunWindowTest::presetsTheChoicesAndEndsWithTheWrittenReport() {
@@ -67,20 +66,6 @@ void RunWindowTest::presetsTheChoicesAndEndsWithTheWrittenReport() {
     QVERIFY(report.contains("mm"));
     QCOMPARE(viewer->openedPaths.size(), std::size_t{1});
     QVERIFY(!shownMainWindow());
-}
-
-void RunWindowTest::endLeavesTheEventLoopWithZero() {
-    StandInLibrary library(DesignOfKind(DesignKind::None));
-    SpyLibrary spy(library);
-    QTimer::singleShot(0, [] {
-        Form1* form = shownMainWindow();
-        if (!form) return QApplication::exit(99);
-        form->findChild<QPushButton*>(QStringLiteral("Exit"))->click();
-    });
-    char name[] = "netlist-report";
-    char* argv[] = {name, nullptr};
-    QCOMPARE(RunWindow(1, argv, spy, RunChoices{}, FixedEnvironment()), 0);
-    QCOMPARE(spy.closeCalls, 1);
 }
 
 QTEST_MAIN(RunWindowTest)

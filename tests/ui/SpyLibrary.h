@@ -31,32 +31,23 @@ class SpyLibrary final : public DesignLibrary {
         return refuseAll ? status::kNoConnection : inner_.TGetDesignInfo(context, info);
     }
 
-    std::int32_t TGetFirstNet(SessionContext& c, NetRecord& r) override {
-        return inner_.TGetFirstNet(c, r);
+#define NETLIST_SPY_PASSES(name, Record)                       \
+    std::int32_t name(SessionContext& c, Record& r) override { \
+        return inner_.name(c, r);                              \
     }
-    std::int32_t TGetNextNet(SessionContext& c, NetRecord& r) override {
-        return inner_.TGetNextNet(c, r);
-    }
+    NETLIST_SPY_PASSES(TGetFirstNet, NetRecord)
+    NETLIST_SPY_PASSES(TGetNextNet, NetRecord)
+    NETLIST_SPY_PASSES(TGetNextNetNode, NetNodeRecord)
+    NETLIST_SPY_PASSES(TGetFirstLayer, LayerRecord)
+    NETLIST_SPY_PASSES(TGetNextLayer, LayerRecord)
+    NETLIST_SPY_PASSES(TGetFirstComponent, ComponentRecord)
+    NETLIST_SPY_PASSES(TGetNextComponent, ComponentRecord)
+#undef NETLIST_SPY_PASSES
     std::int32_t TGetNetById(SessionContext& c, std::int32_t id, NetRecord& r) override {
         return inner_.TGetNetById(c, id, r);
     }
     std::int32_t TGetFirstNetNode(SessionContext& c, std::int32_t id, NetNodeRecord& r) override {
         return inner_.TGetFirstNetNode(c, id, r);
-    }
-    std::int32_t TGetNextNetNode(SessionContext& c, NetNodeRecord& r) override {
-        return inner_.TGetNextNetNode(c, r);
-    }
-    std::int32_t TGetFirstLayer(SessionContext& c, LayerRecord& r) override {
-        return inner_.TGetFirstLayer(c, r);
-    }
-    std::int32_t TGetNextLayer(SessionContext& c, LayerRecord& r) override {
-        return inner_.TGetNextLayer(c, r);
-    }
-    std::int32_t TGetFirstComponent(SessionContext& c, ComponentRecord& r) override {
-        return inner_.TGetFirstComponent(c, r);
-    }
-    std::int32_t TGetNextComponent(SessionContext& c, ComponentRecord& r) override {
-        return inner_.TGetNextComponent(c, r);
     }
 
   private:

@@ -32,14 +32,6 @@ DesignData ManyNetsDesign(const std::string& designPath, int netCount) {
     return design;
 }
 
-DesignData DesignOfKind(DesignKind kind, std::optional<std::int32_t> infoStatus) {
-    DesignData design = BoardDesign("/boards/amp.pcb");
-    design.kind = kind;
-    if (infoStatus)
-        design.forcedStatus[static_cast<std::size_t>(Operation::TGetDesignInfo)] = *infoStatus;
-    return design;
-}
-
 ReportEnvironment FixedEnvironment(std::shared_ptr<ViewerRecord> viewer, std::string viewerError) {
     ReportEnvironment environment;
     environment.dateTimeText = [] { return std::string(kFixedDateTime); };

@@ -7,7 +7,6 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,9 +25,6 @@ inline constexpr char kFixedDateTime[] = "01/02/2024 10:11:12";
 DesignData BoardDesign(const std::string& designPath);
 // A design with this many two-node nets, for watching a run's progress.
 DesignData ManyNetsDesign(const std::string& designPath, int netCount);
-// A design answering the open requests of its kind; the design-information
-// request answers infoStatus when one is given.
-DesignData DesignOfKind(DesignKind kind, std::optional<std::int32_t> infoStatus = std::nullopt);
 
 // What the report environment saw of the viewer.
 struct ViewerRecord {

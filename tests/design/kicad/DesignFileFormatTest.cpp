@@ -66,12 +66,10 @@ TEST(DesignFileFormat, EveryFormatSkipsALeadingByteOrderMark) {
     ScratchFolder folder;
     const struct {
         std::string name;
-        std::string content;  // a design followed by a fault on line 2, column 3
+        std::string content;  // a design, or one with a fault on line 2, column 3
         std::string fault;
     } cases[] = {
-        {"board.json",
-         R"({"kind": "PCB", "title": "T", "nets": [{"id": 1, "name": "A", "nodes": [["U1", "1"]]}]})",
-         ""},
+        {"board.json", R"({"kind": "PCB", "nets": [{"id": 1, "name": "A", "nodes": []}]})", ""},
         {"board.kicad_pcb", ReadBytes(DataFile("board_v6.kicad_pcb")), ""},
         {"netlist.net", ReadBytes(DataFile("netlist_v6.net")), ""},
         {"bad.json", "{\"kind\": \"PCB\",\n  \"titel\": \"x\"}", "line 2, column 3: unknown key"},
@@ -84,16 +82,10 @@ TEST(DesignFileFormat, EveryFormatSkipsALeadingByteOrderMark) {
         const fs::path marked = folder.path() / ("bom-" + c.name);
         WriteBytes(plain, c.content);
         WriteBytes(marked, "\xEF\xBB\xBF" + c.content);
-        if (c.fault.empty()) {
-            const DesignData expected = LoadDesignFile(plain);
-            const DesignData loaded = LoadDesignFile(marked);
-            EXPECT_EQ(loaded.kind, expected.kind) << c.name;
-            EXPECT_EQ(loaded.title, expected.title) << c.name;
-            EXPECT_EQ(loaded.nets.size(), expected.nets.size()) << c.name;
-        } else {
-            EXPECT_THAT(LoadError(plain), HasSubstr(c.fault));
-            EXPECT_THAT(LoadError(marked), HasSubstr(c.name + ": " + c.fault));
-        }
+        if (c.fault.empty())
+            EXPECT_EQ(LoadDesignFile(marked).nets.size(), LoadDesignFile(plain).nets.size());
+        else
+            EXPECT_THAT(LoadError(marked), HasSubstr("bom-" + c.name + ": " + c.fault));
     }
 }
 
@@ -120,67 +112,52 @@ TEST(DesignFileFormat, OtherFilesAreRefusedByName) {
     EXPECT_THAT(LoadError(folder.path()), HasSubstr(": is a folder, not a design file"));
 }
 
-TEST(DesignFileFormat, ThePathIsServedAbsoluteOrFromTheCurrentFolder) {
-    ScratchFolder folder;
-    WriteBytes(folder.path() / "near.kicad_pcb", "(kicad_pcb (version 20211014))");
-    {
-        CurrentFolder inside(folder.path());
-        EXPECT_EQ(LoadDesignFile("./near.kicad_pcb").designPath,
-                  (folder.path() / "near.kicad_pcb").string());
-    }
-
-    // Too long for the record's 100 characters when absolute.
-    const fs::path deep = folder.path() / std::string(60, 'a') / std::string(60, 'b');
-    fs::create_directories(deep);
-    const fs::path board = deep / "board.kicad_pcb";
-    WriteBytes(board, "(kicad_pcb (version 20211014))");
-    CurrentFolder inside(deep);
-    EXPECT_EQ(LoadDesignFile(board).designPath, "board.kicad_pcb");
-}
-
-TEST(DesignFileFormat, APathThatCannotTravelUnchangedIsRefused) {
+// The path is served absolute, or from the current folder when only that
+// fits the record's 100 characters; a path that cannot travel unchanged is refused.
+TEST(DesignFileFormat, ThePathIsServedAsTheReportNeedsItOrRefused) {
     ScratchFolder folder;
     const fs::path deep = folder.path() / std::string(60, 'a') / std::string(60, 'b');
     fs::create_directories(deep);
     const fs::path longPath = deep / "board.kicad_pcb";
     WriteBytes(longPath, "(kicad_pcb (version 20211014))");
     {
-        CurrentFolder elsewhere("/");
-        EXPECT_EQ(LoadError(longPath),
-                  longPath.string() +
-                      ": the file's path is longer than the 100 characters the design library "
-                      "can hand over; copy the file to a shorter path");
-        // The same holds for a JSON design that leaves its path to the file;
-        // one that names its designPath is served as it says.
-        WriteBytes(deep / "board.json", R"({"kind": "PCB"})");
-        EXPECT_THAT(LoadError(deep / "board.json"),
-                    HasSubstr("board.json: the file's path is longer than the 100 characters"));
-        WriteBytes(deep / "named.json", R"({"kind": "PCB", "designPath": "/boards/amp.pcb"})");
-        EXPECT_EQ(LoadDesignFile(deep / "named.json").designPath, "/boards/amp.pcb");
+        CurrentFolder inside(deep);
+        EXPECT_EQ(LoadDesignFile(longPath).designPath, "board.kicad_pcb");
+        EXPECT_EQ(LoadDesignFile("./board.kicad_pcb").designPath, "board.kicad_pcb");
     }
+    CurrentFolder elsewhere(folder.path());
+    EXPECT_EQ(LoadError(longPath),
+              longPath.string() +
+                  ": the file's path is longer than the 100 characters the design library "
+                  "can hand over; copy the file to a shorter path");
+    // The same holds for a JSON design that leaves its path to the file; one
+    // that names its designPath is served as it says.
+    WriteBytes(deep / "board.json", R"({"kind": "PCB"})");
+    EXPECT_THAT(LoadError(deep / "board.json"), HasSubstr("board.json: the file's path is longer"));
+    WriteBytes(deep / "named.json", R"({"kind": "PCB", "designPath": "/boards/amp.pcb"})");
+    EXPECT_EQ(LoadDesignFile(deep / "named.json").designPath, "/boards/amp.pcb");
 
-    // Cyrillic has no Windows-1252 form; the report would land in a
-    // folder of question marks.
-    const fs::path foreign = folder.path() / "\xD0\xBF\xD0\xBB\xD0\xB0\xD1\x82\xD0\xB0";
-    fs::create_directories(foreign);
-    WriteBytes(foreign / "board.net", "(export (version \"E\"))");
-    EXPECT_THAT(LoadError(foreign / "board.net"),
-                HasSubstr("board.net: the file's path holds characters outside Windows-1252"));
-
-    // The report run takes a "\" for a folder separator.
-    const fs::path odd = folder.path() / "odd\\name";
-    fs::create_directories(odd);
-    WriteBytes(odd / "board.net", "(export (version \"E\"))");
-    EXPECT_THAT(LoadError(odd / "board.net"),
-                HasSubstr("board.net: the file's path holds a \"\\\", which the report would take "
-                          "for a folder separator"));
-
-    // Western accents travel: Windows-1252 has them.
-    const fs::path accented = folder.path() / "Pl\xC3\xA4ne";
-    fs::create_directories(accented);
-    WriteBytes(accented / "board.net", "(export (version \"E\"))");
-    EXPECT_EQ(LoadDesignFile(accented / "board.net").designPath,
-              (folder.path() / "Pl\xE4ne" / "board.net").string());
+    const struct {
+        std::string folder;  // UTF-8
+        std::string fault;   // empty: served, with the folder in Windows-1252
+    } folders[] = {
+        // Cyrillic has no Windows-1252 form; the report would land in a folder of "?".
+        {"\xD0\xBF\xD0\xBB\xD0\xB0\xD1\x82\xD0\xB0", "holds characters outside Windows-1252"},
+        // The report run takes a "\\" for a folder separator.
+        {"odd\\name", "holds a \"\\\", which the report would take for a folder separator"},
+        {"Pl\xC3\xA4ne", ""},  // western accents travel
+    };
+    for (const auto& f : folders) {
+        // Named from the current folder, served absolute.
+        const fs::path netlist = fs::path(f.folder) / "board.net";
+        fs::create_directories(f.folder);
+        WriteBytes(netlist, "(export (version \"E\"))");
+        if (f.fault.empty())
+            EXPECT_EQ(LoadDesignFile(netlist).designPath,
+                      (folder.path() / "Pl\xE4ne" / "board.net").string());
+        else
+            EXPECT_THAT(LoadError(netlist), HasSubstr("board.net: the file's path " + f.fault));
+    }
 }
 
 }  // namespace

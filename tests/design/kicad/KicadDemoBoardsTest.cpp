@@ -1,12 +1,15 @@
 // The demo boards of Debian's kicad-demos package: boards nobody here wrote.
 // The figures below come from tests/design/kicad/golden_facts.py, which
 // counts with its own tokenizer and arc formula, not with the program's
-// reader. Every test skips when the package is not installed.
+// reader; and every demo board goes through a whole report run. Every test
+// skips when the package is not installed.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "design/files/DesignFileLoader.h"
 #include "design/files/kicad/KicadBoardReader.h"
+#include "design/standin/StandInLibrary.h"
+#include "report/Form1Model.h"
 #include "tests/design/kicad/KicadTestSupport.h"
 #include "tests/support/TestFiles.h"
 
@@ -22,6 +25,8 @@ using kicadtest::PadTotals;
 using kicadtest::Pins;
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
+using ::testing::EndsWith;
+using ::testing::HasSubstr;
 using ::testing::StartsWith;
 
 // Loads a demo board, or skips the test when the package is absent.
@@ -109,6 +114,33 @@ TEST(KicadDemoBoards, EveryCutOfABoardIsAClearError) {
         }
     }
     EXPECT_NO_THROW(ReadKicadBoard(std::string_view(content).substr(0, complete), board));
+}
+
+TEST(KicadDemoBoards, EveryBoardLoadsAndReportsWithLengths) {
+    const std::vector<fs::path> boards = kicadtest::DemoBoards();
+    if (boards.empty()) GTEST_SKIP() << "kicad-demos is not installed";
+    ReportEnvironment environment;
+    environment.dateTimeText = [] { return std::string("24/01/2023 10:00:00"); };
+    for (const fs::path& board : boards) {
+        SCOPED_TRACE(board.string());
+        testing::ScratchFolder folder;
+        DesignData design = LoadDesignFile(board);
+        // The report is written beside the design path: serve the board as
+        // if it lay in the scratch folder.
+        design.designPath = (folder.path() / board.filename()).string();
+        const std::string nets = "\r\nNumber of Nets " + std::to_string(design.nets.size()) + " ";
+        EXPECT_GE(CountedLayers(design), 2);
+        StandInLibrary library(std::move(design));
+        Form1Model form(library, environment);
+        form.Form_Load();
+        form.controls().check1Value = 1;
+        form.Check1_Click();
+        form.controls().option1Selected = false;  // lengths in millimetres
+        ASSERT_EQ(form.Start_Click(), RunOutcome::Written) << form.controls().statusLabelCaption;
+        const std::string report = testing::ReadBytes(form.reportPath());
+        EXPECT_THAT(report, HasSubstr(nets));
+        EXPECT_THAT(report, EndsWith("End of Report\f\r\n"));
+    }
 }
 
 }  // namespace

@@ -113,50 +113,38 @@ TEST(SExpression, LimitsAreReadUpToAndIncluding) {
 
 TEST(SExpression, FaultsNameTheirPlace) {
     const std::string unclosedString = "string not closed: the text ends before its closing '\"'";
+    const std::string unclosedList = "list not closed: the text ends before its ')'";
+    const Limits depth5{.maxDepth = 5}, token8{.maxTokenBytes = 8}, input10{.maxInputBytes = 10};
     const SkippedHeads zone = {"zone"};
     const struct {
         std::string text;
-        Limits limits;
-        SkippedHeads skipped;
-        std::string fault;
         unsigned line, column;
+        std::string fault;
+        Limits limits = {};
+        SkippedHeads skipped = {};
     } cases[] = {
-        {"(a (b))\n  )", {}, {}, "unexpected ')': no list is open here", 2, 3},
-        {"(zone) )", {}, zone, "unexpected ')': no list is open here", 1, 8},
+        {"(a (b))\n  )", 2, 3, "unexpected ')': no list is open here"},
+        {"(zone) )", 1, 8, "unexpected ')': no list is open here", {}, zone},
         // A cut-off file: the innermost list still open is named.
-        {"(kicad_pcb\n  (net 1 \"GND\")\n  (segment (start 1 2",
-         {},
-         {},
-         "list not closed: the text ends before its ')' (3 lists are open)",
-         3,
-         12},
-        {"(a b", {}, {}, "list not closed: the text ends before its ')'", 1, 1},
-        {"(a (zone (pts (xy 1 2)\n  (xy 3",
-         {},
-         zone,
-         "list not closed: the text ends before its ')' (4 lists are open)",
-         2,
-         3},
+        {"(kicad_pcb\n  (net 1 \"GND\")\n  (segment (start 1 2", 3, 12,
+         unclosedList + " (3 lists are open)"},
+        {"(a b", 1, 1, unclosedList},
+        {"(a (zone (pts (xy 1 2)\n  (xy 3", 2, 3, unclosedList + " (4 lists are open)", {}, zone},
         // Unclosed strings are placed at their opening quote.
-        {"(a \"never closed)", {}, {}, unclosedString, 1, 4},
-        {"(a \"ends in a backslash\\", {}, {}, unclosedString, 1, 4},
-        {"(a \"\\\"", {}, {}, unclosedString, 1, 4},
-        {"(zone \"open)", {}, zone, unclosedString, 1, 7},
-        {"(((\n((( x))))))", {.maxDepth = 5}, {}, "lists nested deeper than 5 levels", 2, 3},
-        {"(zone (((x)))))", {.maxDepth = 3}, zone, "lists nested deeper than 3 levels", 1, 9},
+        {"(a \"never closed)", 1, 4, unclosedString},
+        {"(a \"ends in a backslash\\", 1, 4, unclosedString},
+        {"(a \"\\\"", 1, 4, unclosedString},
+        {"(zone \"open)", 1, 7, unclosedString, {}, zone},
+        {"(((\n((( x))))))", 2, 3, "lists nested deeper than 5 levels", depth5},
+        {"(zone (((x)))))", 1, 9, "lists nested deeper than 3 levels", {.maxDepth = 3}, zone},
         // A hostile file of nothing but opening parentheses, under the default.
-        {std::string(100'000, '('), {}, {}, "lists nested deeper than 256 levels", 1, 257},
-        {"(a 123456789)", {.maxTokenBytes = 8}, {}, "symbol longer than 8 bytes", 1, 4},
-        {"(a \"123456789\")", {.maxTokenBytes = 8}, {}, "string longer than 8 bytes", 1, 4},
-        {R"(("\"\"\"\"x"))", {.maxTokenBytes = 8}, {}, "string longer than 8 bytes", 1, 2},
+        {std::string(100'000, '('), 1, 257, "lists nested deeper than 256 levels"},
+        {"(a 123456789)", 1, 4, "symbol longer than 8 bytes", token8},
+        {"(a \"123456789\")", 1, 4, "string longer than 8 bytes", token8},
+        {R"(("\"\"\"\"x"))", 1, 2, "string longer than 8 bytes", token8},
         // An unclosed string stops at the limit instead of swallowing the file.
-        {"(\"" + std::string(100, 'x'),
-         {.maxTokenBytes = 8},
-         {},
-         "string longer than 8 bytes",
-         1,
-         2},
-        {"(1234567 9)", {.maxInputBytes = 10}, {}, "the text is larger than 10 bytes", 1, 1},
+        {"(\"" + std::string(100, 'x'), 1, 2, "string longer than 8 bytes", token8},
+        {"(1234567 9)", 1, 1, "the text is larger than 10 bytes", input10},
     };
     for (const auto& c : cases) {
         try {

@@ -51,20 +51,20 @@ std::int32_t __stdcall TCloseDesign(void* context, const char* reserved) {
     return ProbeStatus(1);
 }
 
-std::int32_t __stdcall TGetDesignInfo(void* context, void* info) {
-    Note("TGetDesignInfo").pointer(context).pointer(info);
-    return ProbeStatus(2);
-}
-
-std::int32_t __stdcall TGetFirstNet(void* context, void* net) {
-    Note("TGetFirstNet").pointer(context).pointer(net);
-    return ProbeStatus(3);
-}
-
-std::int32_t __stdcall TGetNextNet(void* context, void* net) {
-    Note("TGetNextNet").pointer(context).pointer(net);
-    return ProbeStatus(4);
-}
+// The operations that take the session context and one record.
+#define PROBE_RECORD_CALL(name, index)                         \
+    std::int32_t __stdcall name(void* context, void* record) { \
+        Note(#name).pointer(context).pointer(record);          \
+        return ProbeStatus(index);                             \
+    }
+PROBE_RECORD_CALL(TGetDesignInfo, 2)
+PROBE_RECORD_CALL(TGetFirstNet, 3)
+PROBE_RECORD_CALL(TGetNextNet, 4)
+PROBE_RECORD_CALL(TGetNextNetNode, 7)
+PROBE_RECORD_CALL(TGetFirstLayer, 8)
+PROBE_RECORD_CALL(TGetNextLayer, 9)
+PROBE_RECORD_CALL(TGetFirstComponent, 10)
+PROBE_RECORD_CALL(TGetNextComponent, 11)
 
 std::int32_t __stdcall TGetNetById(void* context, std::int32_t netId, void* net) {
     Note("TGetNetById").pointer(context).integer(netId).pointer(net);
@@ -74,31 +74,6 @@ std::int32_t __stdcall TGetNetById(void* context, std::int32_t netId, void* net)
 std::int32_t __stdcall TGetFirstNetNode(void* context, std::int32_t netId, void* node) {
     Note("TGetFirstNetNode").pointer(context).integer(netId).pointer(node);
     return ProbeStatus(6);
-}
-
-std::int32_t __stdcall TGetNextNetNode(void* context, void* node) {
-    Note("TGetNextNetNode").pointer(context).pointer(node);
-    return ProbeStatus(7);
-}
-
-std::int32_t __stdcall TGetFirstLayer(void* context, void* layer) {
-    Note("TGetFirstLayer").pointer(context).pointer(layer);
-    return ProbeStatus(8);
-}
-
-std::int32_t __stdcall TGetNextLayer(void* context, void* layer) {
-    Note("TGetNextLayer").pointer(context).pointer(layer);
-    return ProbeStatus(9);
-}
-
-std::int32_t __stdcall TGetFirstComponent(void* context, void* component) {
-    Note("TGetFirstComponent").pointer(context).pointer(component);
-    return ProbeStatus(10);
-}
-
-std::int32_t __stdcall TGetNextComponent(void* context, void* component) {
-    Note("TGetNextComponent").pointer(context).pointer(component);
-    return ProbeStatus(11);
 }
 
 }  // extern "C"
