@@ -37,12 +37,9 @@ void Form1Model::listNodes(bool boardListing, NetLengths lengths) {
             nodeColumn = 0;
         }
         // The node text: reference designator, "-", pin designator.
-        writer.Print(
-            kReportFileNumber,
-            {PrintItem::Text(TrimmedFixedTextView({refDes, sizeof refDes})), PrintItem::Text("-"),
-             PrintItem::Text(TrimmedFixedTextView({pinDes, sizeof pinDes})),
-             PrintItem::Tab(nodeColumn + kFirstNodeTab)},
-            LineEnd::StaysOpen);
+        writer.PrintTextsThenTab(kReportFileNumber, TrimmedFixedTextView({refDes, sizeof refDes}),
+                                 "-", TrimmedFixedTextView({pinDes, sizeof pinDes}),
+                                 nodeColumn + kFirstNodeTab);
         dbStatus = library_.TGetNextNetNode(theSessionContext, nodeRecord);
         nodeColumn = static_cast<std::int16_t>(nodeColumn + kNodeTabStep);
 

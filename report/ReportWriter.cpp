@@ -58,6 +58,13 @@ struct ReportWriter::OpenFile {
         std::memcpy(end, bytes.data(), size);
         end += size;
     }
+    // Only when the buffer has room for more than kShort bytes and the
+    // text is not longer than that.
+    void putShort(std::string_view bytes) {
+        copyShort(end, bytes.data(), bytes.size());
+        end += bytes.size();
+        column += static_cast<std::int64_t>(bytes.size());
+    }
     void endLine() {
         put("\r\n");
         column = 1;
@@ -163,6 +170,28 @@ void ReportWriter::Print(int fileNumber, std::initializer_list<PrintItem> items,
         files_.erase(fileNumber);
         throw;
     }
+}
+
+void ReportWriter::PrintTextsThenTab(int fileNumber, std::string_view first,
+                                     std::string_view second, std::string_view third, int column) {
+    OpenFile& out = file(fileNumber);
+    constexpr std::size_t kShort = OpenFile::kShort;
+    // With room for the texts, a line end and every blank up to the column,
+    // nothing below flushes, so nothing can fail.
+    const std::size_t worstCase =
+        3 * kShort + 2 + kShort + static_cast<std::size_t>(std::max(column, 1));
+    if (first.size() <= kShort && second.size() <= kShort && third.size() <= kShort &&
+        out.room() >= worstCase) {
+        out.putShort(first);
+        out.putShort(second);
+        out.putShort(third);
+        out.tab(column);
+        return;
+    }
+    Print(fileNumber,
+          {PrintItem::Text(first), PrintItem::Text(second), PrintItem::Text(third),
+           PrintItem::Tab(column)},
+          LineEnd::StaysOpen);
 }
 
 void ReportWriter::CloseAll() {

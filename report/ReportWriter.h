@@ -69,6 +69,11 @@ class ReportWriter {
     // Throws ReportFileError for a file number that is not open, or when the
     // file cannot be written.
     void Print(int fileNumber, std::initializer_list<PrintItem> items, LineEnd end);
+    // The same as Print(fileNumber, {Text(first), Text(second), Text(third),
+    // Tab(column)}, LineEnd::StaysOpen): the statement every listed node
+    // makes, written without going through the items one by one.
+    void PrintTextsThenTab(int fileNumber, std::string_view first, std::string_view second,
+                           std::string_view third, int column);
     // Flushes and closes every open file, putting each in place of its
     // target. Throws ReportFileError when one cannot be completed; the others
     // are still closed.
