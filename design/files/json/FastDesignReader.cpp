@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <iterator>
 #include <limits>
@@ -105,18 +106,44 @@ class Reader {
         return read;
     }
 
-    // The nodes gather in a scratch list that keeps its room from net to net
-    // and are then moved to a list of their exact size: large designs hold
-    // hundreds of thousands of nodes, and no net keeps spare room.
+    // The nodes' texts gather as views in a scratch list that keeps its room
+    // from net to net; each node is then built once, in a list of its net's
+    // exact size: large designs hold hundreds of thousands of nodes, and no
+    // net keeps spare room.
     bool nodes(std::vector<DesignNode>& nodes) {
-        scratchNodes_.clear();
+        pendingNodes_.clear();
         const bool read = list([&] {
-            DesignNode& node = scratchNodes_.emplace_back();
-            return take('[') && text(node.refDes) && take(',') && text(node.pinDes) && take(']');
+            PendingNode& node = pendingNodes_.emplace_back();
+            return take('[') && lastingText(node.refDes) && take(',') && lastingText(node.pinDes) &&
+                   take(']');
         });
-        nodes.assign(std::make_move_iterator(scratchNodes_.begin()),
-                     std::make_move_iterator(scratchNodes_.end()));
+        nodes.reserve(pendingNodes_.size());
+        for (const PendingNode& node : pendingNodes_) nodes.emplace_back(node);
+        spilledTexts_.clear();
         return read;
+    }
+
+    // Two texts of a node, and the node they make: converted in place of
+    // the list's element, without a copy between.
+    struct PendingNode {
+        std::string_view refDes;
+        std::string_view pinDes;
+        operator DesignNode() const { return DesignNode{std::string(refDes), std::string(pinDes)}; }
+    };
+
+    // A text that stays readable until the net's nodes are built: a view of
+    // the file's bytes when it holds plain ASCII only, else of its converted
+    // copy in spilledTexts_.
+    bool lastingText(std::string_view& into) {
+        std::string_view utf8;
+        bool ascii = false;
+        if (!string(utf8, ascii)) return false;
+        if (ascii && utf8.data() != escaped_.data()) {
+            into = utf8;
+            return true;
+        }
+        into = spilledTexts_.emplace_back(ascii ? std::string(utf8) : Utf8ToWindows1252(utf8));
+        return true;
     }
 
     bool status(std::array<std::optional<std::int32_t>, kOperationCount>& forced) {
@@ -414,7 +441,9 @@ class Reader {
     const char* at_;
     const char* const end_;
     std::string escaped_;
-    std::vector<DesignNode> scratchNodes_;
+    std::vector<PendingNode> pendingNodes_;
+    // Elements of a deque stay in place as it grows: views of them hold.
+    std::deque<std::string> spilledTexts_;
 };
 
 }  // namespace
