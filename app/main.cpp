@@ -1,4 +1,5 @@
 #include <iostream>
+#include <memory>
 #include <string>
 
 #include "app/BatchRun.h"
@@ -23,6 +24,9 @@
 #include "design/windows/Utf8CommandLine.h"
 #include "ui/win32/RunWindow.h"
 #endif
+
+// Not file-local: a store to it is never left out.
+netlist::StandInLibrary* libraryKeptUntilExit = nullptr;
 
 namespace {
 
@@ -49,6 +53,28 @@ void reachCallersConsole() {
     if (!usable(error)) std::freopen("CONOUT$", "w", stderr);
 }
 #endif
+
+// Builds that check for leaks at exit tear the design down as usual, so that
+// a leak anywhere still shows.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kLeaksChecked = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer) || __has_feature(leak_sanitizer)
+constexpr bool kLeaksChecked = true;
+#else
+constexpr bool kLeaksChecked = false;
+#endif
+#else
+constexpr bool kLeaksChecked = false;
+#endif
+
+// A large design is hundreds of thousands of allocations; the system takes
+// its memory back at exit at once, so it is not freed piece by piece there.
+// It stays reachable from libraryKeptUntilExit, so memory checkers do not
+// call it lost.
+void keepUntilExit(std::unique_ptr<netlist::StandInLibrary> library) {
+    if (!kLeaksChecked) libraryKeptUntilExit = library.release();
+}
 
 int run(netlist::DesignLibrary& library, int argc, char** argv,
         const netlist::CommandLine& options) {
@@ -117,6 +143,8 @@ int main(int argc, char** argv) {
         std::cerr << "netlist-report: " << error.what() << "\n";
         return exitcode::kDesignFileInvalid;
     }
-    StandInLibrary library(std::move(design));
-    return run(library, argc, argv, options);
+    auto library = std::make_unique<StandInLibrary>(std::move(design));
+    const int code = run(*library, argc, argv, options);
+    keepUntilExit(std::move(library));
+    return code;
 }
