@@ -37,6 +37,10 @@ class DesignLibrary {
     virtual std::int32_t TGetNextNet(SessionContext& context, NetRecord& net) = 0;
     virtual std::int32_t TGetNetById(SessionContext& context, std::int32_t netId,
                                      NetRecord& net) = 0;
+    // Tells the library that TGetNetById(netId) follows soon, so that it may
+    // start fetching the net from memory. Changes nothing and returns
+    // nothing; a library that cannot use it ignores it.
+    virtual void HintNetById(std::int32_t netId) { (void)netId; }
 
     virtual std::int32_t TGetFirstNetNode(SessionContext& context, std::int32_t netId,
                                           NetNodeRecord& node) = 0;

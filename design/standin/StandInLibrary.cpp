@@ -130,6 +130,15 @@ std::int32_t StandInLibrary::TGetNetById(SessionContext& context, std::int32_t n
     return status::kOk;
 }
 
+void StandInLibrary::HintNetById(std::int32_t netId) {
+    const auto found = netIndexById_.find(netId);
+    if (!found) return;
+    // A net's record may straddle two cache lines.
+    const DesignNet* const net = &design_.nets[*found];
+    __builtin_prefetch(net);
+    __builtin_prefetch(reinterpret_cast<const char*>(net + 1) - 1);
+}
+
 // ---- Net nodes ----------------------------------------------------------------
 
 void StandInLibrary::fillNode(const DesignNode& node, Served kind, NetNodeRecord& record) const {

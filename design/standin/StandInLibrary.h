@@ -25,6 +25,7 @@ class StandInLibrary final : public DesignLibrary {
     std::int32_t TGetFirstNet(SessionContext& context, NetRecord& net) override;
     std::int32_t TGetNextNet(SessionContext& context, NetRecord& net) override;
     std::int32_t TGetNetById(SessionContext& context, std::int32_t netId, NetRecord& net) override;
+    void HintNetById(std::int32_t netId) override;
     std::int32_t TGetFirstNetNode(SessionContext& context, std::int32_t netId,
                                   NetNodeRecord& node) override;
     std::int32_t TGetNextNetNode(SessionContext& context, NetNodeRecord& node) override;
