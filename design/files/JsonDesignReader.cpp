@@ -47,6 +47,15 @@ DesignData ReadJsonDesignThoroughly(std::string_view content, const std::filesys
                                             "not a valid design file");
         throw DesignFileError(handler.fault().value_or(unexplained).message(path));
     }
+    // The parser takes a NUL byte for the end of the input, so a design could
+    // be followed by anything after one. Inside the design a NUL is a syntax
+    // fault already, so any NUL left is after it.
+    if (const std::size_t nul = content.find('\0'); nul != std::string_view::npos)
+        throw DesignFileError(
+            files::ParseError(
+                files::PlaceOf(content, nul),
+                "not valid JSON: a NUL byte follows the design; expected end of input")
+                .message(path));
     return servedAt(handler.takeDesign(), handler.designPathGiven(), path, defaultDesignPath);
 }
 
