@@ -30,8 +30,9 @@ best_of() {
     echo "$best $best_cpu $peak"
 }
 
-echo "In-process (report_bench, CPU ms): load = reading the design file, order = sorting the"
-echo "nets alone, run = start-up + the whole report run; RSS after loading and at the end."
+echo "In-process (report_bench, CPU ms): load = reading the design file, order = the collection"
+echo "pass and sort of the report run alone, run = start-up + the whole report run; RSS after"
+echo "loading and at the end."
 echo "Batch: the program end to end (netlist-report --batch), wall and CPU ms, peak RSS."
 echo "Limit: 3 x the design file's size + 40 MB. Load average now: $(cut -d' ' -f1-3 /proc/loadavg)"
 printf '%7s %7s %6s | %7s %7s %7s %8s %8s | %8s %8s %8s | %8s\n' nets nodes "MB" "load" \

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -22,11 +24,19 @@ std::string TrimFixedText(const char (&field)[N]) {
 // Stores text into a fixed text field: cut to the field's size, NUL-ended
 // when shorter, the rest of the field zeroed. A text of exactly N characters
 // fills the field without a NUL, as the library does.
-void StoreFixedText(char* field, std::size_t size, std::string_view text);
+inline void StoreFixedText(char* field, std::size_t size, std::string_view text) {
+    const std::size_t length = std::min(size, text.size());
+    std::memcpy(field, text.data(), length);
+    std::memset(field + length, 0, size - length);
+}
 
 template <std::size_t N>
 void StoreFixedText(char (&field)[N], std::string_view text) {
-    StoreFixedText(field, N, text);
+    // Clearing the whole field first, by a copy of known size, lets the
+    // compiler clear it in a few wide stores.
+    static constexpr char kZeros[N]{};
+    std::memcpy(field, kZeros, N);
+    std::memcpy(field, text.data(), std::min(N, text.size()));
 }
 
 }  // namespace netlist

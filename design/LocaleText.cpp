@@ -7,7 +7,7 @@
 
 namespace netlist {
 
-std::string LocaleDecimalSeparator() {
+const std::string& LocaleDecimalSeparator() {
     static const std::string separator = [] {
         UErrorCode error = U_ZERO_ERROR;
         const icu::DecimalFormatSymbols symbols(icu::Locale::getDefault(), error);

@@ -7,6 +7,6 @@
 namespace netlist {
 
 // The decimal separator of the user's locale, as Windows-1252 text.
-std::string LocaleDecimalSeparator();
+const std::string& LocaleDecimalSeparator();
 
 }  // namespace netlist

@@ -8,7 +8,7 @@
 
 namespace netlist {
 
-std::string LocaleDecimalSeparator() {
+const std::string& LocaleDecimalSeparator() {
     static const std::string separator = [] {
         wchar_t buffer[8] = {};  // the setting holds at most four characters
         const int length =

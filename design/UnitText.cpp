@@ -1,8 +1,6 @@
 #include "design/UnitText.h"
 
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
+#include <charconv>
 
 #include "design/LocaleText.h"
 #include "design/Records.h"
@@ -14,12 +12,19 @@ namespace {
 // its seven-significant-digit decimal form.
 std::int64_t roundedHundredths(float value) {
     if (value == 0.0f) return 0;
+    // "d.dddddde[+-]xx": seven significant digits and a decimal exponent,
+    // as printf's "%.6e" writes them, at a fraction of its cost.
     char digits[32];
-    // "d.dddddde[+-]x": seven significant digits and a decimal exponent.
-    std::snprintf(digits, sizeof digits, "%.6e", static_cast<double>(value < 0 ? -value : value));
+    const auto written = std::to_chars(digits, digits + sizeof digits - 1,
+                                       static_cast<double>(value < 0 ? -value : value),
+                                       std::chars_format::scientific, 6);
+    *written.ptr = '\0';
     std::int64_t mantissa = digits[0] - '0';
     for (int i = 2; i <= 7; ++i) mantissa = mantissa * 10 + (digits[i] - '0');
-    const int exponent = std::atoi(std::strchr(digits, 'e') + 1);
+    int exponent = 0;
+    for (const char* digit = digits + 10; *digit != '\0'; ++digit)
+        exponent = exponent * 10 + (*digit - '0');
+    if (digits[9] == '-') exponent = -exponent;
     // value = mantissa * 10^(exponent - 6); hundredths = mantissa * 10^(exponent - 4).
     int shift = exponent - 4;
     std::int64_t hundredths = mantissa;
@@ -37,18 +42,25 @@ std::int64_t roundedHundredths(float value) {
 
 }  // namespace
 
-std::string FormatUnits(std::int32_t units, std::int32_t unitsPerShownUnit,
-                        const std::string& decimalSeparator) {
+void AppendUnitsText(std::string& text, std::int32_t units, std::int32_t unitsPerShownUnit,
+                     std::string_view decimalSeparator) {
     const float value = static_cast<float>(static_cast<double>(units) / unitsPerShownUnit);
     const std::int64_t hundredths = roundedHundredths(value);
     const std::int64_t magnitude = hundredths < 0 ? -hundredths : hundredths;
-    char fraction[3];
-    std::snprintf(fraction, sizeof fraction, "%02d", static_cast<int>(magnitude % 100));
-    std::string text;
+    char whole[24];
+    const char* wholeEnd = std::to_chars(whole, whole + sizeof whole, magnitude / 100).ptr;
+    const auto fraction = static_cast<int>(magnitude % 100);
     if (hundredths < 0) text.push_back('-');
-    text.append(std::to_string(magnitude / 100));
+    text.append(whole, static_cast<std::size_t>(wholeEnd - whole));
     text.append(decimalSeparator);
-    text.append(fraction);
+    text.push_back(static_cast<char>('0' + fraction / 10));
+    text.push_back(static_cast<char>('0' + fraction % 10));
+}
+
+std::string FormatUnits(std::int32_t units, std::int32_t unitsPerShownUnit,
+                        const std::string& decimalSeparator) {
+    std::string text;
+    AppendUnitsText(text, units, unitsPerShownUnit, decimalSeparator);
     return text;
 }
 

@@ -40,4 +40,13 @@ std::string NetSortKey(std::string_view windows1252Text) {
     return key;
 }
 
+void AppendNetSortKey(std::string_view windows1252Text, std::string& keys) {
+    keys += NetSortKey(windows1252Text);
+}
+
+// The system's keys are the only keys here.
+bool AppendCompactNetSortKey(std::string_view, std::string&) {
+    return false;
+}
+
 }  // namespace netlist

@@ -35,22 +35,50 @@ bool NetList::before(const Entry& a, const Entry& b) const {
 }
 
 void NetList::AddItem(std::string_view item) {
-    const std::string key = NetSortKey(item);
-    if (key.size() > UINT16_MAX || item.size() > UINT16_MAX)
-        throw std::length_error("a List1 item is too long");
-    if (keys_.size() + key.size() > UINT32_MAX || items_.size() + item.size() > UINT32_MAX)
-        throw std::length_error("List1 is full");
-    entries_.push_back({prefixOf(key), static_cast<std::uint32_t>(keys_.size()),
-                        static_cast<std::uint32_t>(items_.size()),
-                        static_cast<std::uint16_t>(key.size()),
+    if (item.size() > UINT16_MAX) throw std::length_error("a List1 item is too long");
+    if (items_.size() + item.size() > UINT32_MAX) throw std::length_error("List1 is full");
+    entries_.push_back({0, 0, 0, static_cast<std::uint32_t>(items_.size()),
                         static_cast<std::uint16_t>(item.size())});
-    keys_.append(key);
     items_.append(item);
+}
+
+bool NetList::makeKeys(std::size_t from, bool compact) const {
+    for (std::size_t i = from; i < entries_.size(); ++i) {
+        Entry& entry = entries_[i];
+        const std::string_view item(items_.data() + entry.itemOffset, entry.itemLength);
+        const std::size_t offset = keys_.size();
+        if (!compact)
+            AppendNetSortKey(item, keys_);
+        else if (!AppendCompactNetSortKey(item, keys_))
+            return false;
+        if (keys_.size() > UINT32_MAX) throw std::length_error("List1 is full");
+        entry.keyOffset = static_cast<std::uint32_t>(offset);
+        entry.keyLength = static_cast<std::uint32_t>(keys_.size() - offset);
+        entry.keyPrefix = prefixOf(std::string_view(keys_).substr(offset));
+    }
+    return true;
 }
 
 void NetList::placePending() const {
     if (sortedCount_ == entries_.size()) return;
-    const auto less = [this](const Entry& a, const Entry& b) { return before(a, b); };
+    if (compactKeys_) {
+        // A compact key is at most twice its item and one byte long. Space
+        // that stays unused is never touched, so it costs no memory.
+        const std::size_t itemBytes = items_.size() - entries_[sortedCount_].itemOffset;
+        keys_.reserve(keys_.size() + 2 * itemBytes + (entries_.size() - sortedCount_));
+    }
+    if (!makeKeys(sortedCount_, compactKeys_)) {
+        // An item without a compact key: as the two kinds of key do not
+        // compare with each other, every item gets a full key. The items in
+        // place keep their order, which is the same.
+        keys_.clear();
+        compactKeys_ = false;
+        makeKeys(0, false);
+    }
+    // The prefixes decide most comparisons, here without a call.
+    const auto less = [this](const Entry& a, const Entry& b) {
+        return a.keyPrefix != b.keyPrefix ? a.keyPrefix < b.keyPrefix : before(a, b);
+    };
     const auto middle = entries_.begin() + static_cast<std::ptrdiff_t>(sortedCount_);
     std::sort(middle, entries_.end(), less);
     std::inplace_merge(entries_.begin(), middle, entries_.end(), less);
@@ -69,6 +97,7 @@ void NetList::Clear() {
     entries_.clear();
     sortedCount_ = 0;
     keys_.clear();
+    compactKeys_ = true;
     items_.clear();
 }
 

@@ -1,7 +1,7 @@
 // List1: the hidden list that keeps its items sorted, the sorter of the nets.
 // Items compare by their collation keys (NetCollation.h); texts whose keys
 // are equal are ordered by their bytes, so the order never depends on the
-// order of adding.
+// order of adding. The keys are compact ones while every item has one.
 #pragma once
 
 #include <cstddef>
@@ -27,18 +27,22 @@ class NetList {
     struct Entry {
         std::uint64_t keyPrefix;
         std::uint32_t keyOffset;
+        std::uint32_t keyLength;
         std::uint32_t itemOffset;
-        std::uint16_t keyLength;
         std::uint16_t itemLength;
     };
     bool before(const Entry& a, const Entry& b) const;
+    // Keys the entries from index from on; false when compact keys were
+    // asked for and an item has none.
+    bool makeKeys(std::size_t from, bool compact) const;
     void placePending() const;
 
-    // Items are appended and put in place in one go when the list is next
-    // read: adding n items then costs n log n, not n squared.
+    // Items are appended and given their keys and places in one go when the
+    // list is next read: adding n items then costs n log n, not n squared.
     mutable std::vector<Entry> entries_;
     mutable std::size_t sortedCount_ = 0;
-    std::string keys_;
+    mutable std::string keys_;
+    mutable bool compactKeys_ = true;
     std::string items_;
 };
 

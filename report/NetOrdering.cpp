@@ -19,11 +19,7 @@ bool isNonZeroDigit(char c) {
     return c >= '1' && c <= '9';
 }
 
-}  // namespace
-
-std::string NetSortKeyText(std::string_view name, std::int32_t nodeCount) {
-    std::string key;
-    key.reserve(name.size() + 7);
+void appendSortKeyText(std::string& key, std::string_view name, std::int32_t nodeCount) {
     if (nodeCount == 1) key += "~~~";
     if (isSupplyNet(name)) key += "zzz";
     const std::size_t n = name.size();
@@ -34,6 +30,21 @@ std::string NetSortKeyText(std::string_view name, std::int32_t nodeCount) {
     } else {
         key.append(name);
     }
+}
+
+void appendNetId(std::string& item, std::int32_t netId) {
+    char digits[12];
+    const char* end = std::to_chars(digits, digits + sizeof digits, netId).ptr;
+    item += '.';
+    item.append(digits, static_cast<std::size_t>(end - digits));
+}
+
+}  // namespace
+
+std::string NetSortKeyText(std::string_view name, std::int32_t nodeCount) {
+    std::string key;
+    key.reserve(name.size() + 7);
+    appendSortKeyText(key, name, nodeCount);
     return key;
 }
 
@@ -41,8 +52,7 @@ std::string NetItemText(std::string_view sortKey, std::int32_t netId) {
     std::string item;
     item.reserve(sortKey.size() + 12);
     item.append(sortKey);
-    item += '.';
-    item += std::to_string(netId);
+    appendNetId(item, netId);
     return item;
 }
 
@@ -58,10 +68,14 @@ std::optional<std::int32_t> ReadNetId(std::string_view item) {
 
 std::optional<std::int64_t> CollectNets(DesignLibrary& library, NetRecord& net, NetList& list) {
     std::optional<std::int64_t> connectedPins;
+    std::string item;  // keeps its capacity from net to net
     dbStatus = library.TGetFirstNet(theSessionContext, net);
     while (dbStatus == 0) {
-        const std::string name = TrimFixedText(net.netName);
-        list.AddItem(NetItemText(NetSortKeyText(name, net.nodeCount), net.netId));
+        item.clear();
+        appendSortKeyText(item, TrimmedFixedTextView({net.netName, sizeof net.netName}),
+                          net.nodeCount);
+        appendNetId(item, net.netId);
+        list.AddItem(item);
         connectedPins = connectedPins.value_or(0) + net.nodeCount;
         dbStatus = library.TGetNextNet(theSessionContext, net);
     }

@@ -1,5 +1,6 @@
 // The node listings: each net's pins, continuing the net row's open line.
 #include "design/FixedText.h"
+#include "design/LocaleText.h"
 #include "design/UnitText.h"
 #include "report/Form1Model.h"
 
@@ -26,30 +27,31 @@ void Form1Model::compnextreportsch() {
 void Form1Model::listNodes(bool boardListing, NetLengths lengths) {
     // Offset of the next node's tab stop from column 42: 0, 12, 24, 36.
     std::int16_t nodeColumn = 0;
-    std::string nodeText;
     while (dbStatus == 0) {
-        // Built in place: the text keeps its capacity from node to node.
         const auto& refDes =
             boardListing ? nodeRecord.pad.padRefDes : nodeRecord.symbolPin.symPinRefDes;
         const auto& pinDes =
             boardListing ? nodeRecord.pad.pin.pinDes : nodeRecord.symbolPin.pin.pinDes;
-        nodeText.assign(TrimmedFixedTextView({refDes, sizeof refDes}));
-        nodeText += '-';
-        nodeText.append(TrimmedFixedTextView({pinDes, sizeof pinDes}));
         if (nodeColumn > kLastNodeOffset) {
             writer.Print(kReportFileNumber, {PrintItem::Tab(kContinuationTab)}, LineEnd::StaysOpen);
             nodeColumn = 0;
         }
-        writer.Print(kReportFileNumber,
-                     {PrintItem::Text(nodeText), PrintItem::Tab(nodeColumn + kFirstNodeTab)},
-                     LineEnd::StaysOpen);
+        // The node text: reference designator, "-", pin designator.
+        writer.Print(
+            kReportFileNumber,
+            {PrintItem::Text(TrimmedFixedTextView({refDes, sizeof refDes})), PrintItem::Text("-"),
+             PrintItem::Text(TrimmedFixedTextView({pinDes, sizeof pinDes})),
+             PrintItem::Tab(nodeColumn + kFirstNodeTab)},
+            LineEnd::StaysOpen);
         dbStatus = library_.TGetNextNetNode(theSessionContext, nodeRecord);
         nodeColumn = static_cast<std::int16_t>(nodeColumn + kNodeTabStep);
 
         if (lengths != NetLengths::None && dbStatus != 0) {
-            const std::string length = lengths == NetLengths::Mils
-                                           ? UnitsToMilsText(netRecord.netLength) + " mils"
-                                           : UnitsToMmText(netRecord.netLength) + " mm";
+            const bool mils = lengths == NetLengths::Mils;
+            std::string length;
+            AppendUnitsText(length, netRecord.netLength, mils ? kUnitsPerMil : kUnitsPerMm,
+                            LocaleDecimalSeparator());
+            length += mils ? " mils" : " mm";
             writer.Print(kReportFileNumber, {PrintItem::Tab(kLengthTab), PrintItem::Text(length)},
                          LineEnd::Ends);
         }

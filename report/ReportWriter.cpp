@@ -3,12 +3,16 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstring>
 
 namespace netlist {
 namespace {
 
 // Large enough that a whole report goes out in a handful of system calls.
-constexpr std::size_t kFlushThreshold = 1 << 20;
+constexpr std::size_t kBufferSize = 1 << 20;
+// Tabs write their blanks from here, a run at a time.
+constexpr std::string_view kBlanks =
+    "                                                                ";
 
 // The sign position, at most 20 digits and the trailing blank.
 using NumberBuffer = std::array<char, 24>;
@@ -30,31 +34,85 @@ std::string NumberText(std::int64_t value) {
     return std::string(formatNumber(value, buffer));
 }
 
+// The buffer fills up to its end and goes out in one write.
+// The buffer fills up to its end and goes out in one write. Report items
+// are short: they are copied without a call when the buffer has room for
+// a whole word of them.
 struct ReportWriter::OpenFile {
-    explicit OpenFile(const std::string& path) : target(path) { buffer.reserve(kFlushThreshold); }
+    explicit OpenFile(const std::string& path)
+        // Not cleared: its pages are taken only as the report fills them.
+        : target(path), buffer(new char[kBufferSize]), end(buffer.get()) {}
 
     void put(std::string_view bytes) {
-        buffer.append(bytes);
-        column += static_cast<std::int64_t>(bytes.size());
+        const std::size_t size = bytes.size();
+        column += static_cast<std::int64_t>(size);
+        if (size <= kShort && room() >= kShort) {
+            copyShort(end, bytes.data(), size);
+            end += size;
+            return;
+        }
+        if (size > room()) {
+            flush();
+            if (size > kBufferSize) return target.write(bytes);
+        }
+        std::memcpy(end, bytes.data(), size);
+        end += size;
     }
     void endLine() {
-        buffer.append("\r\n");
+        put("\r\n");
         column = 1;
     }
     void tab(std::int64_t n) {
         n = std::max<std::int64_t>(n, 1);
         if (column > n) endLine();
-        buffer.append(static_cast<std::size_t>(n - column), ' ');
+        std::int64_t blanks = n - column;
+        if (blanks <= static_cast<std::int64_t>(kShort) && room() >= kShort) {
+            // A whole run of blanks goes in; only the ones wanted count.
+            std::memcpy(end, kBlanks.data(), kShort);
+            end += blanks;
+        } else {
+            while (blanks > 0) {
+                const auto run = static_cast<std::size_t>(
+                    std::min<std::int64_t>(blanks, static_cast<std::int64_t>(kBlanks.size())));
+                put(kBlanks.substr(0, run));
+                blanks -= static_cast<std::int64_t>(run);
+            }
+        }
         column = n;
     }
-    void flushIfFull() {
-        if (buffer.size() < kFlushThreshold) return;
-        target.write(buffer);
-        buffer.clear();
+    std::size_t room() const { return kBufferSize - static_cast<std::size_t>(end - buffer.get()); }
+    void flush() {
+        target.write(std::string_view(buffer.get(), static_cast<std::size_t>(end - buffer.get())));
+        end = buffer.get();
     }
 
+    // Copies 0 to kShort bytes by two overlapping loads and stores.
+    static void copyShort(char* to, const char* from, std::size_t size) {
+        if (size >= 8) {
+            std::uint64_t head;
+            std::uint64_t tail;
+            std::memcpy(&head, from, 8);
+            std::memcpy(&tail, from + size - 8, 8);
+            std::memcpy(to, &head, 8);
+            std::memcpy(to + size - 8, &tail, 8);
+        } else if (size >= 4) {
+            std::uint32_t head;
+            std::uint32_t tail;
+            std::memcpy(&head, from, 4);
+            std::memcpy(&tail, from + size - 4, 4);
+            std::memcpy(to, &head, 4);
+            std::memcpy(to + size - 4, &tail, 4);
+        } else if (size > 0) {
+            to[0] = from[0];
+            to[size / 2] = from[size / 2];
+            to[size - 1] = from[size - 1];
+        }
+    }
+    static constexpr std::size_t kShort = 16;
+
     ReportFile target;
-    std::string buffer;
+    std::unique_ptr<char[]> buffer;
+    char* end;
     std::int64_t column = 1;
 };
 
@@ -63,40 +121,45 @@ ReportWriter::~ReportWriter() = default;
 
 void ReportWriter::OpenOutput(const std::string& path, int fileNumber) {
     // Opening a number again drops what it held, as a fresh open cuts a file.
+    lastFile_ = nullptr;
     files_.erase(fileNumber);
     files_.emplace(fileNumber, std::make_unique<OpenFile>(path));
 }
 
-ReportWriter::OpenFile& ReportWriter::file(int fileNumber) const {
+ReportWriter::OpenFile& ReportWriter::file(int fileNumber) {
+    // Statements go to the same file one after another.
+    if (lastFile_ && lastFileNumber_ == fileNumber) return *lastFile_;
     const auto found = files_.find(fileNumber);
     if (found == files_.end())
         throw ReportFileError("file number " + std::to_string(fileNumber) + " is not open");
-    return *found->second;
+    lastFileNumber_ = fileNumber;
+    lastFile_ = found->second.get();
+    return *lastFile_;
 }
 
 void ReportWriter::Print(int fileNumber, std::initializer_list<PrintItem> items, LineEnd end) {
     OpenFile& out = file(fileNumber);
-    for (const PrintItem& item : items) {
-        switch (item.kind()) {
-            case PrintItem::Kind::Text:
-                out.put(item.text());
-                break;
-            case PrintItem::Kind::Number: {
-                NumberBuffer number;
-                out.put(formatNumber(item.number(), number));
-                break;
-            }
-            case PrintItem::Kind::Nothing:
-                break;
-            case PrintItem::Kind::Tab:
-                out.tab(item.number());
-                break;
-        }
-    }
-    if (end == LineEnd::Ends) out.endLine();
     try {
-        out.flushIfFull();
+        for (const PrintItem& item : items) {
+            switch (item.kind()) {
+                case PrintItem::Kind::Text:
+                    out.put(item.text());
+                    break;
+                case PrintItem::Kind::Number: {
+                    NumberBuffer number;
+                    out.put(formatNumber(item.number(), number));
+                    break;
+                }
+                case PrintItem::Kind::Nothing:
+                    break;
+                case PrintItem::Kind::Tab:
+                    out.tab(item.number());
+                    break;
+            }
+        }
+        if (end == LineEnd::Ends) out.endLine();
     } catch (...) {
+        lastFile_ = nullptr;
         files_.erase(fileNumber);
         throw;
     }
@@ -105,10 +168,11 @@ void ReportWriter::Print(int fileNumber, std::initializer_list<PrintItem> items,
 void ReportWriter::CloseAll() {
     auto files = std::move(files_);
     files_.clear();
+    lastFile_ = nullptr;
     std::optional<ReportFileError> firstError;
     for (auto& [number, out] : files) {
         try {
-            out->target.write(out->buffer);
+            out->flush();
             out->target.commit();
         } catch (const ReportFileError& error) {
             if (!firstError) firstError = error;
@@ -118,6 +182,7 @@ void ReportWriter::CloseAll() {
 }
 
 void ReportWriter::AbandonAll() noexcept {
+    lastFile_ = nullptr;
     files_.clear();
 }
 

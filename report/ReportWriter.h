@@ -78,9 +78,11 @@ class ReportWriter {
 
   private:
     struct OpenFile;
-    OpenFile& file(int fileNumber) const;
+    OpenFile& file(int fileNumber);
 
     std::map<int, std::unique_ptr<OpenFile>> files_;
+    int lastFileNumber_ = 0;
+    OpenFile* lastFile_ = nullptr;  // the file of lastFileNumber_, if open
 };
 
 }  // namespace netlist

@@ -6,6 +6,13 @@
 #include <iterator>
 #include <memory>
 
+#if !defined(_WIN32)
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 #include "design/files/JsonDesignReader.h"
 #include "design/files/SourcePlace.h"
 #include "design/files/kicad/KicadBoardReader.h"
@@ -16,12 +23,24 @@ namespace {
 
 constexpr std::uintmax_t kMaxDesignFileBytes = std::uintmax_t{1} << 30;
 
-// A file's bytes. Large files are read into a buffer that is not cleared
-// first: a board runs to megabytes, and touching them twice costs more than
-// parsing them.
+#if !defined(_WIN32)
+struct Unmap {
+    std::size_t size = 0;
+    void operator()(const char* address) const { munmap(const_cast<char*>(address), size); }
+};
+#endif
+
+// A file's bytes. Where the system offers it, a file is mapped rather than
+// read: its pages come straight from the system's file cache, while reading
+// would fault in fresh memory and copy the file into it, which for a board
+// of megabytes costs about a third of the time its parsing does. Otherwise
+// the file is read into a buffer that is not cleared first.
 class FileBytes {
   public:
     std::string_view view() const {
+#if !defined(_WIN32)
+        if (mapped_) return {mapped_.get(), size_};
+#endif
         return buffer_ ? std::string_view(buffer_.get(), size_) : std::string_view(text_);
     }
 
@@ -29,9 +48,12 @@ class FileBytes {
         std::error_code error;
         if (std::filesystem::is_directory(path, error))
             throw DesignFileError(path.string() + ": is a folder, not a design file");
+        FileBytes bytes;
+#if !defined(_WIN32)
+        if (bytes.map(path)) return bytes;
+#endif
         std::ifstream in(path, std::ios::binary);
         if (!in) throw DesignFileError(path.string() + ": cannot be read: " + std::strerror(errno));
-        FileBytes bytes;
         const std::uintmax_t size = std::filesystem::file_size(path, error);
         if (!error && size > kMaxDesignFileBytes)
             throw DesignFileError(path.string() + ": is larger than " +
@@ -52,6 +74,34 @@ class FileBytes {
     }
 
   private:
+#if !defined(_WIN32)
+    // Maps a regular file that is neither empty nor too large; any other
+    // file, and any failure, is left to the reading that follows, which
+    // gives the messages.
+    bool map(const std::filesystem::path& path) {
+        const int file = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        if (file < 0) return false;
+        struct stat status {};
+        void* address = MAP_FAILED;
+        if (fstat(file, &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0 &&
+            static_cast<std::uintmax_t>(status.st_size) <= kMaxDesignFileBytes) {
+            int flags = MAP_PRIVATE;
+#if defined(MAP_POPULATE)
+            flags |= MAP_POPULATE;  // all pages at once rather than a fault per few
+#endif
+            address =
+                mmap(nullptr, static_cast<std::size_t>(status.st_size), PROT_READ, flags, file, 0);
+        }
+        ::close(file);
+        if (address == MAP_FAILED) return false;
+        size_ = static_cast<std::size_t>(status.st_size);
+        mapped_.reset(static_cast<const char*>(address));
+        mapped_.get_deleter().size = size_;
+        return true;
+    }
+
+    std::unique_ptr<const char, Unmap> mapped_;
+#endif
     std::unique_ptr<char[]> buffer_;
     std::size_t size_ = 0;
     std::string text_;

@@ -9,6 +9,14 @@ NetIndex::NetIndex(const std::vector<DesignNet>& nets) {
     const auto [lowest, highest] = std::minmax_element(
         nets.begin(), nets.end(), [](const auto& a, const auto& b) { return a.id < b.id; });
     lowestId_ = lowest->id;
+    std::size_t inOrder = 0;
+    while (inOrder < nets.size() &&
+           nets[inOrder].id - lowestId_ == static_cast<std::int64_t>(inOrder))
+        ++inOrder;
+    if (inOrder == nets.size()) {
+        inOrder_ = inOrder;
+        return;
+    }
     const auto span = static_cast<std::uint64_t>(std::int64_t{highest->id} - lowestId_) + 1;
     // A table at most a few times the number of nets costs less than a hash map.
     const bool dense = span <= 4 * nets.size() + 1024 && nets.size() < kNoNet;
@@ -24,6 +32,11 @@ NetIndex::NetIndex(const std::vector<DesignNet>& nets) {
 }
 
 std::optional<std::size_t> NetIndex::find(std::int32_t netId) const {
+    if (inOrder_ != 0) {
+        const std::int64_t offset = std::int64_t{netId} - lowestId_;
+        if (offset < 0 || offset >= static_cast<std::int64_t>(inOrder_)) return std::nullopt;
+        return static_cast<std::size_t>(offset);
+    }
     if (!dense_.empty()) {
         const std::int64_t offset = std::int64_t{netId} - lowestId_;
         if (offset < 0 || offset >= static_cast<std::int64_t>(dense_.size())) return std::nullopt;

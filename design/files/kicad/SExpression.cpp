@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <limits>
+
+#include "design/files/kicad/ByteScan.h"
 
 namespace netlist::sexpr {
 namespace {
@@ -20,6 +23,16 @@ constexpr std::array<CharClass, 256> kCharClasses = [] {
     classes['"'] = kQuote;
     return classes;
 }();
+
+// detail::FindSymbolEnd knows the delimiters by value.
+static_assert([] {
+    for (int c = 0; c < 256; ++c) {
+        const bool delimiter =
+            c == ' ' || (c >= '\t' && c <= '\r') || c == '(' || c == ')' || c == '"';
+        if (delimiter != (kCharClasses[c] != kSymbolChar)) return false;
+    }
+    return true;
+}());
 
 CharClass classOf(char c) {
     return kCharClasses[static_cast<unsigned char>(c)];
@@ -104,21 +117,27 @@ void appendUnescaped(std::string_view raw, std::string& out) {
 class Parser {
   public:
     Parser(std::string_view text, const Limits& limits, SkippedHeads skipped,
-           const Document& document, std::vector<StoredNode>& nodes, std::string& unescaped)
+           const Document& document, std::vector<StoredNode>& nodes, std::string& unescaped,
+           std::vector<detail::UnescapedText>& unescapedTexts)
         : text_(text),
+          end_(text.data() + text.size()),
           limits_(limits),
           maxTokenBytes_(std::min<std::size_t>(limits.maxTokenBytes, StoredNode::kSizeMask)),
           skipped_(skipped),
           document_(document),
           nodes_(nodes),
-          unescaped_(unescaped) {}
+          unescaped_(unescaped),
+          unescapedTexts_(unescapedTexts) {
+        for (const std::string_view head : skipped)
+            if (!head.empty()) skippedSizes_[firstByte(head)] |= sizeBit(head.size());
+    }
 
     void run() {
         if (text_.starts_with(files::kByteOrderMark)) pos_ = files::kByteOrderMark.size();
         while (pos_ < text_.size()) {
             switch (classOf(text_[pos_])) {
                 case kBlank:
-                    ++pos_;
+                    skipBlanks();
                     break;
                 case kOpen:
                     openList();
@@ -134,13 +153,7 @@ class Parser {
                     break;
             }
         }
-        const std::size_t stillOpen = open_.size() + skippedOpen_.size();
-        if (stillOpen > 0) {
-            std::string description = "list not closed: the text ends before its ')'";
-            if (stillOpen > 1) description += " (" + std::to_string(stillOpen) + " lists are open)";
-            fail(skippedOpen_.empty() ? nodes_[open_.back()].offset : skippedOpen_.back(),
-                 description);
-        }
+        if (!open_.empty()) failUnclosed(nodes_[open_.back()].offset, open_.size());
     }
 
   private:
@@ -148,31 +161,45 @@ class Parser {
         throw SyntaxError(document_.placeOf(offset), description);
     }
 
-    // Kept and skipped lists count alike.
-    void checkDepth() const {
-        if (open_.size() + skippedOpen_.size() >= limits_.maxDepth)
-            fail(pos_, "lists nested deeper than " + std::to_string(limits_.maxDepth) + " levels");
+    // At the end of the text: innermost is where the innermost open list starts.
+    [[noreturn]] void failUnclosed(std::size_t innermost, std::size_t stillOpen) const {
+        std::string description = "list not closed: the text ends before its ')'";
+        if (stillOpen > 1) description += " (" + std::to_string(stillOpen) + " lists are open)";
+        fail(innermost, description);
+    }
+
+    // Indentation comes in runs.
+    void skipBlanks() {
+        do ++pos_;
+        while (pos_ < text_.size() && classOf(text_[pos_]) == kBlank);
+    }
+
+    [[noreturn]] void failTooDeep() const {
+        fail(pos_, "lists nested deeper than " + std::to_string(limits_.maxDepth) + " levels");
     }
 
     void openList() {
-        checkDepth();
+        if (open_.size() >= limits_.maxDepth) failTooDeep();
         open_.push_back(static_cast<std::uint32_t>(nodes_.size()));
-        nodes_.push_back({static_cast<std::uint32_t>(pos_), 0, 0});
+        nodes_.push_back({static_cast<std::uint32_t>(pos_), StoredNode::kListBit});
+        headNext_ = true;
         ++pos_;
     }
 
     void closeList() {
         if (open_.empty()) fail(pos_, "unexpected ')': no list is open here");
-        nodes_[open_.back()].link = static_cast<std::uint32_t>(nodes_.size());
+        nodes_[open_.back()].word =
+            StoredNode::kListBit | static_cast<std::uint32_t>(nodes_.size());
         open_.pop_back();
+        headNext_ = false;
         ++pos_;
     }
 
-    void addAtom(std::size_t offset, StoredNode::Kind kind, std::size_t textSize,
-                 std::size_t link = 0) {
-        nodes_.push_back({static_cast<std::uint32_t>(offset), static_cast<std::uint32_t>(link),
+    void addAtom(std::size_t offset, StoredNode::Kind kind, std::size_t textSize) {
+        nodes_.push_back({static_cast<std::uint32_t>(offset),
                           static_cast<std::uint32_t>(textSize) |
-                              (static_cast<std::uint32_t>(kind) << StoredNode::kSizeBits)});
+                              (static_cast<std::uint32_t>(kind) << StoredNode::kKindShift)});
+        headNext_ = false;
     }
 
     [[noreturn]] void tokenTooLong(std::size_t start, const char* what) const {
@@ -182,27 +209,61 @@ class Parser {
 
     // Moves past a symbol; returns its size.
     std::size_t scanSymbol() {
-        const std::size_t start = pos_;
-        while (pos_ < text_.size() && classOf(text_[pos_]) == kSymbolChar) {
-            ++pos_;
-            if (pos_ - start > maxTokenBytes_) tokenTooLong(start, "symbol");
-        }
-        return pos_ - start;
+        const char* const start = text_.data() + pos_;
+        const char* const p =
+            detail::FindSymbolEnd(start, end_, [](char c) { return classOf(c) != kSymbolChar; });
+        const std::size_t size = static_cast<std::size_t>(p - start);
+        if (size > maxTokenBytes_) tokenTooLong(pos_, "symbol");
+        pos_ += size;
+        return size;
     }
 
     void readSymbol() {
         const std::size_t start = pos_;
         const std::size_t size = scanSymbol();
-        const bool isHead = !open_.empty() && open_.back() + 1 == nodes_.size();
+        const bool isHead = headNext_;
         addAtom(start, StoredNode::kSymbol, size);
         if (!isHead) return;
         const std::string_view head = text_.substr(start, size);
+        if ((skippedSizes_[firstByte(head)] & sizeBit(size)) == 0) return;
         for (const std::string_view skippedHead : skipped_)
             if (head == skippedHead) return skipRestOfList();
     }
 
-    // Moves past a string; returns whether it holds escapes.
+    // Most heads are not skipped, which a glance at their first byte and
+    // size tells: bit n of skippedSizes_[c] is set when a skipped head
+    // begins with c and has n bytes (the last bit: 63 or more).
+    static unsigned char firstByte(std::string_view head) {
+        return static_cast<unsigned char>(head.front());
+    }
+    static std::uint64_t sizeBit(std::size_t size) {
+        return std::uint64_t{1} << std::min<std::size_t>(size, 63);
+    }
+
+    // Moves past a string; returns whether it holds escapes. The closing
+    // quote is looked for many bytes at a time; a string that is not closed
+    // or is too long is walked again byte by byte, which tells which fault
+    // comes first.
     bool scanString() {
+        const std::size_t start = pos_;
+        const char* const content = text_.data() + start + 1;
+        bool hasEscapes = false;
+        const char* p = content;
+        for (;;) {
+            p = detail::FindEither(p, end_, '"', '\\');
+            if (p == end_ || *p == '"') break;
+            hasEscapes = true;
+            if (end_ - p < 2) return checkedScanString();
+            p += 2;  // the backslash and the escaped character, whatever it is
+        }
+        if (p == end_ || static_cast<std::size_t>(p - content) > maxTokenBytes_)
+            return checkedScanString();
+        pos_ = static_cast<std::size_t>(p + 1 - text_.data());
+        return hasEscapes;
+    }
+
+    // scanString's walk that stops at the first fault.
+    bool checkedScanString() {
         const std::size_t start = pos_;
         const std::size_t contentStart = ++pos_;
         bool hasEscapes = false;
@@ -218,7 +279,6 @@ class Parser {
             }
             ++pos_;
         }
-        if (pos_ - contentStart > maxTokenBytes_) tokenTooLong(start, "string");
         ++pos_;  // the closing quote
         return hasEscapes;
     }
@@ -230,95 +290,101 @@ class Parser {
         if (!hasEscapes) return addAtom(start, StoredNode::kPlainString, contentSize);
         const std::size_t textBegin = unescaped_.size();
         appendUnescaped(text_.substr(start + 1, contentSize), unescaped_);
-        addAtom(start, StoredNode::kUnescapedString, unescaped_.size() - textBegin, textBegin);
+        unescapedTexts_.push_back(
+            {static_cast<std::uint32_t>(start), static_cast<std::uint32_t>(textBegin)});
+        addAtom(start, StoredNode::kUnescapedString, unescaped_.size() - textBegin);
     }
 
     // The list just opened keeps its head and nothing more: the rest is only
     // checked for balance, strings and the limits, up to the list's ')'.
+    // Between parentheses and quotes lie only blanks and symbols, so the scan
+    // goes from one of those to the next, sixteen bytes at a time, and looks
+    // at the symbols in between only when there is room for one that is too
+    // long. Only the depth of the lists open inside is kept; where the
+    // innermost starts is worked out again should the text end inside.
     void skipRestOfList() {
-        while (pos_ < text_.size()) {
-            switch (classOf(text_[pos_])) {
-                case kBlank:
-                    ++pos_;
-                    break;
-                case kSymbolChar:
-                    scanSymbol();
-                    break;
-                case kQuote:
+        const char* const text = text_.data();
+        const std::size_t contentStart = pos_;
+        std::size_t depth = 0;
+        std::size_t gapStart = pos_;
+        for (std::size_t chunk = pos_; chunk < text_.size();) {
+            unsigned found = detail::MaskOfAny(text + chunk, end_, '(', ')', '"');
+            std::size_t next = chunk + 16;
+            for (; found != 0; found &= found - 1) {
+                const std::size_t at = chunk + static_cast<std::size_t>(std::countr_zero(found));
+                if (at - gapStart > maxTokenBytes_) checkSymbolsBetween(gapStart, at);
+                pos_ = at;
+                if (text[at] == '(') {
+                    if (open_.size() + depth >= limits_.maxDepth) failTooDeep();
+                    ++depth;
+                } else if (text[at] == ')') {
+                    if (depth == 0) return closeList();
+                    --depth;
+                } else {
                     scanString();
+                    next = pos_;  // the chunk's later bits may lie inside the string
+                    gapStart = pos_;
                     break;
-                case kOpen:
-                    checkDepth();
-                    skippedOpen_.push_back(static_cast<std::uint32_t>(pos_++));
-                    break;
-                case kClose:
-                    if (skippedOpen_.empty()) return closeList();
-                    skippedOpen_.pop_back();
-                    ++pos_;
-                    break;
+                }
+                gapStart = at + 1;
+            }
+            chunk = next;
+        }
+        pos_ = text_.size();
+        if (pos_ - gapStart > maxTokenBytes_) checkSymbolsBetween(gapStart, pos_);
+        failUnclosed(depth == 0 ? nodes_[open_.back()].offset : innermostOpenFrom(contentStart),
+                     open_.size() + depth);
+    }
+
+    // Where the innermost list still open at the end of the text starts,
+    // walking from offset, where no list is open, in a text already checked.
+    std::size_t innermostOpenFrom(std::size_t offset) const {
+        std::vector<std::size_t> starts;
+        for (std::size_t at = offset; at < text_.size(); ++at) {
+            if (text_[at] == '(') {
+                starts.push_back(at);
+            } else if (text_[at] == ')') {
+                starts.pop_back();
+            } else if (text_[at] == '"') {
+                for (++at; text_[at] != '"'; ++at)
+                    if (text_[at] == '\\') ++at;
             }
         }
+        return starts.back();
+    }
+
+    // Fails at the first symbol too long in a stretch of blanks and symbols.
+    void checkSymbolsBetween(std::size_t from, std::size_t to) {
+        const std::size_t resume = pos_;
+        for (pos_ = from; pos_ < to;)
+            if (classOf(text_[pos_]) == kBlank)
+                ++pos_;
+            else
+                scanSymbol();
+        pos_ = resume;
     }
 
     std::string_view text_;
+    const char* const end_;
     const Limits& limits_;
     const std::size_t maxTokenBytes_;
     SkippedHeads skipped_;
     const Document& document_;
     std::vector<StoredNode>& nodes_;
     std::string& unescaped_;
+    std::vector<detail::UnescapedText>& unescapedTexts_;
     std::size_t pos_ = 0;
     std::vector<std::uint32_t> open_;  // the kept lists not yet closed, innermost last
-    // Where the lists inside a skipped list start, innermost last.
-    std::vector<std::uint32_t> skippedOpen_;
+    bool headNext_ = false;            // whether a list was opened just before
+    std::array<std::uint64_t, 256> skippedSizes_{};
 };
 
 }  // namespace
 
 // ---- Nodes -------------------------------------------------------------------
 
-NodeKind Node::kind() const {
-    switch (document_->nodes_[index_].kind()) {
-        case StoredNode::kList:
-            return NodeKind::List;
-        case StoredNode::kSymbol:
-            return NodeKind::Symbol;
-        default:
-            return NodeKind::String;
-    }
-}
-
-std::string_view Node::text() const {
-    const StoredNode& node = document_->nodes_[index_];
-    switch (node.kind()) {
-        case StoredNode::kList:
-            return {};
-        case StoredNode::kSymbol:
-            return document_->text_.substr(node.offset, node.size());
-        case StoredNode::kPlainString:
-            return document_->text_.substr(node.offset + 1, node.size());
-        case StoredNode::kUnescapedString:
-            return std::string_view(document_->unescaped_).substr(node.link, node.size());
-    }
-    return {};
-}
-
-std::string_view Node::head() const {
-    const StoredNode& node = document_->nodes_[index_];
-    const std::uint32_t first = index_ + 1;
-    if (node.kind() != StoredNode::kList || first >= node.link) return {};
-    if (document_->nodes_[first].kind() != StoredNode::kSymbol) return {};
-    return Node(document_, first).text();
-}
-
 Place Node::place() const {
     return document_->placeOf(document_->nodes_[index_].offset);
-}
-
-NodeRange Node::children() const {
-    const StoredNode& node = document_->nodes_[index_];
-    const std::uint32_t end = node.kind() == StoredNode::kList ? node.link : index_ + 1;
-    return NodeRange(document_, index_ + 1, end);
 }
 
 std::optional<Node> Node::child(std::size_t index) const {
@@ -340,13 +406,15 @@ std::optional<Node> Node::find(std::string_view listHead) const {
     return std::nullopt;
 }
 
-NodeRange::iterator& NodeRange::iterator::operator++() {
-    const StoredNode& node = document_->nodes_[index_];
-    index_ = node.kind() == StoredNode::kList ? node.link : index_ + 1;
-    return *this;
-}
-
 // ---- Document ------------------------------------------------------------------
+
+std::string_view Document::unescapedText(const detail::StoredNode& node) const {
+    const auto it = std::lower_bound(unescapedTexts_.begin(), unescapedTexts_.end(), node.offset,
+                                     [](const detail::UnescapedText& text, std::uint32_t offset) {
+                                         return text.offset < offset;
+                                     });
+    return {unescaped_.data() + it->start, node.size()};
+}
 
 // Places are needed only for messages, so they are worked out when asked
 // for rather than recorded while reading.
@@ -356,16 +424,17 @@ Place Document::placeOf(std::size_t offset) const {
 
 Document::Document(std::string_view text, const Limits& limits, SkippedHeads skipped)
     : text_(text) {
-    // Offsets are stored in 32 bits.
+    // Offsets are stored in 32 bits, and node indices (no more than the
+    // bytes of the text) in 31.
     const std::size_t maxInput =
-        std::min<std::size_t>(limits.maxInputBytes, std::numeric_limits<std::uint32_t>::max() - 1);
+        std::min<std::size_t>(limits.maxInputBytes, detail::StoredNode::kListBit - 1);
     if (text.size() > maxInput)
         throw SyntaxError(Place{},
                           "the text is larger than " + std::to_string(maxInput) + " bytes");
     // Room for a token every four bytes, more than real files hold: growing
     // would copy the array, while room never touched costs no memory.
     nodes_.reserve(text.size() / 4);
-    Parser(text, limits, skipped, *this, nodes_, unescaped_).run();
+    Parser(text, limits, skipped, *this, nodes_, unescaped_, unescapedTexts_).run();
 }
 
 }  // namespace netlist::sexpr

@@ -47,19 +47,28 @@ class Document;
 class NodeRange;
 
 namespace detail {
-// 12 bytes per node. An atom's subtree ends right after it, so its link
-// field is free to say where an unescaped string's text lives.
+// 8 bytes per node: where it begins in the text, and one word that says what
+// it is. A list's word holds its top bit and, below it, the index one past
+// its last descendant; an atom's holds its kind and the size of its text.
+// The few strings with escapes keep their unescaped text aside.
 struct StoredNode {
-    std::uint32_t offset;       // where the node begins in the text
-    std::uint32_t link;         // lists: index one past the last descendant;
-                                // unescaped strings: start of their text
-    std::uint32_t sizeAndKind;  // atoms: text size in the low 30 bits; kind in the top 2
+    std::uint32_t offset;
+    std::uint32_t word;
 
-    static constexpr std::uint32_t kSizeBits = 30;
-    static constexpr std::uint32_t kSizeMask = (1u << kSizeBits) - 1;
-    enum Kind : std::uint32_t { kList = 0, kSymbol = 1, kPlainString = 2, kUnescapedString = 3 };
-    Kind kind() const { return static_cast<Kind>(sizeAndKind >> kSizeBits); }
-    std::uint32_t size() const { return sizeAndKind & kSizeMask; }
+    static constexpr std::uint32_t kListBit = 1u << 31;
+    static constexpr std::uint32_t kKindShift = 29;  // atoms: the kind in bits 29 and 30
+    static constexpr std::uint32_t kSizeMask = (1u << kKindShift) - 1;
+    enum Kind : std::uint32_t { kSymbol = 0, kPlainString = 1, kUnescapedString = 2, kList = 4 };
+    bool isList() const { return (word & kListBit) != 0; }
+    Kind kind() const { return isList() ? kList : static_cast<Kind>(word >> kKindShift); }
+    std::uint32_t link() const { return word & ~kListBit; }  // lists
+    std::uint32_t size() const { return word & kSizeMask; }  // atoms
+};
+
+// Where the unescaped text of the string at offset starts.
+struct UnescapedText {
+    std::uint32_t offset;
+    std::uint32_t start;
 };
 }  // namespace detail
 
@@ -164,9 +173,61 @@ class Document {
     friend class NodeRange::iterator;
 
     std::string_view text_;
+    // The text of a string with escapes, found by its offset.
+    std::string_view unescapedText(const detail::StoredNode& node) const;
+
     std::vector<detail::StoredNode> nodes_;
     std::string unescaped_;
+    std::vector<detail::UnescapedText> unescapedTexts_;  // by offset
 };
+
+// The accessors the readers call for every node, inline.
+inline NodeKind Node::kind() const {
+    switch (document_->nodes_[index_].kind()) {
+        case detail::StoredNode::kList:
+            return NodeKind::List;
+        case detail::StoredNode::kSymbol:
+            return NodeKind::Symbol;
+        default:
+            return NodeKind::String;
+    }
+}
+
+inline std::string_view Node::text() const {
+    const detail::StoredNode& node = document_->nodes_[index_];
+    switch (node.kind()) {
+        case detail::StoredNode::kList:
+            return {};
+        case detail::StoredNode::kSymbol:
+            return {document_->text_.data() + node.offset, node.size()};
+        case detail::StoredNode::kPlainString:
+            return {document_->text_.data() + node.offset + 1, node.size()};
+        case detail::StoredNode::kUnescapedString:
+            return document_->unescapedText(node);
+    }
+    return {};
+}
+
+inline std::string_view Node::head() const {
+    const detail::StoredNode& node = document_->nodes_[index_];
+    const std::uint32_t first = index_ + 1;
+    if (!node.isList() || first >= node.link()) return {};
+    const detail::StoredNode& element = document_->nodes_[first];
+    if (element.kind() != detail::StoredNode::kSymbol) return {};
+    return {document_->text_.data() + element.offset, element.size()};
+}
+
+inline NodeRange Node::children() const {
+    const detail::StoredNode& node = document_->nodes_[index_];
+    const std::uint32_t end = node.isList() ? node.link() : index_ + 1;
+    return NodeRange(document_, index_ + 1, end);
+}
+
+inline NodeRange::iterator& NodeRange::iterator::operator++() {
+    const detail::StoredNode& node = document_->nodes_[index_];
+    index_ = node.isList() ? node.link() : index_ + 1;
+    return *this;
+}
 
 // The document of a text, built in place by the caller's initialisation.
 inline Document Parse(std::string_view text, const Limits& limits = {}, SkippedHeads skipped = {}) {
