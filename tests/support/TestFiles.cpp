@@ -81,21 +81,24 @@ std::vector<DataCase> ReadDataCases(const std::string& relativePath) {
     for (std::string line; std::getline(text, line);) {
         ++number;
         if (line.starts_with("#")) continue;
-        if (line.empty()) {
-            if (!input.empty()) throw std::runtime_error(relativePath + ": a row without \"=> \"");
-            continue;
-        }
-        if (input.empty() && !line.starts_with("=>")) start = number;
-        if (!line.starts_with("=>")) {
+        if (!line.empty() && !line.starts_with("=>")) {
+            if (input.empty()) start = number;
             input.push_back(Unescaped(line));
             continue;
         }
-        DataCase row{
-            {}, Unescaped(line.substr(line.size() > 2 ? 3 : 2)), input.empty() ? number : start};
+        if (line.empty()) {
+            if (!input.empty()) break;  // a row without its "=> " line
+            continue;
+        }
+        DataCase row{{},
+                     Unescaped(line.substr(std::min<std::size_t>(line.size(), 3))),
+                     input.empty() ? number : start};
         for (std::size_t i = 0; i < input.size(); ++i) row.input += (i ? "\n" : "") + input[i];
         cases.push_back(std::move(row));
         input.clear();
     }
+    if (!input.empty())
+        throw std::runtime_error(relativePath + ":" + std::to_string(start) + ": no \"=> \" line");
     return cases;
 }
 
