@@ -6,12 +6,40 @@
 #include "design/files/ServedDesignPath.h"
 #include "design/files/SourcePlace.h"
 #include "design/files/json/DesignSaxHandler.h"
+#include "design/files/json/FastDesignReader.h"
 #include "design/files/json/TrackedInput.h"
 
 namespace netlist {
+namespace {
+
+DesignData servedAt(DesignData design, bool designPathGiven, const std::filesystem::path& path,
+                    const std::optional<std::string>& defaultDesignPath) {
+    if (!designPathGiven)
+        design.designPath = defaultDesignPath ? *defaultDesignPath : ServedDesignPath(path);
+    return design;
+}
+
+}  // namespace
 
 DesignData ReadJsonDesign(std::string_view content, const std::filesystem::path& path,
-                          std::optional<std::string> defaultDesignPath) {
+                          const std::optional<std::string>& defaultDesignPath) {
+    // The fast reader takes nearly every valid design; on anything else it
+    // gives up and the thorough reader starts again, for its exact message.
+    if (auto design = ReadWellFormedJsonDesign(content, path, defaultDesignPath))
+        return std::move(*design);
+    return ReadJsonDesignThoroughly(content, path, defaultDesignPath);
+}
+
+std::optional<DesignData> ReadWellFormedJsonDesign(
+    std::string_view content, const std::filesystem::path& path,
+    const std::optional<std::string>& defaultDesignPath) {
+    auto read = json::ReadWellFormedDesign(content);
+    if (!read) return std::nullopt;
+    return servedAt(std::move(read->design), read->designPathGiven, path, defaultDesignPath);
+}
+
+DesignData ReadJsonDesignThoroughly(std::string_view content, const std::filesystem::path& path,
+                                    const std::optional<std::string>& defaultDesignPath) {
     json::TrackedInput input(content);
     json::DesignSaxHandler handler(content, input);
     if (!nlohmann::json::sax_parse(input.begin(), input.end(), &handler)) {
@@ -19,11 +47,7 @@ DesignData ReadJsonDesign(std::string_view content, const std::filesystem::path&
                                             "not a valid design file");
         throw DesignFileError(handler.fault().value_or(unexplained).message(path));
     }
-    DesignData design = handler.takeDesign();
-    if (!handler.designPathGiven())
-        design.designPath =
-            defaultDesignPath ? std::move(*defaultDesignPath) : ServedDesignPath(path);
-    return design;
+    return servedAt(handler.takeDesign(), handler.designPathGiven(), path, defaultDesignPath);
 }
 
 }  // namespace netlist

@@ -37,6 +37,7 @@ std::optional<Operation> OperationFromName(std::string_view name);
 struct DesignNode {
     std::string refDes;
     std::string pinDes;
+    bool operator==(const DesignNode&) const = default;
 };
 
 struct DesignNet {
@@ -45,17 +46,20 @@ struct DesignNet {
     std::int32_t length = 0;  // database units
     std::int32_t nodeCount = 0;
     std::vector<DesignNode> nodes;
+    bool operator==(const DesignNet&) const = default;
 };
 
 struct DesignLayer {
     std::string name;
     std::int32_t type = 0;
+    bool operator==(const DesignLayer&) const = default;
 };
 
 struct DesignComponent {
     std::string refDes;
     std::int32_t padCount = 0;
     std::int32_t bottomSide = 0;
+    bool operator==(const DesignComponent&) const = default;
 };
 
 struct DesignData {
@@ -69,6 +73,8 @@ struct DesignData {
     std::vector<DesignNet> nets;
     // An operation listed here always returns its code and fills nothing.
     std::array<std::optional<std::int32_t>, kOperationCount> forcedStatus{};
+    // Two readers of one file must agree on all of the above.
+    bool operator==(const DesignData&) const = default;
 };
 
 }  // namespace netlist

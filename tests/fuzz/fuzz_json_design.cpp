@@ -1,12 +1,23 @@
-// Arbitrary bytes through the JSON design reader (see FuzzSupport.h). A JSON
-// design may name any kind and force any status, so nothing is asked of the
-// library's answers.
+// Arbitrary bytes through both JSON design readers (see FuzzSupport.h). The
+// fast reader may give up on anything, but what it accepts the thorough
+// reader must accept too, with the same design. A JSON design may name any
+// kind and force any status, so nothing is asked of the library's answers.
 #include "design/files/JsonDesignReader.h"
 #include "tests/fuzz/FuzzSupport.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace netlist;
     return fuzz::ReadAndServe(
-        data, size, [](std::string_view content) { return ReadJsonDesign(content, "fuzz.json"); },
+        data, size,
+        [](std::string_view content) {
+            std::optional<DesignData> fast = ReadWellFormedJsonDesign(content, "fuzz.json");
+            if (!fast) return ReadJsonDesignThoroughly(content, "fuzz.json");
+            try {
+                fuzz::Check(ReadJsonDesignThoroughly(content, "fuzz.json") == *fast);
+            } catch (const DesignFileError&) {
+                fuzz::Check(false);  // the fast reader accepted what the thorough one refuses
+            }
+            return std::move(*fast);
+        },
         [](const DesignData&) {}, nullptr);
 }

@@ -26,13 +26,6 @@ bool isWholeNumberShape(Shape shape) {
     return shape == Shape::Int32 || shape == Shape::StatusCode;
 }
 
-constexpr std::array<std::pair<std::string_view, DesignKind>, 4> kKinds{{
-    {"PCB", DesignKind::Pcb},
-    {"SCH", DesignKind::Sch},
-    {"PCB+SCH", DesignKind::PcbAndSch},
-    {"none", DesignKind::None},
-}};
-
 const std::array<std::string_view, kOperationCount>& operationNames() {
     static const auto names = [] {
         std::array<std::string_view, kOperationCount> all{};
@@ -173,11 +166,9 @@ bool DesignSaxHandler::string(Json::string_t& value) {
     if (!beginValue()) return false;
     const Shape shape = expected();
     if (shape == Shape::Kind) {
-        for (const auto& [name, kind] : kKinds) {
-            if (value == name) {
-                design_.kind = kind;
-                return true;
-            }
+        if (const auto kind = KindFromName(value)) {
+            design_.kind = *kind;
+            return true;
         }
         return fail("\"kind\" must be one of \"PCB\", \"SCH\", \"PCB+SCH\", \"none\", not " +
                     Quoted(value));
@@ -233,9 +224,7 @@ bool DesignSaxHandler::storeInteger(std::int64_t wide) {
     if (top.shape == Shape::StatusMap) {
         // A continuing call that answers 0 without moving on never ends its walk.
         const Operation operation = top.operation;
-        if (value == 0 &&
-            (operation == Operation::TGetNextNet || operation == Operation::TGetNextNetNode ||
-             operation == Operation::TGetNextLayer || operation == Operation::TGetNextComponent))
+        if (value == 0 && IsContinuingCall(operation))
             return fail("forcing " + std::string(OperationName(operation)) +
                         " to 0 would make every walk over it endless; give a non-zero status");
         design_.forcedStatus[static_cast<std::size_t>(operation)] = value;

@@ -1,6 +1,7 @@
 #include "design/files/json/DesignSchema.h"
 
 #include <array>
+#include <utility>
 
 namespace netlist::json {
 namespace {
@@ -35,6 +36,13 @@ constexpr std::array kNetKeys{
     KeySpec{"nodeCount", Field::NodeCount, Shape::Int32, false},
     KeySpec{"nodes", Field::Nodes, Shape::NodeList, true},
 };
+
+constexpr std::array<std::pair<std::string_view, DesignKind>, 4> kKinds{{
+    {"PCB", DesignKind::Pcb},
+    {"SCH", DesignKind::Sch},
+    {"PCB+SCH", DesignKind::PcbAndSch},
+    {"none", DesignKind::None},
+}};
 
 template <std::size_t N>
 constexpr std::array<std::string_view, N> namesOf(const std::array<KeySpec, N>& keys) {
@@ -118,6 +126,17 @@ std::string_view ObjectName(Shape object) {
         default:
             return "\"status\"";
     }
+}
+
+std::optional<DesignKind> KindFromName(std::string_view name) {
+    for (const auto& [known, kind] : kKinds)
+        if (name == known) return kind;
+    return std::nullopt;
+}
+
+bool IsContinuingCall(Operation operation) {
+    return operation == Operation::TGetNextNet || operation == Operation::TGetNextNetNode ||
+           operation == Operation::TGetNextLayer || operation == Operation::TGetNextComponent;
 }
 
 std::string_view Describe(Shape shape) {

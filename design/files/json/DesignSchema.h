@@ -3,8 +3,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string_view>
+
+#include "design/standin/DesignData.h"
 
 namespace netlist::json {
 
@@ -72,6 +75,13 @@ std::span<const std::string_view> KeyNamesOf(Shape object);
 
 // "the design", "a layer", ... for messages about an object's keys.
 std::string_view ObjectName(Shape object);
+
+// The kind a "kind" text names: "PCB", "SCH", "PCB+SCH" or "none".
+std::optional<DesignKind> KindFromName(std::string_view name);
+
+// A call that continues a walk (TGetNextNet, ...): forced to answer 0, it
+// would never end the walk.
+bool IsContinuingCall(Operation operation);
 
 // What a value of this shape looks like, for "expected ..." messages.
 std::string_view Describe(Shape shape);

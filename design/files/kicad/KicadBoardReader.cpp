@@ -72,13 +72,20 @@ class BoardReader {
             } else if (head == "footprint" || head == "module") {
                 design.components.push_back(readFootprint(item));
             } else if (head == "segment") {
-                if (const auto net = trackNet(item))
-                    nets_.addLength(
-                        *net, kicad::StraightLength(point(item, "start"), point(item, "end")));
+                // The points are read one statement at a time: of two faulty
+                // points, the start's fault is reported, whatever the compiler.
+                if (const auto net = trackNet(item)) {
+                    const kicad::Point start = point(item, "start");
+                    const kicad::Point end = point(item, "end");
+                    nets_.addLength(*net, kicad::StraightLength(start, end));
+                }
             } else if (head == "arc") {
-                if (const auto net = trackNet(item))
-                    nets_.addLength(*net, kicad::ArcLength(point(item, "start"), point(item, "mid"),
-                                                           point(item, "end")));
+                if (const auto net = trackNet(item)) {
+                    const kicad::Point start = point(item, "start");
+                    const kicad::Point mid = point(item, "mid");
+                    const kicad::Point end = point(item, "end");
+                    nets_.addLength(*net, kicad::ArcLength(start, mid, end));
+                }
             }
             // Everything else (setup, drawings, vias, zones, groups, and
             // whatever newer versions add) has no part in the report.
