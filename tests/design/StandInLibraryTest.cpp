@@ -198,23 +198,8 @@ TEST(StandInLibrary, AForcedStatusIsReturnedAndNothingIsFilled) {
     EXPECT_EQ(open(refuses, context, "PCB"), 32104);
 }
 
-TEST(StandInLibrary, NodesFillThePadMemberOfABoardAndTheSymbolPinOfASchematic) {
-    const std::string untouched(100, '\xCC');
-    for (const DesignKind kind : {DesignKind::Pcb, DesignKind::Sch}) {
-        StandInLibrary library(SmallDesign(kind));
-        SessionContext context{};
-        const bool board = kind == DesignKind::Pcb;
-        ASSERT_EQ(open(library, context, board ? "PCB" : "SCH"), 0);
-        auto node = Scribbled<NetNodeRecord>();
-        ASSERT_EQ(library.TGetFirstNetNode(context, 7, node), 0);
-        ASSERT_EQ(library.TGetNextNetNode(context, node), 0);
-        EXPECT_EQ(BytesAt(node, board ? 6024 : 6804, 3), std::string("R1\0", 3));
-        EXPECT_EQ(BytesAt(node, board ? 6176 : 6972, 2), std::string("2\0", 2));
-        EXPECT_EQ(BytesAt(node, board ? 6804 : 6024), untouched);
-        EXPECT_EQ(BytesAt(node, board ? 6972 : 6176), untouched);
-    }
-}
-
+// Which node member a board and a schematic fill is checked across the DLL
+// boundary (tests/windows/RecordBoundaryTest.cpp).
 TEST(StandInLibrary, HundredByteTextsFillTheFieldWithoutNul) {
     DesignData design = SmallDesign(DesignKind::Pcb);
     const std::string exactly100(100, 'N');

@@ -83,7 +83,7 @@ TEST_F(ReportRunTest, TheReportIsNamedAfterTheDesignAndShownOnRequest) {
 TEST_F(ReportRunTest, ShowsProgressPerNetAndClosesTheSession) {
     StandInLibrary library(Design(DesignKind::Pcb, designPath(),
                                   {Net(1, "B", {"U1-1", "U1-2"}), Net(2, "A", {"U1-3", "U1-4"})}));
-    ReportEnvironment environment = testing::TestEnvironment(nullptr);
+    ReportEnvironment environment = testing::TestEnvironment();
     environment.openViewer = [](const std::string&) { return ViewerLaunch{false, "no viewer"}; };
     Form1Model form(library, environment);
     std::vector<std::string> captions;

@@ -1,6 +1,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "design/files/DesignFileLoader.h"
 #include "tests/design/kicad/KicadTestSupport.h"
 #include "tests/support/TestFiles.h"
@@ -28,25 +30,14 @@ std::string LoadError(const fs::path& path) {
 }
 
 TEST(DesignFileFormat, IsToldByTheContent) {
-    const struct {
-        std::string_view content;
-        DesignFileFormat format;
-    } cases[] = {
-        {"{\"kind\": \"PCB\"}", DesignFileFormat::Json},
-        {"(kicad_pcb (version 20211014))", DesignFileFormat::KicadBoard},
-        {"\xEF\xBB\xBF\r\n  ( kicad_pcb\n(version 1))", DesignFileFormat::KicadBoard},
-        {"(kicad_pcb)", DesignFileFormat::KicadBoard},
-        {"(export (version \"E\"))", DesignFileFormat::KicadNetlist},
-        {"\t(export(version D))", DesignFileFormat::KicadNetlist},
-        {"(kicad_pcbnew)", DesignFileFormat::Unknown},
-        {"(exports)", DesignFileFormat::Unknown},
-        {"(kicad_sch (version 20211123))", DesignFileFormat::Unknown},
-        {"PCBNEW-BOARD Version 1", DesignFileFormat::Unknown},
-        {"kicad_pcb", DesignFileFormat::Unknown},
-        {"(", DesignFileFormat::Unknown},
-        {"", DesignFileFormat::Unknown},
-    };
-    for (const auto& c : cases) EXPECT_EQ(DetectDesignFileFormat(c.content), c.format) << c.content;
+    const std::map<std::string, DesignFileFormat> formats = {
+        {"Json", DesignFileFormat::Json},
+        {"KicadBoard", DesignFileFormat::KicadBoard},
+        {"KicadNetlist", DesignFileFormat::KicadNetlist},
+        {"Unknown", DesignFileFormat::Unknown}};
+    for (const auto& row : testing::ReadDataCases("design/kicad/data/file-formats.txt"))
+        EXPECT_EQ(DetectDesignFileFormat(row.input), formats.at(row.expected))
+            << "file-formats.txt:" << row.line;
 }
 
 TEST(DesignFileFormat, TheFileNameDoesNotDecide) {
