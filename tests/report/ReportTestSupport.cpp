@@ -63,7 +63,6 @@ RunResult RunReport(const DesignData& design, const RunOptions& options) {
     controls.option3Selected = options.screen;
     result.outcome = form.Start_Click();
     result.status = controls.statusLabelCaption;
-    result.viewerError = form.viewerError();
     result.viewerCalls = *viewerCalls;
     if (result.outcome == RunOutcome::Written)
         result.report = ReadBytes(NativeFileSystemPath(form.reportPath()));

@@ -37,7 +37,6 @@ struct RunResult {
     std::string status;  // status_label when the run ended
     std::string report;  // the report's bytes, empty when none was written
     std::vector<std::string> viewerCalls;
-    std::string viewerError;
 };
 
 // Start-up and one press of Start over a stand-in serving design.
