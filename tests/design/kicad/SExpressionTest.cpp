@@ -75,17 +75,9 @@ TEST(SExpression, HeadIsOnlyALeadingSymbol) {
 }
 
 TEST(SExpression, UnescapesStrings) {
-    const std::pair<const char*, std::string> cases[] = {
-        {R"("say \"hi\"")", "say \"hi\""},
-        {R"("back\\slash")", "back\\slash"},
-        {R"("a\nb\tc\rd\a\b\f\v")", "a\nb\tc\rd\a\b\f\v"},
-        {R"("\x41\x4a\x4B!\xe9")", "AJK!\xE9"},
-        {R"("\101\60\0619")", "A019"},
-        {R"("C:\pcb\out\x\xg")", "C:\\pcb\\out\\x\\xg"},  // unknown escapes stay as written
-        {R"("µΩ")", "µΩ"},                                // UTF-8 passes through untouched
-    };
-    for (const auto& [written, meant] : cases)
-        EXPECT_EQ(OnlyRoot(Parse(written)).text(), meant) << written;
+    for (const auto& row : netlist::testing::ReadDataCases("design/kicad/data/sexpr-strings.txt"))
+        EXPECT_EQ(OnlyRoot(Parse(row.input)).text(), row.expected)
+            << "sexpr-strings.txt:" << row.line;
 }
 
 TEST(SExpression, SkippedListsKeepOnlyTheirHead) {
