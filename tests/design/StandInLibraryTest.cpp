@@ -140,26 +140,27 @@ TEST_F(StandInLibraryOnABoard, AContinuingCallNeedsItsOwnFirstCall) {
 }
 
 TEST_F(StandInLibraryOnABoard, EveryOperationNeedsAnOpenSession) {
-    const auto everyOperation = [&](SessionContext& session) {
+    const auto everyOperation = [&](DesignLibrary& served, SessionContext& session) {
         return std::vector<std::int32_t>{
-            library.TCloseDesign(session, ""),
-            library.TGetDesignInfo(session, info),
-            library.TGetFirstNet(session, net),
-            library.TGetNextNet(session, net),
-            library.TGetNetById(session, 7, net),
-            library.TGetFirstNetNode(session, 7, node),
-            library.TGetNextNetNode(session, node),
-            library.TGetFirstLayer(session, layer),
-            library.TGetNextLayer(session, layer),
-            library.TGetFirstComponent(session, component),
-            library.TGetNextComponent(session, component),
+            served.TCloseDesign(session, ""),
+            served.TGetDesignInfo(session, info),
+            served.TGetFirstNet(session, net),
+            served.TGetNextNet(session, net),
+            served.TGetNetById(session, 7, net),
+            served.TGetFirstNetNode(session, 7, node),
+            served.TGetNextNetNode(session, node),
+            served.TGetFirstLayer(session, layer),
+            served.TGetNextLayer(session, layer),
+            served.TGetFirstComponent(session, component),
+            served.TGetNextComponent(session, component),
         };
     };
     const std::vector<std::int32_t> refused(11, status::kNoConnection);
     ASSERT_EQ(library.TCloseDesign(context, ""), 0);
-    EXPECT_EQ(everyOperation(context), refused) << "after the close";
+    EXPECT_EQ(everyOperation(library, context), refused) << "after the close";
+    StandInLibrary unopened(SmallDesign(DesignKind::Pcb));
     SessionContext fresh{};
-    EXPECT_EQ(everyOperation(fresh), refused) << "before any open";
+    EXPECT_EQ(everyOperation(unopened, fresh), refused) << "before any open";
 
     StandInLibrary other(SmallDesign(DesignKind::Pcb));
     ASSERT_EQ(open(other, context, "PCB"), 0);
