@@ -7,9 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 dir="${1:-build}"
 scripts/ensure-packages.sh
-# The renderer lives with the window tests, which a tree of ./run.sh leaves out.
-if ! scripts/build.sh "$dir" -DNETLIST_BUILD_TESTS=ON \
-    -- --target render_screenshots; then
+if ! scripts/build.sh "$dir" -- --target render_screenshots; then
     echo "screenshots: cannot build render_screenshots in $dir (is Qt 6 installed?)" >&2
     exit 1
 fi

@@ -1,5 +1,5 @@
 // The fast JSON reader against the thorough one, on the project's design
-// files and on the constructs where a one-pass reader most easily goes wrong.
+// files and on the edge cases in data/json-readers-agree.txt.
 // What the fast reader accepts, the thorough one accepts with the same design;
 // and the fast reader never gives up on a valid design (otherwise large
 // designs would lose its speed for nothing).
@@ -12,6 +12,7 @@
 #include <string>
 
 #include "design/files/JsonDesignReader.h"
+#include "tests/support/TestFiles.h"
 
 namespace netlist {
 namespace {
@@ -46,67 +47,10 @@ TEST(JsonReadersAgree, OnEveryDesignFileOfTheProject) {
     EXPECT_GE(files, 20);
 }
 
+// The constructs where a one-pass reader most easily goes wrong.
 TEST(JsonReadersAgree, OnTheEdgesOfJsonAndOfTheDesignFormat) {
-    const std::string net = R"({"kind": "PCB", "nets": [{"id": 1, "name": "A", "nodes": [)";
-    for (const std::string& content : {
-             // Accepted by both.
-             std::string("\xEF\xBB\xBF \t\r\n{\"kind\" : \"SCH\" } \n"),
-             std::string(R"({"kind": "PCB", "title": "\"\\\/\b\f\n\r\t", "revision": "-"})"),
-             std::string("{\"kind\": \"PCB\", \"title\": \"\xC3\xBC\xE2\x82\xAC\xF0\x9F\x98\x80"
-                         "\xF4\x8F\xBF\xBF\xED\x9F\xBF\x7F\"}"),
-             std::string(R"({"k\u0069nd": "PCB"})"),
-             std::string(R"({"kind": "PCB", "title": "\u00fC\u20aC\uD83D\uDE00\u0041\u007f"})"),
-             std::string(R"({"kind": "PCB", "layers": [{"type": -0}, {"type": -2147483648},)"
-                         R"( {"type": 2147483647}], "components": [], "nets": []})"),
-             std::string(R"({"kind": "PCB", "nets": [{"id": 5, "name": "B", "nodes": []},)"
-                         R"( {"nodes": [], "nodeCount": 3, "name": "A", "id": 0}]})"),
-             std::string(R"({"kind": "none", "status": {"TGetNextNet": 1, "TOpenDesign": 0}})"),
-             // Refused by the thorough reader.
-             std::string(""),
-             std::string(" \xEF\xBB\xBF{\"kind\": \"PCB\"}"),
-             std::string(R"({"kind": "PCB", "kind": "SCH"})"),
-             std::string(R"({"kind": "PCB", "titel": ""})"),
-             std::string(R"({"kind": "PCB",})"),
-             std::string(R"({"kind": "PCB"} {})"),
-             std::string(R"({"kind": "PCB"})") + '\0',
-             std::string(R"({"kind": "pcb"})"),
-             std::string(R"({"title": "no kind"})"),
-             std::string("{\"kind\": \"PCB\", \"title\": \"tab\there\"}"),
-             std::string("{\"kind\": \"PCB\", \"title\": \"\xC0\x80\"}"),
-             std::string("{\"kind\": \"PCB\", \"title\": \"\xED\xA0\x80\"}"),
-             std::string("{\"kind\": \"PCB\", \"title\": \"\xF4\x90\x80\x80\"}"),
-             std::string("{\"kind\": \"PCB\", \"title\": \"\xE2\x82\"}"),
-             std::string(R"({"kind": "PCB", "title": "\x"})"),
-             std::string(R"({"kind": "PCB", "title": "\u0000"})"),
-             std::string(R"({"kind": "PCB", "title": "\uD83D"})"),
-             std::string(R"({"kind": "PCB", "title": "\uD83D\u0041"})"),
-             std::string(R"({"kind": "PCB", "title": "\uDE00"})"),
-             std::string(R"({"kind": "PCB", "title": "\u00G0"})"),
-             std::string(R"({"kind": "PCB", "title": "\u00e"})"),
-             std::string(R"({"kind": "PCB", "layers": [{"type": 01}]})"),
-             std::string(R"({"kind": "PCB", "layers": [{"type": 1.0}]})"),
-             std::string(R"({"kind": "PCB", "layers": [{"type": 1e2}]})"),
-             std::string(R"({"kind": "PCB", "layers": [{"type": -}]})"),
-             std::string(R"({"kind": "PCB", "layers": [{"type": 2147483648}]})"),
-             std::string(R"({"kind": "PCB", "layers": [{"type": -2147483649}]})"),
-             std::string(R"({"kind": "PCB", "layers": [{"type": 12345678901}]})"),
-             std::string(R"({"kind": "PCB", "layers": [{"type": true}]})"),
-             std::string(R"({"kind": "PCB", "layers": [{"name": "L"}]})"),
-             std::string(R"({"kind": "PCB", "layers": [{"type": 1},]})"),
-             std::string(R"({"kind": "PCB", "status": {"TGetNextLayer": 0}})"),
-             std::string(R"({"kind": "PCB", "status": {"TOpenDesign": 1, "TOpenDesign": 2}})"),
-             std::string(R"({"kind": "PCB", "status": {"TOpen": 1}})"),
-             std::string(R"({"kind": "PCB", "nets": [{"id": -1, "name": "A", "nodes": []}]})"),
-             std::string(R"({"kind": "PCB", "nets": [{"id": 1, "name": "A"}]})"),
-             std::string(R"({"kind": "PCB", "nets": [{"id": 3, "name": "A", "nodes": []},)"
-                         R"( {"id": 1, "name": "B", "nodes": []},)"
-                         R"( {"id": 3, "name": "C", "nodes": []}]})"),
-             net + R"(["R1"]]}]})",
-             net + R"(["R1", "1", "2"]]}]})",
-             net + R"(["R1", 1]]}]})",
-             net + R"(["R1", "1"]})",
-         })
-        expectAgreement(content, "\"" + content + "\"");
+    for (const auto& row : testing::ReadDataCases("design/data/json-readers-agree.txt"))
+        expectAgreement(row.input, "json-readers-agree.txt:" + std::to_string(row.line));
 }
 
 // nlohmann's parser stops at a NUL byte, which must not hide what follows.

@@ -12,6 +12,7 @@ TEST(StatusMessage, KnownCodesGiveTheLibrarysWordingOthersTheirNumber) {
         {0, "Status: OK"},
         {32001, "Connection Error"},
         {32105, "No Connection"},
+        {32106, "Server Busy"},
         {32162, "No More Nets"},
         {32188, "Mismatched Pin Numbers"},
         {32256, "Save Symbol Failed"},

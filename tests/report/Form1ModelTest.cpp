@@ -31,7 +31,7 @@ TEST(Form1Model, StartUpSetsTheControlsForEachOutcome) {
         design.forcedStatus[static_cast<std::size_t>(Operation::TGetDesignInfo)] =
             c.designInfoStatus;
         StandInLibrary library(design);
-        Form1Model form(library, testing::TestEnvironment(nullptr));
+        Form1Model form(library, testing::TestEnvironment());
         form.Form_Load();
         const Form1Controls& controls = form.controls();
         SCOPED_TRACE(c.status);
@@ -80,7 +80,7 @@ TEST(RunChoicesPreset, TicksTheLengthsOnlyWhereTheWindowEnablesThem) {
     };
     for (const Case& c : cases) {
         StandInLibrary library(testing::Design(c.kind, "/boards/amp.pcb", {}));
-        Form1Model form(library, testing::TestEnvironment(nullptr));
+        Form1Model form(library, testing::TestEnvironment());
         form.Form_Load();
         ApplyRunChoices(form, RunChoices{"Zo\xC3\xAB", c.lengths, true});
         const Form1Controls& controls = form.controls();

@@ -5,39 +5,19 @@
 
 #include "report/NetCollation.h"
 #include "report/NetOrdering.h"
+#include "tests/support/TestFiles.h"
 
 namespace netlist {
 namespace {
 
 TEST(NetSortKeyText, PrefixesSupplyAndSingleNodeNetsAndPadsAFinalDigit) {
-    const struct {
-        const char* name;
-        std::int32_t nodes;
-        const char* key;
-    } cases[] = {
-        {"GND", 2, "zzzGND"},
-        {"GNDA", 2, "zzzGNDA"},
-        {"gnd", 2, "gnd"},
-        {"Vcc3", 2, "Vcc03"},
-        {"VCC_5", 2, "zzzVCC_05"},
-        {"SHIELD", 2, "zzzSHIELD"},
-        {"+5V", 2, "zzz+5V"},
-        {"-12V", 2, "zzz-12V"},
-        {"GND", 1, "~~~zzzGND"},
-        {"TP1", 1, "~~~TP01"},
-        {"5", 1, "~~~05"},
-        {"0", 3, "0"},
-        {"A12", 2, "A12"},
-        {"A0", 2, "A0"},
-        {"A01", 2, "A001"},
-        {"NET.1", 2, "NET.01"},
-        {"", 1, "~~~"},
-        {"GN", 2, "GN"},
-        {"+", 0, "zzz+"},
-        {"SH1", 2, "SH01"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(NetSortKeyText(c.name, c.nodes), c.key) << c.name << " with " << c.nodes;
+    for (const auto& row : testing::ReadDataCases("report/data/net-sort-keys.txt")) {
+        const std::size_t close = row.input.rfind('"');
+        EXPECT_EQ(
+            NetSortKeyText(row.input.substr(1, close - 1), std::stoi(row.input.substr(close + 1))),
+            row.expected)
+            << "net-sort-keys.txt:" << row.line;
+    }
 }
 
 TEST(NetItemText, JoinsKeyAndIdAndReadsTheIdBackFromTheLastDot) {

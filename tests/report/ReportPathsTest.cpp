@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "report/ReportPaths.h"
+#include "tests/support/TestFiles.h"
 
 namespace netlist {
 namespace {
@@ -8,16 +9,9 @@ namespace {
 // Whole runs show the usual names (ReportRunTest, ReportTargetTest and the golden
 // reports); these are the edges.
 TEST(ReportPaths, NamesTheReportAfterTheDesignFileInItsFolder) {
-    const std::pair<const char*, const char*> reports[] = {
-        {"/b/.pcb", "/b/.wrf"},
-        {"amp.pcb", "amp.wrf"},
-        {"/b/", "/b/wrf"},
-        {"", "wrf"},
-        {"C:\\Boards\\amp.pcb", "C:\\Boards\\amp.wrf"},
-        {"sub\\dir/amp.pcb", "sub\\dir/amp.wrf"},
-    };
-    for (const auto& [design, report] : reports)
-        EXPECT_EQ(DeriveReportNames(design).reportPath, report) << design;
+    for (const auto& row : testing::ReadDataCases("report/data/report-names.txt"))
+        EXPECT_EQ(DeriveReportNames(row.input).reportPath, row.expected)
+            << "report-names.txt:" << row.line;
     EXPECT_EQ(DeriveReportNames("/b/odd\\name.pcb").designFileName, "name.pcb");
     EXPECT_EQ(DesignFileNameShown("/boards/"), "");
 }

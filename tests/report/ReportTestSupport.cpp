@@ -49,20 +49,11 @@ DesignData Design(DesignKind kind, const std::string& designPath, std::vector<De
     return design;
 }
 
-ReportEnvironment TestEnvironment(std::vector<std::string>* viewerCalls) {
-    ReportEnvironment environment;
-    environment.dateTimeText = [] { return std::string(kFixedDate); };
-    environment.openViewer = [viewerCalls](const std::string& path) {
-        if (viewerCalls) viewerCalls->push_back(path);
-        return ViewerLaunch{true, {}};
-    };
-    return environment;
-}
-
 RunResult RunReport(const DesignData& design, const RunOptions& options) {
     StandInLibrary library(design);
     RunResult result;
-    Form1Model form(library, TestEnvironment(&result.viewerCalls));
+    auto viewerCalls = std::make_shared<std::vector<std::string>>();
+    Form1Model form(library, TestEnvironment(viewerCalls));
     form.Form_Load();
     Form1Controls& controls = form.controls();
     controls.text1 = options.designer;
@@ -72,7 +63,7 @@ RunResult RunReport(const DesignData& design, const RunOptions& options) {
     controls.option3Selected = options.screen;
     result.outcome = form.Start_Click();
     result.status = controls.statusLabelCaption;
-    result.viewerError = form.viewerError();
+    result.viewerCalls = *viewerCalls;
     if (result.outcome == RunOutcome::Written)
         result.report = ReadBytes(NativeFileSystemPath(form.reportPath()));
     return result;

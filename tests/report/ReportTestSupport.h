@@ -9,6 +9,7 @@
 
 #include "design/standin/DesignData.h"
 #include "report/Form1Model.h"
+#include "tests/support/TestEnvironment.h"
 #include "tests/support/TestFiles.h"
 
 namespace netlist::testing {
@@ -16,8 +17,6 @@ namespace netlist::testing {
 // The lines of a report, without their CR LF; a final line end gives no
 // empty last element.
 std::vector<std::string> ReportLines(const std::string& bytes);
-
-inline constexpr char kFixedDate[] = "02/01/2024 13:04:05";
 
 // A net whose nodes are "REF-PIN" texts; nodeCount is their number.
 DesignNet Net(std::int32_t id, std::string name, std::initializer_list<const char*> nodes,
@@ -38,13 +37,9 @@ struct RunResult {
     std::string status;  // status_label when the run ended
     std::string report;  // the report's bytes, empty when none was written
     std::vector<std::string> viewerCalls;
-    std::string viewerError;
 };
 
 // Start-up and one press of Start over a stand-in serving design.
 RunResult RunReport(const DesignData& design, const RunOptions& options = {});
-
-// A report environment with kFixedDate and a viewer that only records.
-ReportEnvironment TestEnvironment(std::vector<std::string>* viewerCalls);
 
 }  // namespace netlist::testing

@@ -44,4 +44,16 @@ void WriteBytes(const std::filesystem::path& path, const std::string& bytes);
 // The names of the files in a folder, sorted.
 std::vector<std::string> FileNames(const std::filesystem::path& folder);
 
+// One row of a table kept in a data file: the lines of its input, then a line
+// "=> " with what it gives. Rows are separated by blank lines, lines starting
+// with "#" are comments, and "\xHH" stands for the byte HH (for bytes that
+// are not printable or not UTF-8).
+struct DataCase {
+    std::string input;
+    std::string expected;
+    int line;  // where the row starts in the file, for failure messages
+};
+// The rows of a data file beside the tests (NETLIST_TEST_DATA/relativePath).
+std::vector<DataCase> ReadDataCases(const std::string& relativePath);
+
 }  // namespace netlist::testing

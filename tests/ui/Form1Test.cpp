@@ -1,13 +1,11 @@
 // The main window: its controls at start and after start-up, the focus order,
-// the layout, texts in Windows-1252, the length choices, long messages and
-// the About box.
+// the layout, texts in Windows-1252, long messages and the About box (the
+// length choices: StartRunTest and Form1ModelTest).
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
 
 #include "tests/ui/UiTestSupport.h"
@@ -24,7 +22,6 @@ class Form1Test : public QObject {
     void controlsStartWithTheirStatesAndFocusOrder();
     void layoutGivesEveryCaptionItsRoom();
     void textsCrossTheWindowInWindows1252();
-    void tickingLengthsEnablesTheUnitsAndKeepsTheChoice();
     void longStatusStaysReadable();
     void aboutBoxIsOneModelessBoxThatOnlyItsFrameDestroys();
 };
@@ -84,24 +81,6 @@ void Form1Test::textsCrossTheWindowInWindows1252() {
     QCOMPARE(window.form.model().controls().text1, std::string("J\xFCrgen \x8C?"));
     window.form.showModel();
     QCOMPARE(designer->text(), QString::fromUtf8("Jürgen ŒΩ"));
-}
-
-void Form1Test::tickingLengthsEnablesTheUnitsAndKeepsTheChoice() {
-    WindowUnderTest window(BoardDesign("/boards/amp.pcb"));
-    window.form.Form_Load();
-    window.show();
-    auto* lengths = window.control<QCheckBox>("Check1");
-    auto* mils = window.control<QRadioButton>("Option1");
-    auto* mm = window.control<QRadioButton>("Option2");
-    const Form1Controls& model = window.form.model().controls();
-    QTest::mouseClick(lengths, Qt::LeftButton);
-    QVERIFY(model.check1Value == 1 && mils->isEnabled() && mm->isEnabled());
-    QTest::mouseClick(mm, Qt::LeftButton);
-    QVERIFY(mm->isChecked() && !mils->isChecked() && !model.option1Selected);
-    // The keyboard toggles the same way; the unit stays chosen.
-    lengths->setFocus();
-    QTest::keyClick(lengths, Qt::Key_Space);
-    QVERIFY(model.check1Value == 0 && !mils->isEnabled() && !mm->isEnabled() && mm->isChecked());
 }
 
 void Form1Test::longStatusStaysReadable() {

@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "tests/support/TestFiles.h"
 #include "tests/ui/UiTestSupport.h"
 #include "ui/qt/Form2.h"
 
@@ -91,11 +92,11 @@ void StartRunTest::startWritesTheBatchReportAndEnds() {
     QVERIFY(directory.isValid());
     const std::string designPath = pathIn(directory, "amp.pcb");
     const QString reportPath = directory.filePath(QStringLiteral("amp.wrf"));
-    auto viewer = std::make_shared<ViewerRecord>();
+    auto viewer = std::make_shared<std::vector<std::string>>();
 
     // The viewer fails: the program says so before it ends.
     WindowUnderTest window(BoardDesign(designPath),
-                           FixedEnvironment(viewer, "no viewer for amp.wrf"));
+                           testing::TestEnvironment(viewer, "no viewer for amp.wrf"));
     window.form.Form_Load();
     window.show();
     TypeText(window.control<QLineEdit>("Text1"), QString::fromUtf8("Zoë Example"));
@@ -107,21 +108,21 @@ void StartRunTest::startWritesTheBatchReportAndEnds() {
     QCOMPARE(window.endCodes, std::vector<int>{0});
     QCOMPARE(window.warnings, QStringList{QStringLiteral("no viewer for amp.wrf")});
     QVERIFY(!window.warnedAfterEnd);
-    QCOMPARE(viewer->openedPaths, std::vector<std::string>{reportPath.toStdString()});
-    const QByteArray fromWindow = ReadWholeFile(reportPath);
-    QVERIFY(fromWindow.contains("Zo\xEB Example"));
+    QCOMPARE(*viewer, std::vector<std::string>{reportPath.toStdString()});
+    const std::string fromWindow = testing::ReadBytes(reportPath.toStdString());
+    QVERIFY(fromWindow.find("Zo\xEB Example") != std::string::npos);
     QVERIFY(QFile::remove(reportPath));
 
     // The same choices made without a window give the same bytes.
     StandInLibrary library(BoardDesign(designPath));
-    Form1Model batch(library, FixedEnvironment());
+    Form1Model batch(library, testing::TestEnvironment());
     batch.Form_Load();
     batch.controls().text1 = "Zo\xEB Example";
     batch.controls().check1Value = 1;
     batch.Check1_Click();
     batch.controls().option1Selected = false;
     QCOMPARE(batch.Start_Click(), RunOutcome::Written);
-    QCOMPARE(fromWindow, ReadWholeFile(reportPath));
+    QCOMPARE(fromWindow, testing::ReadBytes(reportPath.toStdString()));
 }
 
 void StartRunTest::progressIsPaintedWhileTheRunHoldsTheEventLoop() {

@@ -1,6 +1,5 @@
 #include "tests/ui/UiTestSupport.h"
 
-#include <QFile>
 #include <QTest>
 
 namespace netlist::test {
@@ -30,25 +29,6 @@ DesignData ManyNetsDesign(const std::string& designPath, int netCount) {
         design.nets.push_back({id, "N" + number, 2540 * id, 2, {{"U1", number}, {"R1", "1"}}});
     }
     return design;
-}
-
-ReportEnvironment FixedEnvironment(std::shared_ptr<ViewerRecord> viewer, std::string viewerError) {
-    ReportEnvironment environment;
-    environment.dateTimeText = [] { return std::string(kFixedDateTime); };
-    environment.openViewer = [viewer, viewerError](const std::string& reportPath) {
-        if (viewer) viewer->openedPaths.push_back(reportPath);
-        ViewerLaunch launch;
-        launch.started = viewerError.empty();
-        launch.error = viewerError;
-        return launch;
-    };
-    return environment;
-}
-
-QByteArray ReadWholeFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    return file.readAll();
 }
 
 void DeleteClosedWindows() {

@@ -12,31 +12,17 @@
 
 #include "design/standin/DesignData.h"
 #include "design/standin/StandInLibrary.h"
-#include "report/ReportEnvironment.h"
+#include "tests/support/TestEnvironment.h"
 #include "tests/ui/SpyLibrary.h"
 #include "ui/qt/Form1.h"
 
 namespace netlist::test {
-
-inline constexpr char kFixedDateTime[] = "01/02/2024 10:11:12";
 
 // A small two-sided board: three nets (one of them single-node), parts on
 // both sides and two copper layers.
 DesignData BoardDesign(const std::string& designPath);
 // A design with this many two-node nets, for watching a run's progress.
 DesignData ManyNetsDesign(const std::string& designPath, int netCount);
-
-// What the report environment saw of the viewer.
-struct ViewerRecord {
-    std::vector<std::string> openedPaths;
-};
-
-// A clock that always tells kFixedDateTime; the viewer records the report it
-// is asked to open and fails with viewerError when that is not empty.
-ReportEnvironment FixedEnvironment(std::shared_ptr<ViewerRecord> viewer = nullptr,
-                                   std::string viewerError = {});
-
-QByteArray ReadWholeFile(const QString& path);
 
 // Lets the event loop delete what was closed with Qt::WA_DeleteOnClose, also
 // when the close came from inside an event handler.
@@ -48,7 +34,8 @@ void TypeText(QWidget* widget, const QString& text);
 
 class WindowUnderTest {
   public:
-    explicit WindowUnderTest(DesignData design, ReportEnvironment environment = FixedEnvironment());
+    explicit WindowUnderTest(DesignData design,
+                             ReportEnvironment environment = testing::TestEnvironment());
 
     StandInLibrary library;
     SpyLibrary spy;

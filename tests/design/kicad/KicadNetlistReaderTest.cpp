@@ -10,16 +10,6 @@ namespace {
 using kicadtest::NetNames;
 using ::testing::ElementsAre;
 
-std::string ErrorOf(std::string_view content) {
-    try {
-        ReadKicadNetlist(content, "bad.net");
-    } catch (const DesignFileError& error) {
-        return error.what();
-    }
-    ADD_FAILURE() << "read without error: " << content;
-    return {};
-}
-
 std::vector<std::int32_t> Ids(const DesignData& design) {
     std::vector<std::int32_t> ids;
     for (const DesignNet& net : design.nets) ids.push_back(net.id);
@@ -40,18 +30,6 @@ TEST(KicadNetlist, NetsWithoutCodesTakeTheLowestFreeNumbers) {
         "codes.net");
     EXPECT_THAT(NetNames(design), ElementsAre("A", "B", "C", "D"));
     EXPECT_THAT(Ids(design), ElementsAre(3, 2, 4, 1));
-}
-
-TEST(KicadNetlist, FaultsNameTheFileLineAndColumn) {
-    EXPECT_EQ(ErrorOf("(export (nets\n (net (code \"1\") (name \"A\"))\n"
-                      " (net (code \"1\") (name \"B\"))))"),
-              "bad.net: line 3, column 2: net code 1 is given to \"A\" already");
-    EXPECT_EQ(ErrorOf("(export (nets (net (code \"one\") (name \"A\"))))"),
-              "bad.net: line 1, column 26: a net code must be a whole number from 0 to "
-              "2147483647, found \"one\"");
-    EXPECT_EQ(ErrorOf("(kicad_pcb)"),
-              "bad.net: line 1, column 1: expected a KiCad netlist export, starting with "
-              "\"(export\"");
 }
 
 }  // namespace

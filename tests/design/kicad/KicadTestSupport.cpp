@@ -51,19 +51,4 @@ std::vector<std::string> NetNames(const DesignData& design) {
     return names;
 }
 
-PadTotals CountPads(const DesignData& design) {
-    PadTotals totals;
-    for (const DesignComponent& component : design.components) {
-        totals.total += component.padCount;
-        (component.bottomSide == 0 ? totals.top : totals.bottom) += component.padCount;
-    }
-    return totals;
-}
-
-long CountedLayers(const DesignData& design) {
-    return std::count_if(design.layers.begin(), design.layers.end(), [](const DesignLayer& layer) {
-        return layer.type == 0 || layer.type == 1;
-    });
-}
-
 }  // namespace netlist::kicadtest

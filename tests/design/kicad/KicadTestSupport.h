@@ -23,14 +23,4 @@ const DesignNet& NetNamed(const DesignData& design, std::string_view name);
 std::vector<std::string> Pins(const DesignNet& net);
 std::vector<std::string> NetNames(const DesignData& design);
 
-struct PadTotals {
-    long total = 0;
-    long top = 0;
-    long bottom = 0;
-    bool operator==(const PadTotals&) const = default;
-};
-PadTotals CountPads(const DesignData& design);
-// Layers of type 0 or 1, the ones the report counts.
-long CountedLayers(const DesignData& design);
-
 }  // namespace netlist::kicadtest

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "design/files/kicad/SExpression.h"
+#include "tests/support/TestFiles.h"
 
 namespace netlist::sexpr {
 namespace {
@@ -73,17 +75,9 @@ TEST(SExpression, HeadIsOnlyALeadingSymbol) {
 }
 
 TEST(SExpression, UnescapesStrings) {
-    const std::pair<const char*, std::string> cases[] = {
-        {R"("say \"hi\"")", "say \"hi\""},
-        {R"("back\\slash")", "back\\slash"},
-        {R"("a\nb\tc\rd\a\b\f\v")", "a\nb\tc\rd\a\b\f\v"},
-        {R"("\x41\x4a\x4B!\xe9")", "AJK!\xE9"},
-        {R"("\101\60\0619")", "A019"},
-        {R"("C:\pcb\out\x\xg")", "C:\\pcb\\out\\x\\xg"},  // unknown escapes stay as written
-        {R"("µΩ")", "µΩ"},                                // UTF-8 passes through untouched
-    };
-    for (const auto& [written, meant] : cases)
-        EXPECT_EQ(OnlyRoot(Parse(written)).text(), meant) << written;
+    for (const auto& row : netlist::testing::ReadDataCases("design/kicad/data/sexpr-strings.txt"))
+        EXPECT_EQ(OnlyRoot(Parse(row.input)).text(), row.expected)
+            << "sexpr-strings.txt:" << row.line;
 }
 
 TEST(SExpression, SkippedListsKeepOnlyTheirHead) {
@@ -111,51 +105,39 @@ TEST(SExpression, LimitsAreReadUpToAndIncluding) {
     EXPECT_EQ(OnlyRoot(Parse(R"(("\"\"\"\""))", tokens)).atomAt(0), "\"\"\"\"");
 }
 
-TEST(SExpression, FaultsNameTheirPlace) {
-    const std::string unclosedString = "string not closed: the text ends before its closing '\"'";
-    const std::string unclosedList = "list not closed: the text ends before its ')'";
-    const Limits depth5{.maxDepth = 5}, token8{.maxTokenBytes = 8}, input10{.maxInputBytes = 10};
-    const SkippedHeads zone = {"zone"};
-    const struct {
-        std::string text;
-        unsigned line, column;
-        std::string fault;
-        Limits limits = {};
-        SkippedHeads skipped = {};
-    } cases[] = {
-        {"(a (b))\n  )", 2, 3, "unexpected ')': no list is open here"},
-        {"(zone) )", 1, 8, "unexpected ')': no list is open here", {}, zone},
-        // A cut-off file: the innermost list still open is named.
-        {"(kicad_pcb\n  (net 1 \"GND\")\n  (segment (start 1 2", 3, 12,
-         unclosedList + " (3 lists are open)"},
-        {"(a b", 1, 1, unclosedList},
-        {"(a (zone (pts (xy 1 2)\n  (xy 3", 2, 3, unclosedList + " (4 lists are open)", {}, zone},
-        // Unclosed strings are placed at their opening quote.
-        {"(a \"never closed)", 1, 4, unclosedString},
-        {"(a \"ends in a backslash\\", 1, 4, unclosedString},
-        {"(a \"\\\"", 1, 4, unclosedString},
-        {"(zone \"open)", 1, 7, unclosedString, {}, zone},
-        {"(((\n((( x))))))", 2, 3, "lists nested deeper than 5 levels", depth5},
-        {"(zone (((x)))))", 1, 9, "lists nested deeper than 3 levels", {.maxDepth = 3}, zone},
-        // A hostile file of nothing but opening parentheses, under the default.
-        {std::string(100'000, '('), 1, 257, "lists nested deeper than 256 levels"},
-        {"(a 123456789)", 1, 4, "symbol longer than 8 bytes", token8},
-        {"(a \"123456789\")", 1, 4, "string longer than 8 bytes", token8},
-        {R"(("\"\"\"\"x"))", 1, 2, "string longer than 8 bytes", token8},
-        // An unclosed string stops at the limit instead of swallowing the file.
-        {"(\"" + std::string(100, 'x'), 1, 2, "string longer than 8 bytes", token8},
-        {"(1234567 9)", 1, 1, "the text is larger than 10 bytes", input10},
-    };
-    for (const auto& c : cases) {
-        try {
-            Parse(c.text, c.limits, c.skipped);
-            ADD_FAILURE() << "parsed without error: " << c.text.substr(0, 40);
-        } catch (const SyntaxError& error) {
-            EXPECT_EQ(error.what(), c.fault) << c.text.substr(0, 40);
-            EXPECT_EQ(error.place().line, c.line) << c.text.substr(0, 40);
-            EXPECT_EQ(error.place().column, c.column) << c.text.substr(0, 40);
-        }
+// "LINE:COLUMN message" of the fault the parser finds.
+std::string FaultOf(const std::string& text, const Limits& limits, bool skipZone = false) {
+    try {
+        Parse(text, limits, skipZone ? SkippedHeads{"zone"} : SkippedHeads{});
+    } catch (const SyntaxError& error) {
+        return std::to_string(error.place().line) + ":" + std::to_string(error.place().column) +
+               " " + error.what();
     }
+    return "parsed without error";
+}
+
+TEST(SExpression, FaultsNameTheirPlace) {
+    for (const auto& row : netlist::testing::ReadDataCases("design/kicad/data/sexpr-faults.txt")) {
+        const std::size_t bar = row.expected.find(" | ");
+        Limits limits;
+        bool skipZone = false;
+        std::istringstream options(bar == std::string::npos ? "" : row.expected.substr(0, bar));
+        for (std::string name; options >> name;) {
+            if (name == "zone") {
+                skipZone = true;
+                continue;
+            }
+            std::size_t& limit = name == "depth"   ? limits.maxDepth
+                                 : name == "token" ? limits.maxTokenBytes
+                                                   : limits.maxInputBytes;
+            options >> limit;
+        }
+        EXPECT_EQ(FaultOf(row.input, limits, skipZone),
+                  bar == std::string::npos ? row.expected : row.expected.substr(bar + 3))
+            << "sexpr-faults.txt:" << row.line;
+    }
+    // A hostile file of nothing but opening parentheses, under the default.
+    EXPECT_EQ(FaultOf(std::string(100'000, '('), {}), "1:257 lists nested deeper than 256 levels");
 }
 
 }  // namespace

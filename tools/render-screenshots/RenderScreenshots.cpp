@@ -8,7 +8,7 @@
 
 #include "design/standin/SampleDesign.h"
 #include "design/standin/StandInLibrary.h"
-#include "tests/ui/UiTestSupport.h"
+#include "report/ReportEnvironment.h"
 #include "ui/qt/Form1.h"
 #include "ui/qt/Form2.h"
 
@@ -21,6 +21,15 @@ DesignData SchematicDesign() {
     design.kind = DesignKind::Sch;
     design.designPath = (std::filesystem::current_path() / "sample-schematic.sch").string();
     return design;
+}
+
+// The window shows no real date and never opens a viewer, so the pictures do
+// not change from one run to the next.
+ReportEnvironment StillEnvironment() {
+    ReportEnvironment environment;
+    environment.dateTimeText = [] { return std::string("01/02/2024 10:11:12"); };
+    environment.openViewer = [](const std::string&) { return ViewerLaunch{}; };
+    return environment;
 }
 
 bool save(QWidget& widget, const QDir& directory, const QString& name) {
@@ -52,15 +61,15 @@ int main(int argc, char** argv) {
     const Form1::Actions stay{[](int) {}, [](const QString&) {}};
 
     StandInLibrary board(SampleDesign());
-    Form1 beforeStartUp(board, test::FixedEnvironment(), stay);
+    Form1 beforeStartUp(board, StillEnvironment(), stay);
     bool saved = save(beforeStartUp, directory, QStringLiteral("main-before-start-up.png"));
 
-    Form1 boardWindow(board, test::FixedEnvironment(), stay);
+    Form1 boardWindow(board, StillEnvironment(), stay);
     boardWindow.Form_Load();
     saved = save(boardWindow, directory, QStringLiteral("main-board.png")) && saved;
 
     StandInLibrary schematic(SchematicDesign());
-    Form1 schematicWindow(schematic, test::FixedEnvironment(), stay);
+    Form1 schematicWindow(schematic, StillEnvironment(), stay);
     schematicWindow.Form_Load();
     saved = save(schematicWindow, directory, QStringLiteral("main-schematic.png")) && saved;
 
