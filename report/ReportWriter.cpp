@@ -93,22 +93,24 @@ struct ReportWriter::OpenFile {
         end = buffer.get();
     }
 
+    // Copies size bytes, at least one Word and at most two, as the Word at
+    // each end; the two may overlap.
+    template <typename Word>
+    static void copyEnds(char* to, const char* from, std::size_t size) {
+        Word head;
+        Word tail;
+        std::memcpy(&head, from, sizeof head);
+        std::memcpy(&tail, from + size - sizeof tail, sizeof tail);
+        std::memcpy(to, &head, sizeof head);
+        std::memcpy(to + size - sizeof tail, &tail, sizeof tail);
+    }
+
     // Copies 0 to kShort bytes by two overlapping loads and stores.
     static void copyShort(char* to, const char* from, std::size_t size) {
         if (size >= 8) {
-            std::uint64_t head;
-            std::uint64_t tail;
-            std::memcpy(&head, from, 8);
-            std::memcpy(&tail, from + size - 8, 8);
-            std::memcpy(to, &head, 8);
-            std::memcpy(to + size - 8, &tail, 8);
+            copyEnds<std::uint64_t>(to, from, size);
         } else if (size >= 4) {
-            std::uint32_t head;
-            std::uint32_t tail;
-            std::memcpy(&head, from, 4);
-            std::memcpy(&tail, from + size - 4, 4);
-            std::memcpy(to, &head, 4);
-            std::memcpy(to + size - 4, &tail, 4);
+            copyEnds<std::uint32_t>(to, from, size);
         } else if (size > 0) {
             to[0] = from[0];
             to[size / 2] = from[size / 2];
