@@ -42,25 +42,20 @@ std::int64_t roundedHundredths(float value) {
 
 }  // namespace
 
-void AppendUnitsText(std::string& text, std::int32_t units, std::int32_t unitsPerShownUnit,
-                     std::string_view decimalSeparator) {
+std::string FormatUnits(std::int32_t units, std::int32_t unitsPerShownUnit,
+                        const std::string& decimalSeparator) {
     const float value = static_cast<float>(static_cast<double>(units) / unitsPerShownUnit);
     const std::int64_t hundredths = roundedHundredths(value);
     const std::int64_t magnitude = hundredths < 0 ? -hundredths : hundredths;
     char whole[24];
     const char* wholeEnd = std::to_chars(whole, whole + sizeof whole, magnitude / 100).ptr;
     const auto fraction = static_cast<int>(magnitude % 100);
+    std::string text;
     if (hundredths < 0) text.push_back('-');
     text.append(whole, static_cast<std::size_t>(wholeEnd - whole));
     text.append(decimalSeparator);
     text.push_back(static_cast<char>('0' + fraction / 10));
     text.push_back(static_cast<char>('0' + fraction % 10));
-}
-
-std::string FormatUnits(std::int32_t units, std::int32_t unitsPerShownUnit,
-                        const std::string& decimalSeparator) {
-    std::string text;
-    AppendUnitsText(text, units, unitsPerShownUnit, decimalSeparator);
     return text;
 }
 

@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <string>
-#include <string_view>
 
 namespace netlist {
 
@@ -18,8 +17,5 @@ std::string UnitsToMmText(std::int32_t units);
 // functions above pass the user's locale's separator.
 std::string FormatUnits(std::int32_t units, std::int32_t unitsPerShownUnit,
                         const std::string& decimalSeparator);
-// The same, appended to text.
-void AppendUnitsText(std::string& text, std::int32_t units, std::int32_t unitsPerShownUnit,
-                     std::string_view decimalSeparator);
 
 }  // namespace netlist

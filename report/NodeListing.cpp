@@ -1,6 +1,5 @@
 // The node listings: each net's pins, continuing the net row's open line.
 #include "design/FixedText.h"
-#include "design/LocaleText.h"
 #include "design/UnitText.h"
 #include "report/Form1Model.h"
 
@@ -44,11 +43,9 @@ void Form1Model::listNodes(bool boardListing, NetLengths lengths) {
         nodeColumn = static_cast<std::int16_t>(nodeColumn + kNodeTabStep);
 
         if (lengths != NetLengths::None && dbStatus != 0) {
-            const bool mils = lengths == NetLengths::Mils;
-            std::string length;
-            AppendUnitsText(length, netRecord.netLength, mils ? kUnitsPerMil : kUnitsPerMm,
-                            LocaleDecimalSeparator());
-            length += mils ? " mils" : " mm";
+            const std::string length = lengths == NetLengths::Mils
+                                           ? UnitsToMilsText(netRecord.netLength) + " mils"
+                                           : UnitsToMmText(netRecord.netLength) + " mm";
             writer.Print(kReportFileNumber, {PrintItem::Tab(kLengthTab), PrintItem::Text(length)},
                          LineEnd::Ends);
         }

@@ -34,7 +34,6 @@ std::string NumberText(std::int64_t value) {
     return std::string(formatNumber(value, buffer));
 }
 
-// The buffer fills up to its end and goes out in one write.
 // The buffer fills up to its end and goes out in one write. Report items
 // are short: they are copied without a call when the buffer has room for
 // a whole word of them.

@@ -12,6 +12,7 @@
 
 #include "design/Windows1252.h"
 #include "design/files/SourcePlace.h"
+#include "design/files/Utf8Sequence.h"
 #include "design/files/json/DesignSchema.h"
 
 namespace netlist::json {
@@ -142,7 +143,7 @@ class Reader {
             into = utf8;
             return true;
         }
-        into = spilledTexts_.emplace_back(ascii ? std::string(utf8) : Utf8ToWindows1252(utf8));
+        into = spilledTexts_.emplace_back(Utf8ToWindows1252(utf8));
         return true;
     }
 
@@ -217,10 +218,7 @@ class Reader {
         std::string_view utf8;
         bool ascii = false;
         if (!string(utf8, ascii)) return false;
-        if (ascii)
-            into = std::string(utf8);
-        else
-            into = Utf8ToWindows1252(utf8);
+        into = Utf8ToWindows1252(utf8);
         return true;
     }
 
@@ -272,7 +270,11 @@ class Reader {
                 return false;  // a control character
             } else {
                 ascii = false;
-                if (!passUtf8Sequence()) return false;
+                std::size_t length = 0;
+                if (!files::NextCodePoint(
+                        std::string_view(at_, static_cast<std::size_t>(end_ - at_)), length))
+                    return false;
+                at_ += length;
             }
         }
         return false;
@@ -360,34 +362,6 @@ class Reader {
             put(0x80 | ((code >> 6) & 0x3F));
             put(0x80 | (code & 0x3F));
         }
-    }
-
-    // One well-formed UTF-8 sequence of two to four bytes: no overlong form,
-    // no surrogate, nothing above U+10FFFF.
-    bool passUtf8Sequence() {
-        const auto byte = [&](int i) { return static_cast<unsigned char>(at_[i]); };
-        const unsigned char lead = byte(0);
-        int length = 0;
-        unsigned char low = 0x80;
-        unsigned char high = 0xBF;
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3;
-            if (lead == 0xE0) low = 0xA0;
-            if (lead == 0xED) high = 0x9F;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4;
-            if (lead == 0xF0) low = 0x90;
-            if (lead == 0xF4) high = 0x8F;
-        } else {
-            return false;
-        }
-        if (end_ - at_ < length || byte(1) < low || byte(1) > high) return false;
-        for (int i = 2; i < length; ++i)
-            if (byte(i) < 0x80 || byte(i) > 0xBF) return false;
-        at_ += length;
-        return true;
     }
 
     // A whole number within 32 bits, without leading zeros, fraction or exponent.
