@@ -22,10 +22,19 @@ endforeach()
 install(FILES data/icons/netlist-report.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
-# The repository carries no licence file; the README and the documents it
-# links to are what there is to install.
+# The documents, each named: a folder may hold what a run wrote into it (a
+# report of the sample board, say), which must never be installed. The
+# licence is also the Debian package's copyright file, under the name Debian
+# looks for.
 install(FILES README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
-install(DIRECTORY docs/examples docs/screenshots DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs)
+install(FILES LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR} RENAME copyright)
+install(FILES docs/examples/sample-board.json DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs/examples)
+install(FILES docs/windows/README.txt DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs/windows)
+set(screenshots about main-before-start-up main-board main-schematic win32-about
+                win32-main-board win32-main-schematic)
+list(TRANSFORM screenshots PREPEND docs/screenshots/)
+list(TRANSFORM screenshots APPEND .png)
+install(FILES ${screenshots} DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs/screenshots)
 
 # The man page is made from --help and --version at build time, so the two
 # never disagree.

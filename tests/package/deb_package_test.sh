@@ -50,6 +50,7 @@ expected=(
     usr/share/icons/hicolor/scalable/apps/netlist-report.svg
     usr/share/man/man1/netlist-report.1.gz
     usr/share/doc/netlist-report/README.md
+    usr/share/doc/netlist-report/copyright
     usr/share/doc/netlist-report/docs/examples/sample-board.json
 )
 for size in 16 24 32 48 64 128 256; do
@@ -62,6 +63,23 @@ all_installed() {
     done
 }
 check "dpkg installs the program, its window module, menu entry, MIME types, icons, man page and README" all_installed
+
+doc="$root/usr/share/doc/netlist-report"
+check "the copyright file is the MIT licence of the netlist-report developers" \
+    grep -qx "Copyright (c) the netlist-report developers" "$doc/copyright"
+# Named documents only: no report that a run left in docs/, every file that
+# the README links to.
+docs_as_listed() {
+    local link extra
+    extra="$(cd "$doc" && find . -type f ! -name README.md ! -name copyright ! -name '*.png' \
+        ! -path ./docs/examples/sample-board.json ! -path ./docs/DEVELOPING.md \
+        ! -path ./docs/windows/README.txt)"
+    [[ -z "$extra" ]] || { echo "  not a document: $extra"; return 1; }
+    for link in $(grep -oE '\]\([^)#:]+' "$doc/README.md" | cut -c3- | sort -u); do
+        [[ -f "$doc/$link" ]] || { echo "  the README links to $link, which is not installed"; return 1; }
+    done
+}
+check "the documentation holds the documents, each the README links to" docs_as_listed
 
 program="$root/usr/bin/netlist-report"
 check "--version names the build's version" \
