@@ -8,9 +8,10 @@ if(NETLIST_HAVE_UI)
     install(TARGETS netlist-report-window LIBRARY DESTINATION ${NETLIST_WINDOW_MODULE_DIR})
 endif()
 
-# The menu entry opens the window on a design file; the MIME package names the
-# KiCad types that have no standard type, so file managers can offer
-# "Open with netlist-report" for them.
+# The menu entry opens the window on a design file; the MIME package makes
+# KiCad boards and netlists kinds of a type of ours, which the entry claims, so
+# file managers offer "Open with netlist-report" for them while KiCad stays
+# their default application.
 install(FILES data/netlist-report.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES data/netlist-report-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
         RENAME netlist-report.xml)
@@ -35,6 +36,28 @@ set(screenshots about main-before-start-up main-board main-schematic win32-about
 list(TRANSFORM screenshots PREPEND docs/screenshots/)
 list(TRANSFORM screenshots APPEND .png)
 install(FILES ${screenshots} DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs/screenshots)
+
+# An install into a live prefix (`cmake --install build --prefix ~/.local`)
+# refreshes the desktop's caches, so that the menu entry and the KiCad types
+# count at once. A staged install (DESTDIR, as CPack and distributions use)
+# leaves them alone: there the system refreshes them, for the Debian package
+# through dpkg's triggers.
+install(CODE "set(netlist_data_dir \"${CMAKE_INSTALL_DATADIR}\")")
+install(CODE [[
+    if("$ENV{DESTDIR}" STREQUAL "")
+        find_program(netlist_update_mime update-mime-database)
+        find_program(netlist_update_desktop update-desktop-database)
+        set(data "${CMAKE_INSTALL_PREFIX}/${netlist_data_dir}")
+        if(netlist_update_mime AND netlist_update_desktop)
+            message(STATUS "Refreshing the MIME and menu caches under ${data}")
+            execute_process(COMMAND "${netlist_update_mime}" "${data}/mime")
+            execute_process(COMMAND "${netlist_update_desktop}" "${data}/applications")
+        else()
+            message(STATUS "update-mime-database or update-desktop-database not found: the "
+                           "caches under ${data} are not refreshed")
+        endif()
+    endif()
+]])
 
 # The man page is made from --help and --version at build time, so the two
 # never disagree.
@@ -74,6 +97,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # Dependencies come from the libraries the program links (dpkg-shlibdeps).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# "Screen" opens the report through xdg-open.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 include(CPack)
