@@ -5,6 +5,7 @@
 #include "app/ExitCodes.h"
 #include "design/Windows1252.h"
 #include "report/Form1Model.h"
+#include "report/NativePath.h"
 #include "report/RunChoices.h"
 
 namespace netlist {
@@ -19,7 +20,7 @@ int RunBatch(DesignLibrary& library, const RunChoices& choices) {
     switch (form.Start_Click()) {
         case RunOutcome::Written:
             std::cout << "netlist-report: " << statusText() << " ("
-                      << Windows1252ToUtf8(form.reportPath()) << ")\n";
+                      << NativePathToUtf8(form.reportPath()) << ")\n";
             if (!form.viewerError().empty())
                 std::cerr << "netlist-report: " << Windows1252ToUtf8(form.viewerError()) << "\n";
             return exitcode::kReportWritten;

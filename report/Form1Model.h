@@ -71,7 +71,12 @@ class Form1Model {
     // The report run. On Written the caller ends the program.
     RunOutcome Start_Click();
 
-    // The path of the report that the last successful run wrote.
+    // Makes Start write the report to this file (a native path) instead of
+    // beside the design. The same refusals hold for it.
+    void setReportTarget(std::string nativePath) { reportTarget_ = std::move(nativePath); }
+
+    // The report file that the last successful run wrote, as the file system
+    // names it (a native path).
     const std::string& reportPath() const { return reportPath_; }
     // Set when a run wrote its report but the viewer could not be started.
     const std::string& viewerError() const { return viewerError_; }
@@ -111,6 +116,7 @@ class Form1Model {
     DesignLibrary& library_;
     ReportEnvironment environment_;
     Form1Controls controls_;
+    std::optional<std::string> reportTarget_;
     std::string reportPath_;
     std::string viewerError_;
 };

@@ -1,6 +1,7 @@
 // The report run: what a press of Start does.
 #include <algorithm>
 #include <array>
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -65,16 +66,21 @@ RunOutcome Form1Model::Start_Click() {
     ReportCounts counts = countLayersAndComponents();
     counts.connectedPins = connectedPins;
 
+    const std::string reportPath =
+        reportTarget_ ? *reportTarget_ : NativeFileSystemPath(names.reportPath);
+    const std::string reportFileName =
+        reportTarget_
+            ? NativeTextToWindows1252(std::filesystem::path(reportPath).filename().string())
+            : names.reportFileName;
     bool sessionClosed = false;
     try {
-        const std::string reportPath = NativeFileSystemPath(names.reportPath);
         RefuseToReplaceTheDesign(reportPath, NativeFileSystemPath(designPath));
         writer.OpenOutput(reportPath, kReportFileNumber);
         writeHeader(names, counts, choices);
         writeNetBlocks(choices);
         dbStatus = library_.TCloseDesign(theSessionContext, "");
         sessionClosed = true;
-        setStatusCaption("Written to ." + names.reportFileName);
+        setStatusCaption("Written to ." + reportFileName);
         writeTrailer();
         writer.CloseAll();
     } catch (const ReportFileError& error) {
@@ -89,10 +95,10 @@ RunOutcome Form1Model::Start_Click() {
     }
     List1.Clear();
     controls_.startEnabled = true;
-    reportPath_ = names.reportPath;
+    reportPath_ = reportPath;
 
     if (controls_.option3Selected && environment_.openViewer) {
-        const ViewerLaunch launch = environment_.openViewer(NativeFileSystemPath(reportPath_));
+        const ViewerLaunch launch = environment_.openViewer(reportPath_);
         if (!launch.started)
             viewerError_ =
                 launch.error.empty() ? "the report could not be opened in a viewer" : launch.error;
