@@ -21,6 +21,11 @@ int RunBatch(DesignLibrary& library, const RunChoices& choices) {
         case RunOutcome::Written:
             std::cout << "netlist-report: " << statusText() << " ("
                       << NativePathToUtf8(form.reportPath()) << ")\n";
+            // Written all the same: stored reports and scripts rely on the
+            // report's name.
+            if (!form.replacedReportNotice().empty())
+                std::cerr << "netlist-report: " << Windows1252ToUtf8(form.replacedReportNotice())
+                          << "; use --output to keep both\n";
             if (!form.viewerError().empty())
                 std::cerr << "netlist-report: " << Windows1252ToUtf8(form.viewerError()) << "\n";
             return exitcode::kReportWritten;

@@ -80,6 +80,9 @@ class Form1Model {
     const std::string& reportPath() const { return reportPath_; }
     // Set when a run wrote its report but the viewer could not be started.
     const std::string& viewerError() const { return viewerError_; }
+    // Set when a run replaced the report of another design, which had the
+    // same report name: "amp.wrf replaced a report of amp.rev-b.pcb".
+    const std::string& replacedReportNotice() const { return replacedReportNotice_; }
 
     // What the controls ask the report run to write.
     ReportChoices reportChoices() const;
@@ -119,6 +122,7 @@ class Form1Model {
     std::optional<std::string> reportTarget_;
     std::string reportPath_;
     std::string viewerError_;
+    std::string replacedReportNotice_;
 };
 
 }  // namespace netlist

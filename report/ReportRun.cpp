@@ -12,6 +12,7 @@
 #include "report/Form1Model.h"
 #include "report/NetOrdering.h"
 #include "report/ReportFile.h"
+#include "report/StoredReport.h"
 
 namespace netlist {
 namespace {
@@ -50,6 +51,7 @@ ReportCounts Form1Model::countLayersAndComponents() {
 
 RunOutcome Form1Model::Start_Click() {
     viewerError_.clear();
+    replacedReportNotice_.clear();
     dbStatus = library_.TCloseDesign(theSessionContext, "");
     Form_Load();
     setStatusCaption(StatusMessage(dbStatus));
@@ -72,9 +74,11 @@ RunOutcome Form1Model::Start_Click() {
         reportTarget_
             ? NativeTextToWindows1252(std::filesystem::path(reportPath).filename().string())
             : names.reportFileName;
+    std::optional<std::string> replacedDesign;
     bool sessionClosed = false;
     try {
         RefuseToReplaceTheDesign(reportPath, NativeFileSystemPath(designPath));
+        replacedDesign = DesignNamedByReport(reportPath);
         writer.OpenOutput(reportPath, kReportFileNumber);
         writeHeader(names, counts, choices);
         writeNetBlocks(choices);
@@ -96,6 +100,8 @@ RunOutcome Form1Model::Start_Click() {
     List1.Clear();
     controls_.startEnabled = true;
     reportPath_ = reportPath;
+    if (replacedDesign && AreOtherDesigns(*replacedDesign, names.designFileName))
+        replacedReportNotice_ = reportFileName + " replaced a report of " + *replacedDesign;
 
     if (controls_.option3Selected && environment_.openViewer) {
         const ViewerLaunch launch = environment_.openViewer(reportPath_);

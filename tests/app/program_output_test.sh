@@ -44,6 +44,28 @@ native-report-path)
     grep -qxF "netlist-report: Written to .my.wrf (sub/my.wrf)" .stdout ||
         fail "the success line does not show sub/my.wrf"
     ;;
+replaced-report)
+    # Two designs whose reports share a name: the second run says it replaced
+    # the first one's report, a run of the same design again says nothing.
+    design amp.rev-b.json
+    design amp.rev-c.json
+    run 0 --batch amp.rev-b.json
+    [[ ! -s .stderr ]] || fail "a first report is announced as a replacement"
+    run 0 --batch amp.rev-c.json
+    expected="netlist-report: amp.wrf replaced a report of amp.rev-b.json; use --output to keep both"
+    [[ "$(cat .stderr)" == "$expected" ]] || fail "no word of the replaced report"
+    [[ "$(design_named_by amp.wrf)" == amp.rev-c.json ]] || fail "amp.wrf is not rev c's report"
+    run 0 --batch amp.rev-c.json
+    [[ ! -s .stderr ]] || fail "the same design's report is announced as another's"
+    # What stands in the report's place is read only when it is a file, and
+    # what it says reaches the terminal without control characters.
+    rm amp.wrf
+    mkfifo amp.wrf
+    timeout 10 "$program" --batch amp.rev-c.json >.stdout 2>.stderr || fail "a pipe stalled the run"
+    printf 'Created By     x\r\nEmail          x\r\nDesign Name    a\033[2Jb\r\n' >amp.wrf
+    run 0 --batch amp.rev-c.json
+    grep -qF "amp.wrf replaced a report of a?[2Jb;" .stderr || fail "the name was not shown safely"
+    ;;
 output)
     # --output names the report file; the design itself is never it.
     design amp.json
