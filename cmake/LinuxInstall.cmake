@@ -29,6 +29,7 @@ install(FILES data/icons/netlist-report.svg
 # looks for.
 install(FILES README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
 install(FILES LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR} RENAME copyright)
+install(FILES docs/DEVELOPING.md DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs)
 install(FILES docs/examples/sample-board.json DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs/examples)
 install(FILES docs/windows/README.txt DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs/windows)
 set(screenshots about main-before-start-up main-board main-schematic win32-about
