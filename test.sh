@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, checks the formatting, builds, and runs the whole
 # test suite: once on the release build (with the Debian package's test), once
-# under AddressSanitizer + UndefinedBehaviorSanitizer.
+# under AddressSanitizer + UndefinedBehaviorSanitizer, then the Windows
+# cross-builds under wine and the Windows zip, where mingw-w64 is installed.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/ensure-packages.sh --wine32 run test
@@ -25,4 +26,9 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:ha
 if [[ -x scripts/test-windows.sh ]]; then
     echo "== Windows cross-builds under wine"
     scripts/test-windows.sh
+fi
+if command -v i686-w64-mingw32-g++ >/dev/null; then
+    # Builds the zip from the 32-bit build and checks what it holds.
+    echo "== Windows zip"
+    scripts/package-windows.sh
 fi

@@ -5,6 +5,7 @@
 #include "app/ExitCodes.h"
 #include "design/Windows1252.h"
 #include "report/Form1Model.h"
+#include "report/NativePath.h"
 #include "report/RunChoices.h"
 
 namespace netlist {
@@ -19,7 +20,12 @@ int RunBatch(DesignLibrary& library, const RunChoices& choices) {
     switch (form.Start_Click()) {
         case RunOutcome::Written:
             std::cout << "netlist-report: " << statusText() << " ("
-                      << Windows1252ToUtf8(form.reportPath()) << ")\n";
+                      << NativePathToUtf8(form.reportPath()) << ")\n";
+            // Written all the same: stored reports and scripts rely on the
+            // report's name.
+            if (!form.replacedReportNotice().empty())
+                std::cerr << "netlist-report: " << Windows1252ToUtf8(form.replacedReportNotice())
+                          << "; use --output to keep both\n";
             if (!form.viewerError().empty())
                 std::cerr << "netlist-report: " << Windows1252ToUtf8(form.viewerError()) << "\n";
             return exitcode::kReportWritten;

@@ -3,6 +3,7 @@
 // display.
 #pragma once
 
+#include <iostream>
 #include <optional>
 #include <string>
 
@@ -18,7 +19,9 @@ struct CommandLine {
 };
 
 // Parses argv into options. Returns an exit code when the program should stop
-// at once (--help, --version, or a usage error, which is reported on stderr).
-std::optional<int> ParseCommandLine(int argc, const char* const* argv, CommandLine& options);
+// at once: --help and --version, written to out, or a usage error, which is
+// reported on err in one line.
+std::optional<int> ParseCommandLine(int argc, const char* const* argv, CommandLine& options,
+                                    std::ostream& out = std::cout, std::ostream& err = std::cerr);
 
 }  // namespace netlist

@@ -10,6 +10,7 @@
 #include "design/files/DesignFileError.h"
 #include "design/standin/SampleDesign.h"
 #include "design/standin/StandInLibrary.h"
+#include "report/NativePath.h"
 #include "report/ReportEnvironment.h"
 #include "report/ReportFile.h"
 #include "report/ReportPaths.h"
@@ -70,8 +71,11 @@ int RunCompare(const CommandLine& options) {
         }
     }
 
-    const ReportNames names = DeriveReportNames(after.snapshot.designPath, "cmp");
-    const std::string target = NativeFileSystemPath(names.reportPath);
+    // Beside the new design unless --output names the file.
+    const std::string target =
+        options.choices.output
+            ? NativePathFromUtf8(*options.choices.output)
+            : NativeFileSystemPath(DeriveReportNames(after.snapshot.designPath, "cmp").reportPath);
     std::optional<std::int32_t> lengthUnits;
     if (options.choices.lengths != NetLengths::None)
         lengthUnits = options.choices.lengths == NetLengths::Mils ? kUnitsPerMil : kUnitsPerMm;
@@ -99,9 +103,8 @@ int RunCompare(const CommandLine& options) {
                   << Windows1252ToUtf8(NativeTextToWindows1252(error.what())) << "\n";
         return exitcode::kReportNotWritten;
     }
-    std::cout << "netlist-report: compare report written to " << Windows1252ToUtf8(names.reportPath)
-              << ": " << (diff.empty() ? "the designs do not differ" : "the designs differ")
-              << "\n";
+    std::cout << "netlist-report: compare report written to " << NativePathToUtf8(target) << ": "
+              << (diff.empty() ? "the designs do not differ" : "the designs differ") << "\n";
     if (options.choices.screen) {
         const ViewerLaunch launch = environment.openViewer(target);
         if (!launch.started)

@@ -8,9 +8,10 @@ if(NETLIST_HAVE_UI)
     install(TARGETS netlist-report-window LIBRARY DESTINATION ${NETLIST_WINDOW_MODULE_DIR})
 endif()
 
-# The menu entry opens the window on a design file; the MIME package names the
-# KiCad types that have no standard type, so file managers can offer
-# "Open with netlist-report" for them.
+# The menu entry opens the window on a design file; the MIME package makes
+# KiCad boards and netlists kinds of a type of ours, which the entry claims, so
+# file managers offer "Open with netlist-report" for them while KiCad stays
+# their default application.
 install(FILES data/netlist-report.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES data/netlist-report-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
         RENAME netlist-report.xml)
@@ -22,10 +23,42 @@ endforeach()
 install(FILES data/icons/netlist-report.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
-# The repository carries no licence file; the README and the documents it
-# links to are what there is to install.
+# The documents, each named: a folder may hold what a run wrote into it (a
+# report of the sample board, say), which must never be installed. The
+# licence is also the Debian package's copyright file, under the name Debian
+# looks for.
 install(FILES README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
-install(DIRECTORY docs/examples docs/screenshots DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs)
+install(FILES LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR} RENAME copyright)
+install(FILES docs/DEVELOPING.md DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs)
+install(FILES docs/examples/sample-board.json DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs/examples)
+install(FILES docs/windows/README.txt DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs/windows)
+set(screenshots about main-before-start-up main-board main-schematic win32-about
+                win32-main-board win32-main-schematic)
+list(TRANSFORM screenshots PREPEND docs/screenshots/)
+list(TRANSFORM screenshots APPEND .png)
+install(FILES ${screenshots} DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs/screenshots)
+
+# An install into a live prefix (`cmake --install build --prefix ~/.local`)
+# refreshes the desktop's caches, so that the menu entry and the KiCad types
+# count at once. A staged install (DESTDIR, as CPack and distributions use)
+# leaves them alone: there the system refreshes them, for the Debian package
+# through dpkg's triggers.
+install(CODE "set(netlist_data_dir \"${CMAKE_INSTALL_DATADIR}\")")
+install(CODE [[
+    if("$ENV{DESTDIR}" STREQUAL "")
+        find_program(netlist_update_mime update-mime-database)
+        find_program(netlist_update_desktop update-desktop-database)
+        set(data "${CMAKE_INSTALL_PREFIX}/${netlist_data_dir}")
+        if(netlist_update_mime AND netlist_update_desktop)
+            message(STATUS "Refreshing the MIME and menu caches under ${data}")
+            execute_process(COMMAND "${netlist_update_mime}" "${data}/mime")
+            execute_process(COMMAND "${netlist_update_desktop}" "${data}/applications")
+        else()
+            message(STATUS "update-mime-database or update-desktop-database not found: the "
+                           "caches under ${data} are not refreshed")
+        endif()
+    endif()
+]])
 
 # The man page is made from --help and --version at build time, so the two
 # never disagree.
@@ -65,6 +98,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # Dependencies come from the libraries the program links (dpkg-shlibdeps).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# "Screen" opens the report through xdg-open.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 include(CPack)

@@ -71,10 +71,18 @@ class Form1Model {
     // The report run. On Written the caller ends the program.
     RunOutcome Start_Click();
 
-    // The path of the report that the last successful run wrote.
+    // Makes Start write the report to this file (a native path) instead of
+    // beside the design. The same refusals hold for it.
+    void setReportTarget(std::string nativePath) { reportTarget_ = std::move(nativePath); }
+
+    // The report file that the last successful run wrote, as the file system
+    // names it (a native path).
     const std::string& reportPath() const { return reportPath_; }
     // Set when a run wrote its report but the viewer could not be started.
     const std::string& viewerError() const { return viewerError_; }
+    // Set when a run replaced the report of another design, which had the
+    // same report name: "amp.wrf replaced a report of amp.rev-b.pcb".
+    const std::string& replacedReportNotice() const { return replacedReportNotice_; }
 
     // What the controls ask the report run to write.
     ReportChoices reportChoices() const;
@@ -111,8 +119,10 @@ class Form1Model {
     DesignLibrary& library_;
     ReportEnvironment environment_;
     Form1Controls controls_;
+    std::optional<std::string> reportTarget_;
     std::string reportPath_;
     std::string viewerError_;
+    std::string replacedReportNotice_;
 };
 
 }  // namespace netlist

@@ -1,6 +1,7 @@
 // The report run: what a press of Start does.
 #include <algorithm>
 #include <array>
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -11,6 +12,7 @@
 #include "report/Form1Model.h"
 #include "report/NetOrdering.h"
 #include "report/ReportFile.h"
+#include "report/StoredReport.h"
 
 namespace netlist {
 namespace {
@@ -49,6 +51,7 @@ ReportCounts Form1Model::countLayersAndComponents() {
 
 RunOutcome Form1Model::Start_Click() {
     viewerError_.clear();
+    replacedReportNotice_.clear();
     dbStatus = library_.TCloseDesign(theSessionContext, "");
     Form_Load();
     setStatusCaption(StatusMessage(dbStatus));
@@ -65,16 +68,23 @@ RunOutcome Form1Model::Start_Click() {
     ReportCounts counts = countLayersAndComponents();
     counts.connectedPins = connectedPins;
 
+    const std::string reportPath =
+        reportTarget_ ? *reportTarget_ : NativeFileSystemPath(names.reportPath);
+    const std::string reportFileName =
+        reportTarget_
+            ? NativeTextToWindows1252(std::filesystem::path(reportPath).filename().string())
+            : names.reportFileName;
+    std::optional<std::string> replacedDesign;
     bool sessionClosed = false;
     try {
-        const std::string reportPath = NativeFileSystemPath(names.reportPath);
         RefuseToReplaceTheDesign(reportPath, NativeFileSystemPath(designPath));
+        replacedDesign = DesignNamedByReport(reportPath);
         writer.OpenOutput(reportPath, kReportFileNumber);
         writeHeader(names, counts, choices);
         writeNetBlocks(choices);
         dbStatus = library_.TCloseDesign(theSessionContext, "");
         sessionClosed = true;
-        setStatusCaption("Written to ." + names.reportFileName);
+        setStatusCaption("Written to ." + reportFileName);
         writeTrailer();
         writer.CloseAll();
     } catch (const ReportFileError& error) {
@@ -89,10 +99,12 @@ RunOutcome Form1Model::Start_Click() {
     }
     List1.Clear();
     controls_.startEnabled = true;
-    reportPath_ = names.reportPath;
+    reportPath_ = reportPath;
+    if (replacedDesign && AreOtherDesigns(*replacedDesign, names.designFileName))
+        replacedReportNotice_ = reportFileName + " replaced a report of " + *replacedDesign;
 
     if (controls_.option3Selected && environment_.openViewer) {
-        const ViewerLaunch launch = environment_.openViewer(NativeFileSystemPath(reportPath_));
+        const ViewerLaunch launch = environment_.openViewer(reportPath_);
         if (!launch.started)
             viewerError_ =
                 launch.error.empty() ? "the report could not be opened in a viewer" : launch.error;

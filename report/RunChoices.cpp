@@ -2,6 +2,7 @@
 
 #include "design/Windows1252.h"
 #include "report/Form1Model.h"
+#include "report/NativePath.h"
 
 namespace netlist {
 
@@ -14,6 +15,7 @@ void ApplyRunChoices(Form1Model& form, const RunChoices& choices) {
         controls.option1Selected = choices.lengths == NetLengths::Mils;
     }
     if (choices.screen && controls.option3Enabled) controls.option3Selected = true;
+    if (choices.output) form.setReportTarget(NativePathFromUtf8(*choices.output));
 }
 
 }  // namespace netlist

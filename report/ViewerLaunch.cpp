@@ -30,6 +30,12 @@ ViewerLaunch LaunchViewer(const std::string& reportPath) {
     posix_spawn_file_actions_destroy(&actions);
 
     ViewerLaunch launch;
+    if (error == ENOENT) {
+        launch.error =
+            "the report could not be opened in a viewer: xdg-open, which opens it, is not "
+            "installed (it comes with the package xdg-utils)";
+        return launch;
+    }
     if (error != 0) {
         launch.error = "the report could not be opened in a viewer: xdg-open: " +
                        std::string(std::strerror(error));

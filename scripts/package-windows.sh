@@ -31,17 +31,20 @@ sed 's/$/\r/' docs/windows/README.txt >"$folder/README.txt"
 package="dist/netlist-report-$version-win32.zip"
 rm -f "$package"
 (cd "$stage" && zip -q -r -X "$OLDPWD/$package" "netlist-report-$version")
-if unzip -l "$package" | grep -qi 'designdb32\.dll'; then
-    echo "package-windows: the stand-in DLL got into $package" >&2
+# The listing is read whole first: `unzip -l … | grep -q` fails under
+# pipefail whenever grep stops at its first match before unzip has written
+# everything (SIGPIPE).
+names="$(unzip -Z1 "$package")"
+refuse() {
+    echo "package-windows: $1" >&2
     rm -f "$package"
     exit 1
+}
+if grep -qi 'designdb32\.dll' <<<"$names"; then
+    refuse "the stand-in DLL got into $package"
 fi
-for program in netlist-report.exe netlist-report.com; do
-    if ! unzip -l "$package" | grep -q "/$program\$"; then
-        echo "package-windows: $program is missing from $package" >&2
-        rm -f "$package"
-        exit 1
-    fi
+for file in netlist-report.exe netlist-report.com README.txt; do
+    grep -qx "netlist-report-$version/$file" <<<"$names" || refuse "$file is missing from $package"
 done
 unzip -l "$package"
 echo "$package"

@@ -23,6 +23,11 @@ inline constexpr char kMilsOption[] = "mils";
 inline constexpr char kMmOption[] = "mm";
 inline constexpr char kStartButton[] = "Start";
 inline constexpr char kEndButton[] = "End";
+// Follows "amp.wrf replaced a report of amp.rev-b.pcb" in the box that a
+// finished run shows then.
+inline constexpr char kReplacedReportAdvice[] =
+    ": both designs' reports have this name. To keep both, rename the report before the "
+    "next run, or start the program with --output.";
 // The longest design kind marker; its label is made this wide so that the
 // title never moves.
 inline constexpr char kWidestKind[] = "Schmatic";

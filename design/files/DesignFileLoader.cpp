@@ -5,6 +5,7 @@
 #include "design/files/SourcePlace.h"
 #include "design/files/kicad/KicadBoardReader.h"
 #include "design/files/kicad/KicadNetlistReader.h"
+#include "design/files/kicad/KicadSourceFiles.h"
 
 namespace netlist {
 namespace {
@@ -41,7 +42,12 @@ DesignData LoadDesignFile(const std::filesystem::path& path) {
     const std::string_view content = bytes.view();
     switch (DetectDesignFileFormat(content)) {
         case DesignFileFormat::Json:
-            return ReadJsonDesign(content, path);
+            try {
+                return ReadJsonDesign(content, path);
+            } catch (const DesignFileError&) {
+                if (const auto project = KicadProjectMessage(path)) throw DesignFileError(*project);
+                throw;
+            }
         case DesignFileFormat::KicadBoard:
             return ReadKicadBoard(content, path);
         case DesignFileFormat::KicadNetlist:
@@ -49,10 +55,7 @@ DesignData LoadDesignFile(const std::filesystem::path& path) {
         case DesignFileFormat::Unknown:
             break;
     }
-    if (leadingListHead(content) == "kicad_sch")
-        throw DesignFileError(path.string() +
-                              ": is a KiCad schematic, which is not read directly: export its "
-                              "netlist in KiCad's S-expression form (.net) and give that file");
+    if (leadingListHead(content) == "kicad_sch") throw DesignFileError(KicadSchematicMessage(path));
     if (skipLeadingSpace(content).empty())
         throw DesignFileError(path.string() + ": is empty, not a design file");
     throw DesignFileError(path.string() +

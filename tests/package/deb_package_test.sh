@@ -41,6 +41,9 @@ depends_met() {
     [[ -n "$depends" ]] && dpkg-checkbuilddeps -d "$depends" /dev/null 2>/dev/null
 }
 check "the package's Depends ($(dpkg-deb --field "$package" Depends)) are met here" depends_met
+# "Screen" opens the report with xdg-open.
+check "the package recommends xdg-utils" \
+    grep -qw xdg-utils <<<"$(dpkg-deb --field "$package" Recommends)"
 
 expected=(
     usr/bin/netlist-report
@@ -50,6 +53,7 @@ expected=(
     usr/share/icons/hicolor/scalable/apps/netlist-report.svg
     usr/share/man/man1/netlist-report.1.gz
     usr/share/doc/netlist-report/README.md
+    usr/share/doc/netlist-report/copyright
     usr/share/doc/netlist-report/docs/examples/sample-board.json
 )
 for size in 16 24 32 48 64 128 256; do
@@ -62,6 +66,23 @@ all_installed() {
     done
 }
 check "dpkg installs the program, its window module, menu entry, MIME types, icons, man page and README" all_installed
+
+doc="$root/usr/share/doc/netlist-report"
+check "the copyright file is the MIT licence of the netlist-report developers" \
+    grep -qx "Copyright (c) the netlist-report developers" "$doc/copyright"
+# Named documents only: no report that a run left in docs/, every file that
+# the README links to.
+docs_as_listed() {
+    local link extra
+    extra="$(cd "$doc" && find . -type f ! -name README.md ! -name copyright ! -name '*.png' \
+        ! -path ./docs/examples/sample-board.json ! -path ./docs/DEVELOPING.md \
+        ! -path ./docs/windows/README.txt)"
+    [[ -z "$extra" ]] || { echo "  not a document: $extra"; return 1; }
+    for link in $(grep -oE '\]\([^)#:]+' "$doc/README.md" | cut -c3- | sort -u); do
+        [[ -f "$doc/$link" ]] || { echo "  the README links to $link, which is not installed"; return 1; }
+    done
+}
+check "the documentation holds the documents, each the README links to" docs_as_listed
 
 program="$root/usr/bin/netlist-report"
 check "--version names the build's version" \
@@ -103,13 +124,64 @@ man_renders() {
 check "man netlist-report renders the page with every option of --help" man_renders
 
 check "the menu entry is valid" desktop-file-validate "$root/usr/share/applications/netlist-report.desktop"
-mime_types_known() {
-    cp -r "$root/usr/share/mime" "$root/mime" &&
-        update-mime-database "$root/mime" >/dev/null 2>&1 &&
-        grep -q "application/x-kicad-pcb" "$root/mime/globs2" &&
-        grep -q "application/x-kicad-netlist" "$root/mime/globs2"
+
+# Boards and netlists in "Open With", KiCad their default application. A
+# scratch desktop: its system folder holds a stand-in for KiCad's menu entry
+# and MIME types, the package's files go either there too (as the Debian
+# package installs them) or in the user's folder (as an install under
+# ~/.local does), and the caches are made as dpkg's triggers make them. The
+# caches list the entries of one folder by name, so the stand-in's name sorts
+# after netlist-report's, as KiCad's own does. Both
+# ways of asking the desktop are checked: xdg-mime, which reads the caches,
+# and GIO, which file managers use.
+xdg="$root/xdg"
+make_desktop() {  # make_desktop FOLDER_FOR_THE_PACKAGE: system or user
+    rm -rf "$xdg"
+    mkdir -p "$xdg"/{system,user}/{applications,mime/packages} "$xdg/config" "$xdg/bin"
+    cat >"$xdg/system/mime/packages/pcb-editor.xml" <<'XML'
+<?xml version="1.0" encoding="UTF-8"?>
+<mime-info xmlns="http://www.freedesktop.org/standards/shared-mime-info">
+  <mime-type type="application/x-kicad-pcb"><glob pattern="*.kicad_pcb"/></mime-type>
+  <mime-type type="application/x-kicad-netlist"><glob pattern="*.net"/></mime-type>
+</mime-info>
+XML
+    printf '%s\n' "[Desktop Entry]" "Type=Application" "Name=PCB editor" "Exec=pcb-editor %f" \
+        "MimeType=application/x-kicad-pcb;application/x-kicad-netlist;" \
+        >"$xdg/system/applications/pcb-editor.desktop"
+    cp "$root/usr/share/applications/netlist-report.desktop" "$xdg/$1/applications/"
+    cp "$root/usr/share/mime/packages/netlist-report.xml" "$xdg/$1/mime/packages/"
+    # GIO offers only programs it finds on PATH.
+    ln -s "$program" "$xdg/bin/netlist-report"
+    ln -s /bin/true "$xdg/bin/pcb-editor"
+    local folder
+    for folder in system user; do
+        update-mime-database "$xdg/$folder/mime" >/dev/null 2>&1 || return 1
+        update-desktop-database "$xdg/$folder/applications" >/dev/null 2>&1 || return 1
+    done
 }
-check "the MIME package defines the KiCad board and netlist types" mime_types_known
+in_desktop() {
+    env HOME="$xdg" XDG_CONFIG_HOME="$xdg/config" XDG_CONFIG_DIRS="$xdg/config" \
+        XDG_DATA_HOME="$xdg/user" XDG_DATA_DIRS="$xdg/system" PATH="$xdg/bin:$PATH" \
+        XDG_CURRENT_DESKTOP= DESKTOP_SESSION= KDE_FULL_SESSION= DISPLAY= GIO_USE_VFS=local \
+        "$@" 2>/dev/null
+}
+offered_not_default() {
+    local place type gio_answer
+    for place in system user; do
+        make_desktop "$place" || { echo "  the caches could not be made"; return 1; }
+        for type in application/x-kicad-pcb application/x-kicad-netlist; do
+            [[ "$(in_desktop xdg-mime query default "$type")" == pcb-editor.desktop ]] ||
+                { echo "  xdg-mime: $type opens with $(in_desktop xdg-mime query default "$type") (package in $place)"; return 1; }
+            gio_answer="$(in_desktop gio mime "$type")"
+            grep -q "^Default application for .*: pcb-editor.desktop" <<<"$gio_answer" &&
+                grep -qx $'\tnetlist-report.desktop' <<<"$gio_answer" ||
+                { echo "  GIO for $type (package in $place): $gio_answer"; return 1; }
+        done
+        ! in_desktop gio mime application/json | grep -q netlist-report ||
+            { echo "  netlist-report claims application/json"; return 1; }
+    done
+}
+check "boards and netlists offer netlist-report but open with the PCB editor" offered_not_default
 
 removed_cleanly() {
     local listed leftover

@@ -82,7 +82,7 @@ TEST(RunChoicesPreset, TicksTheLengthsOnlyWhereTheWindowEnablesThem) {
         StandInLibrary library(testing::Design(c.kind, "/boards/amp.pcb", {}));
         Form1Model form(library, testing::TestEnvironment());
         form.Form_Load();
-        ApplyRunChoices(form, RunChoices{"Zo\xC3\xAB", c.lengths, true});
+        ApplyRunChoices(form, RunChoices{"Zo\xC3\xAB", c.lengths, true, std::nullopt});
         const Form1Controls& controls = form.controls();
         const std::string kind = controls.label3Caption;
         EXPECT_EQ(controls.check1Value, c.check1Value) << kind;

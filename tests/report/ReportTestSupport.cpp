@@ -64,8 +64,7 @@ RunResult RunReport(const DesignData& design, const RunOptions& options) {
     result.outcome = form.Start_Click();
     result.status = controls.statusLabelCaption;
     result.viewerCalls = *viewerCalls;
-    if (result.outcome == RunOutcome::Written)
-        result.report = ReadBytes(NativeFileSystemPath(form.reportPath()));
+    if (result.outcome == RunOutcome::Written) result.report = ReadBytes(form.reportPath());
     return result;
 }
 

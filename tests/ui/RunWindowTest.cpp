@@ -1,7 +1,9 @@
 // The window as the program runs it: start-up before the first showing, the
-// command line's presets, and the exit code of the event loop.
+// command line's presets (the report file among them), and the exit code of
+// the event loop.
 #include <QApplication>
 #include <QCheckBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -38,7 +40,9 @@ void RunWindowTest::presetsTheChoicesAndEndsWithTheWrittenReport() {
     QTemporaryDir directory;
     const QString designPath = directory.filePath(QStringLiteral("amp.pcb"));
     StandInLibrary library(BoardDesign(designPath.toStdString()));
-    const RunChoices choices{"Zoë", NetLengths::Mm, true};
+    // --output: Start writes there, not beside the design.
+    const QString outputPath = directory.filePath(QStringLiteral("rev-c.wrf"));
+    const RunChoices choices{"Zoë", NetLengths::Mm, true, outputPath.toStdString()};
     auto viewer = std::make_shared<std::vector<std::string>>();
 
     bool startUpDoneWhenShown = false;
@@ -62,10 +66,10 @@ void RunWindowTest::presetsTheChoicesAndEndsWithTheWrittenReport() {
 
     QVERIFY(startUpDoneWhenShown);
     QVERIFY(presetsShown);
-    const std::string report =
-        testing::ReadBytes(directory.filePath(QStringLiteral("amp.wrf")).toStdString());
+    const std::string report = testing::ReadBytes(outputPath.toStdString());
     QVERIFY(report.find("Zo\xEB") != std::string::npos && report.find("mm") != std::string::npos);
-    QCOMPARE(viewer->size(), std::size_t{1});
+    QVERIFY(!QFile::exists(directory.filePath(QStringLiteral("amp.wrf"))));
+    QCOMPARE(*viewer, std::vector<std::string>{outputPath.toStdString()});
     QVERIFY(!shownMainWindow());
 }
 

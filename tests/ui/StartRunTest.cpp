@@ -57,6 +57,7 @@ class StartRunTest : public QObject {
   private slots:
     void endClosesTheSessionButTheFrameDoesNot();
     void startWritesTheBatchReportAndEnds();
+    void replacingAnotherDesignsReportIsShownBeforeTheEnd();
     void progressIsPaintedWhileTheRunHoldsTheEventLoop();
     void failedRunsKeepTheWindowOpenWithTheirMessage();
 };
@@ -123,6 +124,27 @@ void StartRunTest::startWritesTheBatchReportAndEnds() {
     batch.controls().option1Selected = false;
     QCOMPARE(batch.Start_Click(), RunOutcome::Written);
     QCOMPARE(fromWindow, testing::ReadBytes(reportPath.toStdString()));
+}
+
+// amp.rev-b.pcb and amp.rev-c.pcb both give amp.wrf; the report is replaced
+// all the same, as scripts rely on its name, and the user is told.
+void StartRunTest::replacingAnotherDesignsReportIsShownBeforeTheEnd() {
+    QTemporaryDir directory;
+    const std::string reportPath = pathIn(directory, "amp.wrf");
+    testing::WriteBytes(reportPath,
+                        "Created By     netlist-report\r\nEmail          x\r\n"
+                        "Design Name    amp.rev-b.pcb\r\n");
+    WindowUnderTest window(BoardDesign(pathIn(directory, "amp.rev-c.pcb")));
+    window.form.Form_Load();
+    window.show();
+    QTest::mouseClick(window.control<QPushButton>("Start"), Qt::LeftButton);
+
+    QCOMPARE(window.endCodes, std::vector<int>{0});
+    QCOMPARE(window.warnings.size(), 1);
+    QVERIFY2(window.warnings.front().startsWith(
+                 QStringLiteral("amp.wrf replaced a report of amp.rev-b.pcb: ")),
+             qPrintable(window.warnings.front()));
+    QVERIFY(testing::ReadBytes(reportPath).find("amp.rev-c.pcb") != std::string::npos);
 }
 
 void StartRunTest::progressIsPaintedWhileTheRunHoldsTheEventLoop() {

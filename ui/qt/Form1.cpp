@@ -276,6 +276,9 @@ void Form1::Start_Click() {
         // Nothing but the end follows, even while the warning waits for Ok:
         // the window stays disabled and its frame no longer ends anything.
         ended_ = true;
+        if (!model_.replacedReportNotice().empty())
+            actions_.warn(
+                FromWindows1252(model_.replacedReportNotice() + window::kReplacedReportAdvice));
         if (!model_.viewerError().empty()) actions_.warn(FromWindows1252(model_.viewerError()));
         actions_.endProgram(0);
         return;

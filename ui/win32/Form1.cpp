@@ -256,6 +256,8 @@ void Form1::Start_Click() {
     showModel();
     if (outcome == RunOutcome::Written) {
         ended_ = true;
+        if (!model_.replacedReportNotice().empty())
+            actions_.warn(model_.replacedReportNotice() + window::kReplacedReportAdvice);
         if (!model_.viewerError().empty()) actions_.warn(model_.viewerError());
         actions_.endProgram(0);
     }

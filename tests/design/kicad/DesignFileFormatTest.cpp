@@ -13,10 +13,10 @@ namespace {
 namespace fs = std::filesystem;
 using kicadtest::DataFile;
 using testing::CurrentFolder;
+using ::testing::EndsWith;
 using ::testing::HasSubstr;
 using testing::ReadBytes;
 using testing::ScratchFolder;
-using ::testing::StartsWith;
 using testing::WriteBytes;
 
 std::string LoadError(const fs::path& path) {
@@ -76,11 +76,30 @@ TEST(DesignFileFormat, OtherFilesAreRefusedByName) {
                                    "\"{\"), a KiCad board (starting with \"(kicad_pcb\") or a "
                                    "KiCad netlist export (starting with \"(export\")");
 
+    // KiCad's project and schematic: what to give instead, the board beside
+    // them named once there is one.
+    const std::string howToExport =
+        "in KiCad's schematic editor: File > Export > Netlist, in KiCad's format";
     const fs::path schematic = folder.path() / "amp.kicad_sch";
+    const fs::path project = folder.path() / "amp.kicad_pro";
+    const fs::path board = folder.path() / "amp.kicad_pcb";
     WriteBytes(schematic, "(kicad_sch (version 20211123) (generator eeschema))");
-    EXPECT_THAT(LoadError(schematic),
-                StartsWith(schematic.string() + ": is a KiCad schematic, which is not read "
-                                                "directly: export its netlist"));
+    WriteBytes(project, R"({"board": {"design_settings": {}}, "meta": {"version": 1}})");
+    EXPECT_EQ(LoadError(schematic), schematic.string() +
+                                        ": is a KiCad schematic, which is not read directly: "
+                                        "export its netlist (" +
+                                        howToExport + ") and give that .net file");
+    EXPECT_EQ(LoadError(project), project.string() +
+                                      ": is a KiCad project, which holds no nets: give its "
+                                      "board (.kicad_pcb), or a netlist exported from its "
+                                      "schematic (" +
+                                      howToExport + ")");
+    WriteBytes(board, "(kicad_pcb (version 20211014))");
+    EXPECT_THAT(LoadError(schematic), EndsWith(", or give the board " + board.string()));
+    EXPECT_THAT(LoadError(project), HasSubstr(": give its board " + board.string() + ", "));
+    // JSON of another name is a design with faults, whatever it holds.
+    WriteBytes(folder.path() / "amp.json", ReadBytes(project));
+    EXPECT_THAT(LoadError(folder.path() / "amp.json"), HasSubstr("unknown key \"board\""));
 
     const fs::path empty = folder.path() / "empty.kicad_pcb";
     WriteBytes(empty, "\n \n");
