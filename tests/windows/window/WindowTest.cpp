@@ -100,17 +100,26 @@ std::wstring textOf(HWND window) {
     return text;
 }
 
+// How the program is started: from this console, or as Explorer starts it,
+// with no console and no standard handles.
+enum class Start { FromConsole, FromExplorer };
+
 // netlist-report.exe with its window, started in a folder of its own.
 class Program {
   public:
-    Program(const fs::path& folder, const std::wstring& arguments) {
-        std::wstring commandLine =
-            quoted((programFolder() / "netlist-report.exe").wstring()) + L" " + arguments;
+    Program(const fs::path& folder, const std::wstring& arguments, Start start = Start::FromConsole,
+            const fs::path& program = programFolder() / "netlist-report.exe") {
+        std::wstring commandLine = quoted(program.wstring()) + L" " + arguments;
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
-        started_ = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                                  folder.wstring().c_str(), &startup, &process_);
-        if (!started_) return;
+        DWORD flags = 0;
+        if (start == Start::FromExplorer) {
+            startup.dwFlags = STARTF_USESTDHANDLES;
+            flags = DETACHED_PROCESS;
+        }
+        started_ = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, flags,
+                                  nullptr, folder.wstring().c_str(), &startup, &process_);
+        if (!started_ || start == Start::FromExplorer) return;
         WaitForInputIdle(process_.hProcess, kWindowWaitMs);
         for (DWORD waited = 0; waited < kWindowWaitMs && !form_ && running(); waited += 100) {
             for (HWND window : windowsOf(process_.dwProcessId, kForm1Class))
@@ -166,6 +175,71 @@ struct Session {
     fs::path folder;
     std::unique_ptr<Program> program;
 };
+
+// The texts of a message box's labels, one after another.
+std::string boxText(HWND box) {
+    std::string text;
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t name[64] = {};
+        GetClassNameW(child, name, 64);
+        if (_wcsicmp(name, L"Static") == 0) text += Utf16ToUtf8(textOf(child)) + "\n";
+    }
+    return text;
+}
+
+TEST_CASE("start-up failures, started from Explorer: a message box, then the exit code") {
+    struct Row {
+        const char* name;
+        const char* design;  // nullptr: none, and no designdb32.dll beside the program
+        long exitCode;
+        std::vector<std::string> texts;
+    };
+    const Row rows[] = {
+        {"refused-design",
+         R"({"kind": "PCB", "titel": "misspelt"})",
+         3,
+         {"refused-design.json: line 1, column 17: unknown key \"titel\"",
+          "Open a KiCad board (.kicad_pcb)"}},
+        {"no-host-library",
+         nullptr,
+         1,
+         {"designdb32.dll", "Start netlist-report on a computer where"}},
+    };
+    for (const Row& row : rows) {
+        const fs::path folder = scratchFolder(row.name);
+        // Alone in its folder, the program finds no designdb32.dll.
+        const fs::path alone = folder / "netlist-report.exe";
+        fs::copy_file(programFolder() / "netlist-report.exe", alone);
+        std::wstring arguments;
+        if (row.design) {
+            writeFile(folder / (std::string(row.name) + ".json"), row.design);
+            arguments = Utf8ToUtf16(row.name) + L".json";
+        }
+        Program program(folder, arguments, Start::FromExplorer, alone);
+        HWND box = nullptr;
+        for (DWORD waited = 0; waited < kWindowWaitMs && !box && program.running(); waited += 100) {
+            for (HWND window : windowsOf(program.processId(), L"#32770"))
+                if (IsWindowVisible(window) && textOf(window) == L"netlist-report") box = window;
+            if (!box) Sleep(100);
+        }
+        const std::string where = std::string(row.name) + ": ";
+        if (!box) {
+            check::Fail(__FILE__, __LINE__, where + "no message box titled netlist-report");
+            continue;
+        }
+        const std::string text = boxText(box);
+        for (const std::string& expected : row.texts)
+            if (text.find(expected) == std::string::npos)
+                check::Fail(__FILE__, __LINE__,
+                            where + "the box lacks \"" + expected + "\": " + text);
+        // The program waits for the box to be closed, then ends as before.
+        CHECK(program.running());
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+        const long exitCode = program.exitCode();
+        if (exitCode != row.exitCode)
+            check::Fail(__FILE__, __LINE__, where + "exit code " + std::to_string(exitCode));
+    }
+}
 
 TEST_CASE("start-up: the outcomes, with the controls' captions and states") {
     struct Row {
