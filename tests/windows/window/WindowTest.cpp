@@ -200,10 +200,7 @@ TEST_CASE("start-up failures, started from Explorer: a message box, then the exi
          3,
          {"refused-design.json: line 1, column 17: unknown key \"titel\"",
           "Open a KiCad board (.kicad_pcb)"}},
-        {"no-host-library",
-         nullptr,
-         1,
-         {"designdb32.dll", "Start netlist-report on a computer where"}},
+        {"no-host-library", nullptr, 1, {"designdb32.dll", "Put netlist-report.exe in the folder"}},
     };
     for (const Row& row : rows) {
         const fs::path folder = scratchFolder(row.name);
@@ -353,6 +350,31 @@ TEST_CASE("Start writes the report that --batch writes and ends, unless the repo
     Program batch(batchFolder, L"--batch --designer \"Zo\u00eb Designer\" --lengths mm start.json");
     CHECK_EQ(batch.exitCode(), 0);
     CHECK(withoutDateLine(readFile(batchFolder / "start.wrf")) == withoutDateLine(windowReport));
+}
+
+TEST_CASE("a design file's window tells which file it shows; the host's window stays as it was") {
+    Session session("chosen", designJson("PCB"));
+    Program& program = *session.program;
+    REQUIRE(program.form() != nullptr);
+    const std::wstring line = textOf(program.item(kDesignSourceId));
+    CHECK(line.rfind(L"Design file: ", 0) == 0);
+    CHECK(line.size() > 12 && line.substr(line.size() - 12) == L"\\chosen.json");
+    program.click(kExitId);
+    CHECK_EQ(program.exitCode(), 0);
+
+    // Without a design file the design is the host's (here the stand-in DLL's).
+    const fs::path folder = scratchFolder("host");
+    Program host(folder, L"");
+    REQUIRE(host.form() != nullptr);
+    CHECK(host.item(kDesignSourceId) == nullptr);
+    RECT client{};
+    GetClientRect(host.form(), &client);
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    CHECK_EQ(client.bottom - client.top, MulDiv(225, dpi, 96));
+    host.click(kExitId);
+    CHECK_EQ(host.exitCode(), 0);
 }
 
 TEST_CASE("Screen opens the report in notepad") {
