@@ -90,7 +90,7 @@ box() {
     fi
     if [[ -n "$problem" ]]; then
         echo "FAIL $name: $problem"
-        cat "$folder/stderr" "$folder/dialog" 2>/dev/null
+        cat "$folder/stderr" "$folder/dialog" 2>/dev/null || true
         failures=$((failures + 1))
     else
         echo "PASS $name"

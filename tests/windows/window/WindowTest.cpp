@@ -377,6 +377,53 @@ TEST_CASE("a design file's window tells which file it shows; the host's window s
     CHECK_EQ(host.exitCode(), 0);
 }
 
+// The visible window of the program with this class and caption, waited for.
+HWND waitForWindow(Program& program, const wchar_t* windowClass, const std::wstring& caption) {
+    for (DWORD waited = 0; waited < kWindowWaitMs && program.running(); waited += 100) {
+        for (HWND window : windowsOf(program.processId(), windowClass))
+            if (IsWindowVisible(window) && textOf(window) == caption) return window;
+        Sleep(100);
+    }
+    return nullptr;
+}
+
+// Chooses "&Open…" and names the file in the dialog, as a user types it.
+void openWithDialog(Program& program, const fs::path& file) {
+    PostMessageW(program.form(), WM_COMMAND, MAKEWPARAM(kOpenId, 0), 0);
+    HWND dialog = waitForWindow(program, L"#32770", L"Open a design");
+    REQUIRE(dialog != nullptr);
+    // The file name box: edt1 in one style of the dialog, cmb13 in the other.
+    for (const int box : {0x480, 0x47c})
+        if (HWND control = GetDlgItem(dialog, box))
+            SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(file.wstring().c_str()));
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    for (DWORD waited = 0; waited < kWindowWaitMs && IsWindow(dialog); waited += 100) Sleep(100);
+}
+
+TEST_CASE("Open: another design file, and a refused one that leaves the design shown") {
+    Session session("open-first", designJson("PCB"));
+    Program& program = *session.program;
+    REQUIRE(program.form() != nullptr);
+    writeFile(session.folder / "second.json", designJson("SCH"));
+    openWithDialog(program, session.folder / "second.json");
+    CHECK(program.text(kStatusLabel3Id) == "second.json");
+    CHECK(program.text(kLabel3Id) == "Schmatic");
+
+    writeFile(session.folder / "refused.json", R"({"kind": "PCB", "titel": "misspelt"})");
+    openWithDialog(program, session.folder / "refused.json");
+    HWND warning = waitForWindow(program, L"#32770", L"Netlist Report");
+    REQUIRE(warning != nullptr);
+    const std::string text = boxText(warning);
+    CHECK(text.find("unknown key \"titel\"") != std::string::npos);
+    CHECK(text.find("stays on the design it showed before") != std::string::npos);
+    PostMessageW(warning, WM_COMMAND, IDOK, 0);
+    CHECK(program.text(kStatusLabel3Id) == "second.json");
+    const std::wstring line = textOf(program.item(kDesignSourceId));
+    CHECK(line.size() > 12 && line.substr(line.size() - 12) == L"\\second.json");
+    program.click(kExitId);
+    CHECK_EQ(program.exitCode(), 0);
+}
+
 TEST_CASE("Screen opens the report in notepad") {
     Session session("screen", designJson("SCH"));
     Program& program = *session.program;
