@@ -2,19 +2,30 @@
 
 #include <cstdlib>
 #include <initializer_list>
+#include <string_view>
 
 namespace netlist {
+namespace {
+
+bool isSet(const char* variable) {
+    const char* value = std::getenv(variable);
+    return value && *value;
+}
+
+}  // namespace
 
 bool HasDisplay() {
-#ifdef _WIN32
-    return true;
-#else
-    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-        const char* value = std::getenv(variable);
-        if (value && *value) return true;
-    }
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        if (isSet(variable)) return true;
     return false;
-#endif
+}
+
+bool HasVisibleDisplay() {
+    if (!isSet("DISPLAY") && !isSet("WAYLAND_DISPLAY")) return false;
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    if (!platform) return true;
+    const std::string_view name(platform);
+    return !name.starts_with("offscreen") && !name.starts_with("minimal");
 }
 
 }  // namespace netlist

@@ -6,4 +6,8 @@ namespace netlist {
 // which platform to draw on (offscreen, for tests and screenshots).
 bool HasDisplay();
 
+// Whether a window would be seen by someone: a display server is named and
+// Qt is not told to draw off screen.
+bool HasVisibleDisplay();
+
 }  // namespace netlist

@@ -23,11 +23,11 @@ std::vector<std::filesystem::path> moduleCandidates() {
 
 }  // namespace
 
-WindowEntry LoadWindowModule(std::string& failure) {
+WindowModule LoadWindowModule(std::string& failure) {
     const auto candidates = moduleCandidates();
     if (candidates.empty()) {
         failure = "the window module cannot be found: the program's own path is unknown";
-        return nullptr;
+        return {};
     }
     for (const auto& path : candidates) {
         std::error_code error;
@@ -35,19 +35,21 @@ WindowEntry LoadWindowModule(std::string& failure) {
         void* module = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
         if (!module) {
             failure = std::string("the window module cannot be loaded: ") + dlerror();
-            return nullptr;
+            return {};
         }
-        if (void* entry = dlsym(module, kWindowEntryName)) {
-            return reinterpret_cast<WindowEntry>(entry);
-        }
+        WindowModule entries;
+        entries.runWindow = reinterpret_cast<WindowEntry>(dlsym(module, kWindowEntryName));
+        entries.showFailure =
+            reinterpret_cast<FailureBoxEntry>(dlsym(module, kFailureBoxEntryName));
+        if (entries) return entries;
         failure = "the window module " + path.string() + " is not this program's: it lacks " +
-                  kWindowEntryName;
+                  (entries.runWindow ? kFailureBoxEntryName : kWindowEntryName);
         dlclose(module);
-        return nullptr;
+        return {};
     }
     failure = "the window module is missing (neither " + candidates[0].string() + " nor " +
               candidates[1].string() + " exists)";
-    return nullptr;
+    return {};
 }
 
 }  // namespace netlist

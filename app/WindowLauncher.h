@@ -6,11 +6,11 @@
 
 namespace netlist {
 
-// Loads the window module and returns its entry, or nullptr with the reason in
+// Loads the window module and returns its entries, or none with the reason in
 // failure. The module is looked for where an installation puts it, relative to
 // the program's own file (PREFIX/bin → PREFIX/LIBDIR/netlist-report), then beside
 // the program, where the build tree has it; never in the current folder nor
 // along the library search path.
-WindowEntry LoadWindowModule(std::string& failure);
+WindowModule LoadWindowModule(std::string& failure);
 
 }  // namespace netlist

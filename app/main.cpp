@@ -1,3 +1,4 @@
+#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -6,9 +7,11 @@
 #include "app/CommandLine.h"
 #include "app/CompareRun.h"
 #include "app/ExitCodes.h"
+#include "app/StartupFailure.h"
 #include "design/files/DesignFileLoader.h"
 #include "design/standin/SampleDesign.h"
 #include "design/standin/StandInLibrary.h"
+#include "report/DesignChoice.h"
 
 #ifdef NETLIST_HAVE_UI
 #include "app/DisplayCheck.h"
@@ -76,29 +79,45 @@ void keepUntilExit(std::unique_ptr<netlist::StandInLibrary> library) {
     if (!kLeaksChecked) libraryKeptUntilExit = library.release();
 }
 
-int run(netlist::DesignLibrary& library, int argc, char** argv,
-        const netlist::CommandLine& options) {
+// Serves a design file that the user chose in the window, as the command
+// line's design file is served at start-up.
+netlist::OpenedDesign openDesignFile(const std::filesystem::path& file) {
+    using namespace netlist;
+    try {
+        return {std::make_unique<StandInLibrary>(LoadDesignFile(file)), {}};
+    } catch (const DesignFileError& error) {
+        std::cerr << "netlist-report: " << error.what() << std::endl;
+        return {nullptr, error.what()};
+    }
+}
+
+// designChoice.open is empty when the host application chose the design.
+int run(netlist::DesignLibrary& library, int argc, char** argv, const netlist::CommandLine& options,
+        const netlist::DesignChoice& designChoice) {
     using namespace netlist;
 #if defined(_WIN32)
     (void)argc;
     (void)argv;
     if (!options.batch) {
-        return win32::RunWindow(library, options.choices);
+        return win32::RunWindow(library, options.choices, designChoice);
     }
 #elif defined(NETLIST_HAVE_UI)
     if (!options.batch) {
         std::string failure;
         if (!HasDisplay()) {
-            failure = "no display to show the window on";
-        } else if (const WindowEntry window = LoadWindowModule(failure)) {
-            return window(argc, argv, library, options.choices);
+            std::cerr << "netlist-report: no display to show the window on; writing the report "
+                         "in batch mode instead\n";
+        } else if (const WindowModule window = LoadWindowModule(failure)) {
+            return window.runWindow(argc, argv, library, options.choices, designChoice);
+        } else {
+            ReportStartupFailure(StartupFailure::WindowModuleMissing,
+                                 failure + "; writing the report in batch mode instead", false);
         }
-        std::cerr << "netlist-report: " << failure
-                  << "; writing the report in batch mode instead\n";
     }
 #else
     (void)argc;
     (void)argv;
+    (void)designChoice;
 #endif
     return RunBatch(library, options.choices);
 }
@@ -125,26 +144,37 @@ int main(int argc, char** argv) {
         try {
             host = std::make_unique<HostLibrary>();
         } catch (const HostLibraryError& error) {
-            std::cerr << "netlist-report: " << error.what() << "\n";
+            ReportStartupFailure(StartupFailure::HostLibraryMissing, error.what(), options.batch);
             return exitcode::kDesignNotAvailable;
         }
-        return run(*host, argc, argv, options);
+        return run(*host, argc, argv, options, {});
     }
 #endif
 
+    // Otherwise the stand-in serves the design file named, or the built-in
+    // sample, and the user may choose another design in the window.
+    DesignChoice designChoice{openDesignFile, {}};
     DesignData design;
     try {
+        if (options.design) {
 #ifdef _WIN32
-        design = options.design ? LoadDesignFile(PathFromUtf8(*options.design)) : SampleDesign();
+            const std::filesystem::path file = PathFromUtf8(*options.design);
 #else
-        design = options.design ? LoadDesignFile(*options.design) : SampleDesign();
+            const std::filesystem::path file = *options.design;
 #endif
+            design = LoadDesignFile(file);
+            std::error_code noCurrentFolder;
+            designChoice.file = std::filesystem::absolute(file, noCurrentFolder);
+            if (noCurrentFolder) designChoice.file = file;
+        } else {
+            design = SampleDesign();
+        }
     } catch (const DesignFileError& error) {
-        std::cerr << "netlist-report: " << error.what() << "\n";
+        ReportStartupFailure(StartupFailure::DesignFileRefused, error.what(), options.batch);
         return exitcode::kDesignFileInvalid;
     }
     auto library = std::make_unique<StandInLibrary>(std::move(design));
-    const int code = run(*library, argc, argv, options);
+    const int code = run(*library, argc, argv, options, designChoice);
     keepUntilExit(std::move(library));
     return code;
 }

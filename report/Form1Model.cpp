@@ -6,7 +6,7 @@
 namespace netlist {
 
 Form1Model::Form1Model(DesignLibrary& library, ReportEnvironment environment)
-    : library_(library), environment_(std::move(environment)) {}
+    : library_(&library), environment_(std::move(environment)) {}
 
 void Form1Model::setStatusCaption(std::string caption) {
     controls_.statusLabelCaption = std::move(caption);
@@ -20,11 +20,11 @@ void Form1Model::Form_Load() {
     controls_.option3Enabled = false;
     controls_.option4Enabled = false;
 
-    dbStatus = library_.TOpenDesign(0, kInterfaceVersion, "PCB", theSessionContext);
+    dbStatus = library_->TOpenDesign(0, kInterfaceVersion, "PCB", theSessionContext);
     // The schematic attempt's result is kept apart: dbStatus still tells
     // whether the board attempt succeeded.
     const std::int32_t schematicStatus =
-        library_.TOpenDesign(0, kInterfaceVersion, "SCH", theSessionContext);
+        library_->TOpenDesign(0, kInterfaceVersion, "SCH", theSessionContext);
     if (schematicStatus == 0) {
         controls_.label3Caption = DesignSourceCaption(DesignSource::Schematic);
     } else if (dbStatus != 0) {
@@ -34,7 +34,7 @@ void Form1Model::Form_Load() {
         controls_.check1Enabled = true;
     }
 
-    dbStatus = library_.TGetDesignInfo(theSessionContext, designInfo);
+    dbStatus = library_->TGetDesignInfo(theSessionContext, designInfo);
     setStatusCaption(StatusMessage(dbStatus));
     controls_.statusLabel3Caption = DesignFileNameShown(TrimFixedText(designInfo.designPath));
     if (dbStatus == 0) {
@@ -42,6 +42,12 @@ void Form1Model::Form_Load() {
         controls_.option4Enabled = true;
         controls_.startEnabled = true;
     }
+}
+
+void Form1Model::switchLibrary(DesignLibrary& library) {
+    dbStatus = library_->TCloseDesign(theSessionContext, "");
+    library_ = &library;
+    Form_Load();
 }
 
 const char* DesignSourceCaption(DesignSource source) {
@@ -75,7 +81,7 @@ void Form1Model::Check1_Click() {
 }
 
 void Form1Model::Exit_Click() {
-    dbStatus = library_.TCloseDesign(theSessionContext, "");
+    dbStatus = library_->TCloseDesign(theSessionContext, "");
 }
 
 }  // namespace netlist

@@ -65,6 +65,10 @@ class Form1Model {
     std::function<void()> onStatusChanged;
 
     void Form_Load();
+    // Another design, as when the host application opens another one: the
+    // session with the current library is closed and the start-up runs again
+    // over the new one. The choices made in the controls stay.
+    void switchLibrary(DesignLibrary& library);
     void Check1_Click();
     // Closes the session; the caller then ends the program.
     void Exit_Click();
@@ -116,7 +120,7 @@ class Form1Model {
     void writeNetBlocks(const ReportChoices& choices);
     void writeTrailer();
 
-    DesignLibrary& library_;
+    DesignLibrary* library_;
     ReportEnvironment environment_;
     Form1Controls controls_;
     std::optional<std::string> reportTarget_;

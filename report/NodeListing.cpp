@@ -39,7 +39,7 @@ void Form1Model::listNodes(bool boardListing, NetLengths lengths) {
         writer.PrintTextsThenTab(kReportFileNumber, TrimmedFixedTextView({refDes, sizeof refDes}),
                                  "-", TrimmedFixedTextView({pinDes, sizeof pinDes}),
                                  nodeColumn + kFirstNodeTab);
-        dbStatus = library_.TGetNextNetNode(theSessionContext, nodeRecord);
+        dbStatus = library_->TGetNextNetNode(theSessionContext, nodeRecord);
         nodeColumn = static_cast<std::int16_t>(nodeColumn + kNodeTabStep);
 
         if (lengths != NetLengths::None && dbStatus != 0) {

@@ -30,13 +30,13 @@ using Item = PrintItem;
 
 ReportCounts Form1Model::countLayersAndComponents() {
     ReportCounts counts;
-    dbStatus = library_.TGetFirstLayer(theSessionContext, layerRecord);
+    dbStatus = library_->TGetFirstLayer(theSessionContext, layerRecord);
     while (dbStatus == 0) {
         if (layerRecord.layerType == 0 || layerRecord.layerType == 1)
             counts.layers = counts.layers.value_or(0) + 1;
-        dbStatus = library_.TGetNextLayer(theSessionContext, layerRecord);
+        dbStatus = library_->TGetNextLayer(theSessionContext, layerRecord);
     }
-    dbStatus = library_.TGetFirstComponent(theSessionContext, componentRecord);
+    dbStatus = library_->TGetFirstComponent(theSessionContext, componentRecord);
     while (dbStatus == 0) {
         counts.components = counts.components.value_or(0) + 1;
         counts.totalPads += componentRecord.padCount;
@@ -44,7 +44,7 @@ ReportCounts Form1Model::countLayersAndComponents() {
             counts.topPads += componentRecord.padCount;
         else
             counts.bottomPads += componentRecord.padCount;
-        dbStatus = library_.TGetNextComponent(theSessionContext, componentRecord);
+        dbStatus = library_->TGetNextComponent(theSessionContext, componentRecord);
     }
     return counts;
 }
@@ -52,19 +52,19 @@ ReportCounts Form1Model::countLayersAndComponents() {
 RunOutcome Form1Model::Start_Click() {
     viewerError_.clear();
     replacedReportNotice_.clear();
-    dbStatus = library_.TCloseDesign(theSessionContext, "");
+    dbStatus = library_->TCloseDesign(theSessionContext, "");
     Form_Load();
     setStatusCaption(StatusMessage(dbStatus));
     if (dbStatus != 0) return RunOutcome::DesignNotOpen;
     const ReportChoices choices = reportChoices();
 
     controls_.startEnabled = false;
-    dbStatus = library_.TGetDesignInfo(theSessionContext, designInfo);
+    dbStatus = library_->TGetDesignInfo(theSessionContext, designInfo);
     const std::string designPath = TrimFixedText(designInfo.designPath);
     const ReportNames names = DeriveReportNames(designPath);
     controls_.statusLabel3Caption = names.designFileName;
 
-    const std::optional<std::int64_t> connectedPins = CollectNets(library_, netRecord, List1);
+    const std::optional<std::int64_t> connectedPins = CollectNets(*library_, netRecord, List1);
     ReportCounts counts = countLayersAndComponents();
     counts.connectedPins = connectedPins;
 
@@ -82,7 +82,7 @@ RunOutcome Form1Model::Start_Click() {
         writer.OpenOutput(reportPath, kReportFileNumber);
         writeHeader(names, counts, choices);
         writeNetBlocks(choices);
-        dbStatus = library_.TCloseDesign(theSessionContext, "");
+        dbStatus = library_->TCloseDesign(theSessionContext, "");
         sessionClosed = true;
         setStatusCaption("Written to ." + reportFileName);
         writeTrailer();
@@ -91,7 +91,7 @@ RunOutcome Form1Model::Start_Click() {
         // The previous report, if any, is untouched; the user can put the
         // folder right and press Start again.
         writer.AbandonAll();
-        if (!sessionClosed) dbStatus = library_.TCloseDesign(theSessionContext, "");
+        if (!sessionClosed) dbStatus = library_->TCloseDesign(theSessionContext, "");
         List1.Clear();
         controls_.startEnabled = true;
         setStatusCaption(NativeTextToWindows1252(error.what()));
@@ -169,7 +169,7 @@ void Form1Model::writeNetBlocks(const ReportChoices& choices) {
     const auto readAhead = [&](std::int64_t index) {
         std::optional<std::int32_t>& id = ahead[static_cast<std::size_t>(index % kHintAhead)];
         id = ReadNetId(List1.List(index));
-        if (id) library_.HintNetById(*id);
+        if (id) library_->HintNetById(*id);
     };
     for (std::int64_t index = 0; index < std::min(netCount, kHintAhead); ++index) readAhead(index);
     for (std::int64_t index = 0; index < netCount; ++index) {
@@ -181,13 +181,13 @@ void Form1Model::writeNetBlocks(const ReportChoices& choices) {
         if (index + kHintAhead < netCount) readAhead(index + kHintAhead);
 
         std::optional<std::int64_t> nodeCount;
-        dbStatus = netId ? library_.TGetNetById(theSessionContext, *netId, netRecord)
+        dbStatus = netId ? library_->TGetNetById(theSessionContext, *netId, netRecord)
                          : status::kNetNotFound;
         if (dbStatus == 0) {
             netName.assign(TrimmedFixedTextView(
                 std::string_view(netRecord.netName, sizeof netRecord.netName)));
             nodeCount = netRecord.nodeCount;
-            dbStatus = library_.TGetFirstNetNode(theSessionContext, *netId, nodeRecord);
+            dbStatus = library_->TGetFirstNetNode(theSessionContext, *netId, nodeRecord);
         } else {
             // Nothing of the previous net may show under this number: the row
             // names the failure and the net's id, and lists no pins.

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Takes the pictures of the Win32 window for the README, under wine on an X
-# display of its own (Xvfb): the main window on a board and on a schematic,
-# and the About box, into docs/screenshots/win32-*.png.
+# display of its own (Xvfb): the main window on the host's board (the
+# stand-in DLL) and on a schematic design file, the About box, and the box of
+# a design file refused at start-up, into docs/screenshots/win32-*.png.
 #   scripts/screenshots-win32.sh [BUILD_DIR]   (default: build-win32, else build-win64)
 # Needs Xvfb, wine and ImageMagick's import (apt-get install imagemagick).
 set -euo pipefail
@@ -25,7 +26,9 @@ done
 loader=/usr/lib/wine/wine64 arch=win64 triple=x86_64-w64-mingw32
 if [[ "$dir" == *win32* ]]; then loader=/usr/lib/wine/wine arch=win32 triple=i686-w64-mingw32; fi
 
-work="$(mktemp -d)"
+# A fixed folder: the design file's path shows in a picture.
+work="${TMPDIR:-/tmp}/netlist-report-screenshots-win32"
+rm -rf "$work" && mkdir -p "$work"
 number=$(for n in $(seq 95 130); do [[ -e /tmp/.X$n-lock ]] || { echo "$n"; break; }; done)
 Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
@@ -55,6 +58,24 @@ int main() {
 SOURCE
 "$triple-g++" -std=c++20 -static -I"$root" -o "$work/open-about.exe" "$work/open-about.cpp"
 
+# Starts the program as Explorer does, with no console and no standard
+# handles, so that a start-up failure shows its box.
+cat >"$work/start-detached.cpp" <<'SOURCE'
+#include <windows.h>
+#include <string>
+int wmain(int argc, wchar_t** argv) {
+    std::wstring line;
+    for (int i = 1; i < argc; ++i) line += std::wstring(i > 1 ? L" " : L"") + L"\"" + argv[i] + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    PROCESS_INFORMATION process{};
+    return CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS, nullptr,
+                          nullptr, &startup, &process) ? 0 : 1;
+}
+SOURCE
+"$triple-g++" -std=c++20 -static -municode -o "$work/start-detached.exe" "$work/start-detached.cpp"
+
 # shoot TITLE FILE: waits for the window titled TITLE and saves its picture.
 shoot() {
     local id="" tries
@@ -73,9 +94,13 @@ shoot() {
 # where the repository is.
 cp docs/examples/sample-board.json "$work/"
 sed 's/"kind": *"PCB"/"kind": "SCH"/' docs/examples/sample-board.json >"$work/sample-schematic.json"
+printf '{"kind": "PCB", "titel": "Amplifier"}\n' >"$work/amp.json"
 mkdir -p docs/screenshots
 cd "$work"
-"$loader" "$root/$dir/netlist-report.exe" sample-board.json >/dev/null 2>&1 &
+# Without a design file the design is the host's: here the stand-in DLL
+# beside the program serves the sample board.
+cp "$root/$dir/designdb32.dll" "$root/$dir/netlist-report.exe" "$work/"
+NETLIST_STANDIN_DESIGN=sample-board.json "$loader" ./netlist-report.exe >/dev/null 2>&1 &
 shoot "Netlist Report" win32-main-board.png
 "$loader" ./open-about.exe
 shoot "About" win32-about.png
@@ -83,3 +108,7 @@ shoot "About" win32-about.png
 sleep 1
 "$loader" "$root/$dir/netlist-report.exe" sample-schematic.json >/dev/null 2>&1 &
 shoot "Netlist Report" win32-main-schematic.png
+"$(command -v wineserver || echo /usr/lib/wine/wineserver)" -k 2>/dev/null || true
+sleep 1
+"$loader" ./start-detached.exe ./netlist-report.exe amp.json
+shoot "netlist-report" win32-startup-failure.png

@@ -9,7 +9,9 @@
 #   - netlist-report.exe a GUI program, netlist-report.com the console
 #     launcher that passes on its output and exit code;
 #   - the window tests (tests/windows/window), on Xvfb when there is no
-#     DISPLAY.
+#     DISPLAY;
+#   - the window under real key presses (tests/ui/real_keys_test.sh, on an
+#     Xvfb display of its own).
 # The 64-bit build runs under wine64, the 32-bit one under wine32. Only a
 # machine that cannot run 32-bit programs at all (no wine32, or a probe that
 # does nothing but exit fails to run) skips the 32-bit build, with a line
@@ -173,6 +175,26 @@ window_tests() {
     test_program "$dir" window_tests.exe
 }
 
+# The real-key cases, on the display the script starts: the prefix's wine
+# processes are stopped first, so that the program's window goes there.
+real_keys() {
+    local dir="$1" prefix="$root/$1/wineprefix" loader="$wine64_program" arch=win64 output
+    if [[ "$dir" == build-win32 ]]; then loader="$wine32_program" arch=win32; fi
+    echo "== real keys ($dir)"
+    WINEPREFIX="$prefix" "$wineserver_program" -k 2>/dev/null
+    WINEPREFIX="$prefix" "$wineserver_program" -w 2>/dev/null
+    output="$(WINEPREFIX="$prefix" WINEARCH="$arch" WINELOADER="$loader" \
+        tests/ui/real_keys_test.sh -- "$loader" "$root/$dir/netlist-report.exe" 2>&1)"
+    while IFS= read -r line; do
+        case "$line" in
+            "PASS "*) pass "$dir: ${line#PASS }" ;;
+            "FAIL "*) fail "$dir: ${line#FAIL }" ;;
+            *) echo "$line" ;;
+        esac
+    done <<<"$output"
+    grep -q '^PASS ' <<<"$output" || fail "$dir: real keys: no case ran"
+}
+
 fixed_date="01.02.2024 13:04:05"
 
 # compare_report NAME DESIGN|- [options...]: the Linux program with the design
@@ -309,6 +331,7 @@ run_suite() {
     missing_dll "$dir"
     console_launcher "$dir"
     window_tests "$dir"
+    real_keys "$dir"
 }
 
 # Whether this machine runs 32-bit Windows programs at all: a probe that does

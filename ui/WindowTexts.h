@@ -1,5 +1,5 @@
 // The texts and sizes that both desktop windows share, whatever toolkit draws
-// them. Texts are Windows-1252 (all of them plain ASCII); sizes are pixels at
+// them. Texts are Windows-1252 (all but the ellipsis plain ASCII); sizes are pixels at
 // 96 dots per inch, scaled by each window to the screen's resolution.
 #pragma once
 
@@ -28,6 +28,16 @@ inline constexpr char kEndButton[] = "End";
 inline constexpr char kReplacedReportAdvice[] =
     ": both designs' reports have this name. To keep both, rename the report before the "
     "next run, or start the program with --output.";
+// Where no host application chooses the design: the menu item that opens
+// another one, the line that tells where the design shown comes from, and
+// what the window says when a design file is refused. "\x85" is the
+// ellipsis.
+inline constexpr char kOpenMenu[] = "&Open\x85";
+inline constexpr char kOpenTitle[] = "Open a design";
+inline constexpr char kSampleNotice[] =
+    "Built-in sample board: open your design with Open\x85 or drop it here";
+inline constexpr char kDesignFileNotice[] = "Design file: ";
+inline constexpr char kDesignKept[] = "The window stays on the design it showed before.";
 // The longest design kind marker; its label is made this wide so that the
 // title never moves.
 inline constexpr char kWidestKind[] = "Schmatic";

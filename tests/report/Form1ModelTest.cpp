@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "design/standin/StandInLibrary.h"
+#include "report/DesignChoice.h"
 #include "report/Form1Model.h"
 #include "report/RunChoices.h"
 #include "tests/report/ReportTestSupport.h"
@@ -93,6 +94,53 @@ TEST(RunChoicesPreset, TicksTheLengthsOnlyWhereTheWindowEnablesThem) {
         // "Screen" is enabled whenever the design information was read.
         EXPECT_EQ(controls.option3Selected, c.kind != DesignKind::None) << kind;
     }
+}
+
+// Opening a design in the window: the session moves to the new design as it
+// would when the host opened another one, the user's choices stay, and a
+// refused file leaves everything on the design shown.
+TEST(DesignChooser, SwitchesTheModelToTheOpenedDesignAndKeepsItOnARefusal) {
+    testing::ScratchFolder folder;
+    StandInLibrary first(testing::Design(DesignKind::Pcb, folder.file("amp.pcb"),
+                                         {testing::Net(1, "GND", {"U1-1", "C1-2"})}));
+    DesignChooser chooser({[&](const std::filesystem::path& file) {
+                               if (file.filename() == "bad.json")
+                                   return OpenedDesign{nullptr, "bad.json: line 1, column 1: bad"};
+                               return OpenedDesign{std::make_unique<StandInLibrary>(testing::Design(
+                                                       DesignKind::Sch, folder.file("filter.sch"),
+                                                       {testing::Net(4, "VIN", {"R1-1", "R2-2"})})),
+                                                   {}};
+                           },
+                           {}});
+    EXPECT_TRUE(chooser.showsSample());
+    Form1Model form(first, testing::TestEnvironment());
+    form.Form_Load();
+    ApplyRunChoices(form, RunChoices{"Pat", NetLengths::Mm, false});
+
+    EXPECT_EQ(chooser.open("bad.json", form),
+              std::optional<std::string>("bad.json: line 1, column 1: bad"));
+    EXPECT_TRUE(chooser.showsSample());
+    const Form1Controls& controls = form.controls();
+    EXPECT_EQ(controls.label3Caption, "Pcb");
+    EXPECT_EQ(controls.statusLabel3Caption, "amp.pcb");
+    // The session with the design shown is still open.
+    DesignInfoRecord info{};
+    EXPECT_EQ(first.TGetDesignInfo(theSessionContext, info), 0);
+
+    EXPECT_EQ(chooser.open(folder.path() / "filter.json", form), std::nullopt);
+    EXPECT_FALSE(chooser.showsSample());
+    EXPECT_EQ(chooser.file(), folder.path() / "filter.json");
+    EXPECT_EQ(controls.label3Caption, "Schmatic");
+    EXPECT_EQ(controls.statusLabel3Caption, "filter.sch");
+    EXPECT_TRUE(controls.startEnabled);
+    EXPECT_FALSE(controls.check1Enabled);
+    EXPECT_EQ(controls.check1Value, 1);
+    EXPECT_EQ(controls.text1, "Pat");
+    // Start reports the new design.
+    ASSERT_EQ(form.Start_Click(), RunOutcome::Written);
+    const std::string report = testing::ReadBytes(folder.path() / "filter.wrf");
+    EXPECT_NE(report.find("VIN"), std::string::npos);
+    EXPECT_NE(report.find("Design By      Pat"), std::string::npos);
 }
 
 }  // namespace

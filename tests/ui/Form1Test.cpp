@@ -3,10 +3,16 @@
 // length choices: StartRunTest and Form1ModelTest).
 #include <QAction>
 #include <QApplication>
+#include <QDropEvent>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 #include "tests/ui/UiTestSupport.h"
 #include "ui/qt/CaptionLabel.h"
@@ -24,6 +30,7 @@ class Form1Test : public QObject {
     void textsCrossTheWindowInWindows1252();
     void longStatusStaysReadable();
     void aboutBoxIsOneModelessBoxThatOnlyItsFrameDestroys();
+    void aDesignIsChosenOnlyWhereNoHostChoosesIt();
 };
 
 void Form1Test::controlsStartWithTheirStatesAndFocusOrder() {
@@ -135,6 +142,72 @@ void Form1Test::aboutBoxIsOneModelessBoxThatOnlyItsFrameDestroys() {
     QVERIFY(window.endCodes.empty() && window.form.isVisible());
     window.control<QAction>("About")->trigger();
     QVERIFY(window.form.aboutBox() && window.form.aboutBox()->isVisible());
+}
+
+namespace {
+
+QStringList menuTexts(Form1& form) {
+    QStringList texts;
+    for (const QAction* action : form.menuBar()->actions()) texts << action->text();
+    return texts;
+}
+
+// Drags the file over the window and drops it, as a file manager would;
+// returns whether the window took the drag.
+bool dropFile(Form1& form, const QString& file) {
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(file)});
+    const QPoint place = form.rect().center();
+    QDragEnterEvent enter(place, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&form, &enter);
+    if (!enter.isAccepted()) return false;
+    QDropEvent drop(place, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&form, &drop);
+    return true;
+}
+
+}  // namespace
+
+void Form1Test::aDesignIsChosenOnlyWhereNoHostChoosesIt() {
+    // The host's window: nothing beyond About, nothing taken from a drag.
+    WindowUnderTest host(BoardDesign("/boards/amp.pcb"));
+    host.form.Form_Load();
+    QCOMPARE(menuTexts(host.form), QStringList{QStringLiteral("&About")});
+    QVERIFY(!host.control<QLabel>("designSource"));
+    QTemporaryDir directory;
+    const QString schematic = directory.filePath(QStringLiteral("filter.json"));
+    QFile file(schematic);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(R"({"kind": "SCH", "nets": [{"id": 1, "name": "VIN", "nodes": [["R1", "1"]]}]})");
+    file.close();
+    QVERIFY(!dropFile(host.form, schematic));
+
+    // The built-in sample's window says so, opens a chosen file and takes a
+    // dropped one.
+    WindowUnderTest sample(BoardDesign("/boards/sample-board.pcb"), testing::TestEnvironment(),
+                           {DesignFileOpener(), {}});
+    sample.form.Form_Load();
+    sample.show();
+    QCOMPARE(menuTexts(sample.form),
+             (QStringList{QString::fromUtf8("&Open…"), QStringLiteral("&About")}));
+    const auto* source = sample.control<QLabel>("designSource");
+    QVERIFY(source && source->text().startsWith(QStringLiteral("Built-in sample board")));
+    QVERIFY(dropFile(sample.form, schematic));
+    QCOMPARE(sample.control<QLabel>("status_label3")->text(), QStringLiteral("filter.json"));
+    QCOMPARE(sample.control<QLabel>("Label3")->text(), QStringLiteral("Schmatic"));
+    QCOMPARE(source->text(), QStringLiteral("Design file: ") + schematic);
+
+    // A refused file leaves the design shown and says why in the window.
+    const QString refused = directory.filePath(QStringLiteral("refused.json"));
+    QFile(refused).open(QIODevice::WriteOnly);
+    sample.fileToChoose = refused;
+    sample.control<QAction>("Open")->trigger();
+    QCOMPARE(sample.warnings.size(), 1);
+    QVERIFY(sample.warnings.front().contains(QStringLiteral("refused.json")));
+    QVERIFY(sample.warnings.front().endsWith(QStringLiteral("before.")));
+    QCOMPARE(sample.control<QLabel>("status_label3")->text(), QStringLiteral("filter.json"));
+    QCOMPARE(source->text(), QStringLiteral("Design file: ") + schematic);
+    QVERIFY(sample.endCodes.empty());
 }
 
 QTEST_MAIN(Form1Test)

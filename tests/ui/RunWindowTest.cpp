@@ -62,7 +62,7 @@ void RunWindowTest::presetsTheChoicesAndEndsWithTheWrittenReport() {
     });
     char name[] = "netlist-report";
     char* argv[] = {name, nullptr};
-    QCOMPARE(RunWindow(1, argv, library, choices, testing::TestEnvironment(viewer)), 0);
+    QCOMPARE(RunWindow(1, argv, library, choices, {}, testing::TestEnvironment(viewer)), 0);
 
     QVERIFY(startUpDoneWhenShown);
     QVERIFY(presetsShown);

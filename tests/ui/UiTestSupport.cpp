@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+#include "design/files/DesignFileLoader.h"
+
 namespace netlist::test {
 
 DesignData BoardDesign(const std::string& designPath) {
@@ -42,7 +44,18 @@ void TypeText(QWidget* widget, const QString& text) {
                             Qt::NoModifier);
 }
 
-WindowUnderTest::WindowUnderTest(DesignData design, ReportEnvironment environment)
+DesignOpener DesignFileOpener() {
+    return [](const std::filesystem::path& file) {
+        try {
+            return OpenedDesign{std::make_unique<StandInLibrary>(LoadDesignFile(file)), {}};
+        } catch (const DesignFileError& error) {
+            return OpenedDesign{nullptr, error.what()};
+        }
+    };
+}
+
+WindowUnderTest::WindowUnderTest(DesignData design, ReportEnvironment environment,
+                                 DesignChoice designChoice)
     : library(std::move(design)),
       spy(library),
       form(spy, std::move(environment),
@@ -50,7 +63,9 @@ WindowUnderTest::WindowUnderTest(DesignData design, ReportEnvironment environmen
             [this](const QString& message) {
                 warnings.push_back(message);
                 warnedAfterEnd = warnedAfterEnd || !endCodes.empty();
-            }}) {}
+            },
+            [this] { return fileToChoose; }},
+           std::move(designChoice)) {}
 
 void WindowUnderTest::show() {
     form.show();

@@ -32,16 +32,21 @@ void DeleteClosedWindows();
 // layout that has it would.
 void TypeText(QWidget* widget, const QString& text);
 
+// Serves design files as the program does when the user opens one.
+DesignOpener DesignFileOpener();
+
 class WindowUnderTest {
   public:
     explicit WindowUnderTest(DesignData design,
-                             ReportEnvironment environment = testing::TestEnvironment());
+                             ReportEnvironment environment = testing::TestEnvironment(),
+                             DesignChoice designChoice = {});
 
     StandInLibrary library;
     SpyLibrary spy;
     std::vector<int> endCodes;
     QStringList warnings;
     bool warnedAfterEnd = false;
+    QString fileToChoose;  // what the user picks when the window asks for a design file
     Form1 form;
 
     template <typename Control>

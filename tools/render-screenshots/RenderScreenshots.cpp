@@ -1,14 +1,24 @@
-// Renders the main window and the About box to PNG files for the README:
-//   render_screenshots OUTPUT_DIR
-// Run it on the offscreen platform; scripts/screenshots.sh does.
+// Renders the main window, the About box and the start-up failure box to PNG
+// files for the README:
+//   render_screenshots OUTPUT_DIR DESIGN
+// DESIGN is the design file dropped on the window in one picture. Run it on
+// the offscreen platform; scripts/screenshots.sh does.
 #include <QApplication>
 #include <QDir>
+#include <QDropEvent>
+#include <QMessageBox>
+#include <QMimeData>
 #include <QTextStream>
+#include <QUrl>
 #include <filesystem>
+#include <memory>
 
+#include "app/StartupFailure.h"
+#include "design/files/DesignFileLoader.h"
 #include "design/standin/SampleDesign.h"
 #include "design/standin/StandInLibrary.h"
 #include "report/ReportEnvironment.h"
+#include "ui/qt/FailureBox.h"
 #include "ui/qt/Form1.h"
 #include "ui/qt/Form2.h"
 
@@ -32,6 +42,25 @@ ReportEnvironment StillEnvironment() {
     return environment;
 }
 
+// Design files served as the program serves them.
+OpenedDesign OpenDesignFile(const std::filesystem::path& file) {
+    try {
+        return {std::make_unique<StandInLibrary>(LoadDesignFile(file)), {}};
+    } catch (const DesignFileError& error) {
+        return {nullptr, error.what()};
+    }
+}
+
+void DropFile(Form1& form, const QString& file) {
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(file)});
+    QDragEnterEvent enter(form.rect().center(), Qt::CopyAction, &data, Qt::LeftButton,
+                          Qt::NoModifier);
+    QApplication::sendEvent(&form, &enter);
+    QDropEvent drop(form.rect().center(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&form, &drop);
+}
+
 bool save(QWidget& widget, const QDir& directory, const QString& name) {
     widget.show();
     QApplication::processEvents();
@@ -49,8 +78,8 @@ bool save(QWidget& widget, const QDir& directory, const QString& name) {
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    if (argc != 2) {
-        QTextStream(stderr) << "usage: render_screenshots OUTPUT_DIR\n";
+    if (argc != 3) {
+        QTextStream(stderr) << "usage: render_screenshots OUTPUT_DIR DESIGN\n";
         return 2;
     }
     const QDir directory(QString::fromLocal8Bit(argv[1]));
@@ -58,22 +87,39 @@ int main(int argc, char** argv) {
         QTextStream(stderr) << "render_screenshots: cannot create " << directory.path() << "\n";
         return 1;
     }
-    const Form1::Actions stay{[](int) {}, [](const QString&) {}};
+    const Form1::Actions stay{[](int) {}, [](const QString&) {}, [] { return QString(); }};
+
+    // On Linux the stand-in always serves the design: the windows offer Open.
+    const DesignChoice sample{OpenDesignFile, {}};
+    const DesignChoice schematicFile{OpenDesignFile,
+                                     std::filesystem::current_path() / "sample-schematic.json"};
 
     StandInLibrary board(SampleDesign());
-    Form1 beforeStartUp(board, StillEnvironment(), stay);
+    Form1 beforeStartUp(board, StillEnvironment(), stay, sample);
     bool saved = save(beforeStartUp, directory, QStringLiteral("main-before-start-up.png"));
 
-    Form1 boardWindow(board, StillEnvironment(), stay);
+    Form1 boardWindow(board, StillEnvironment(), stay, sample);
     boardWindow.Form_Load();
     saved = save(boardWindow, directory, QStringLiteral("main-board.png")) && saved;
 
     StandInLibrary schematic(SchematicDesign());
-    Form1 schematicWindow(schematic, StillEnvironment(), stay);
+    Form1 schematicWindow(schematic, StillEnvironment(), stay, schematicFile);
     schematicWindow.Form_Load();
     saved = save(schematicWindow, directory, QStringLiteral("main-schematic.png")) && saved;
 
+    Form1 droppedWindow(board, StillEnvironment(), stay, sample);
+    droppedWindow.Form_Load();
+    droppedWindow.show();
+    DropFile(droppedWindow, QString::fromLocal8Bit(argv[2]));
+    saved = save(droppedWindow, directory, QStringLiteral("main-dropped-design.png")) && saved;
+
     Form2 about;
     saved = save(about, directory, QStringLiteral("about.png")) && saved;
+
+    const std::unique_ptr<QMessageBox> failure(NewFailureBox(QString::fromStdString(
+        StartupFailureBoxText(StartupFailure::DesignFileRefused,
+                              "amp.json: line 3, column 3: unknown key \"titel\" in the design "
+                              "(did you mean \"title\"?)"))));
+    saved = save(*failure, directory, QStringLiteral("startup-failure.png")) && saved;
     return saved ? 0 : 1;
 }

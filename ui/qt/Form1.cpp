@@ -3,14 +3,22 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include "ui/WindowTexts.h"
@@ -54,15 +62,36 @@ QVBoxLayout* frameLayout(QGroupBox* frame) {
     return layout;
 }
 
+// The one local file dropped, or nothing.
+QString droppedFile(const QMimeData* data) {
+    if (!data || !data->hasUrls() || data->urls().size() != 1) return {};
+    const QUrl url = data->urls().front();
+    return url.isLocalFile() ? url.toLocalFile() : QString();
+}
+
 }  // namespace
 
 Form1::Form1(DesignLibrary& library, ReportEnvironment environment, Actions actions,
-             QWidget* parent)
-    : QMainWindow(parent), model_(library, std::move(environment)), actions_(std::move(actions)) {
+             DesignChoice designChoice, QWidget* parent)
+    : QMainWindow(parent),
+      chooser_(std::move(designChoice)),
+      model_(library, std::move(environment)),
+      actions_(std::move(actions)) {
     if (!actions_.endProgram) actions_.endProgram = [](int code) { QCoreApplication::exit(code); };
     if (!actions_.warn) {
         actions_.warn = [this](const QString& message) {
             QMessageBox::warning(this, windowTitle(), message);
+        };
+    }
+    if (!actions_.chooseDesignFile) {
+        actions_.chooseDesignFile = [this] {
+            const QString folder =
+                chooser_.file().empty()
+                    ? QDir::currentPath()
+                    : QFile::decodeName(chooser_.file().parent_path().string().c_str());
+            return QFileDialog::getOpenFileName(
+                this, FromWindows1252(window::kOpenTitle), folder,
+                QStringLiteral("Designs (*.kicad_pcb *.net *.json);;All files (*)"));
         };
     }
     setObjectName(QStringLiteral("Form1"));
@@ -73,6 +102,7 @@ Form1::Form1(DesignLibrary& library, ReportEnvironment environment, Actions acti
     connectControls();
     model_.onStatusChanged = [this] { statusChanged(); };
     showModel();
+    showDesignSource();
 }
 
 Form1::~Form1() {
@@ -139,8 +169,18 @@ void Form1::createControls() {
         named(new QLabel(CreditText() + QStringLiteral(", ") + ContactText(), central), "Label4");
     Label4->setAlignment(Qt::AlignCenter);
 
+    if (chooser_.offered()) {
+        Open = menuBar()->addAction(FromWindows1252(window::kOpenMenu));
+        Open->setObjectName(QStringLiteral("Open"));
+        setAcceptDrops(true);
+        designSource = named(new CaptionLabel(this), "designSource");
+        statusBar()->setSizeGripEnabled(false);
+        statusBar()->addWidget(designSource, 1);
+    }
     About = menuBar()->addAction(latin1Text(window::kAboutMenu));
     About->setObjectName(QStringLiteral("About"));
+    // The first control a keyboard user meets, as long as it is enabled.
+    Start->setFocus();
 }
 
 void Form1::arrangeControls() {
@@ -199,6 +239,7 @@ void Form1::arrangeControls() {
 
 void Form1::connectControls() {
     connect(About, &QAction::triggered, this, &Form1::About_Click);
+    if (Open) connect(Open, &QAction::triggered, this, &Form1::Open_Click);
     connect(Start, &QPushButton::clicked, this, &Form1::Start_Click);
     connect(Exit, &QPushButton::clicked, this, &Form1::Exit_Click);
     connect(Check1, &QCheckBox::clicked, this, &Form1::Check1_Click);
@@ -285,6 +326,47 @@ void Form1::Start_Click() {
     }
     // The window stays open with the reason in the status line.
     setInputEnabled(true);
+}
+
+void Form1::Open_Click() {
+    if (ended_ || running_) return;
+    const QString file = actions_.chooseDesignFile();
+    if (!file.isEmpty()) openDesign(file);
+}
+
+void Form1::openDesign(const QString& file) {
+    if (ended_ || running_ || !chooser_.offered()) return;
+    const std::optional<std::string> refusal =
+        chooser_.open(std::filesystem::path(QFile::encodeName(file).toStdString()), model_);
+    showModel();
+    showDesignSource();
+    if (refusal) {
+        actions_.warn(QString::fromStdString(*refusal) + QStringLiteral("\n\n") +
+                      FromWindows1252(window::kDesignKept));
+    }
+}
+
+void Form1::showDesignSource() {
+    if (!designSource) return;
+    if (chooser_.showsSample()) {
+        designSource->setText(FromWindows1252(window::kSampleNotice));
+    } else {
+        designSource->setText(
+            FromWindows1252(window::kDesignFileNotice) +
+            QDir::toNativeSeparators(QFile::decodeName(chooser_.file().string().c_str())));
+    }
+}
+
+void Form1::dragEnterEvent(QDragEnterEvent* event) {
+    if (!ended_ && !running_ && !droppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void Form1::dropEvent(QDropEvent* event) {
+    const QString file = droppedFile(event->mimeData());
+    if (file.isEmpty()) return;
+    event->acceptProposedAction();
+    openDesign(file);
 }
 
 void Form1::statusChanged() {

@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "design/DesignLibrary.h"
+#include "report/DesignChoice.h"
 #include "report/Form1Model.h"
 #include "report/ReportEnvironment.h"
 #include "ui/StatusRepaintThrottle.h"
@@ -36,10 +37,16 @@ class Form1 : public QMainWindow {
         // Tells the user about a problem that does not stop the program
         // (default: a warning message box).
         std::function<void(const QString& message)> warn;
+        // Asks the user for a design file; empty when none was chosen
+        // (default: a file dialog).
+        std::function<QString()> chooseDesignFile;
     };
 
+    // Where designChoice offers it, the user may open another design (the
+    // menu item "&Open…" and dropping a file on the window), and a line at
+    // the bottom tells where the design shown comes from.
     Form1(DesignLibrary& library, ReportEnvironment environment, Actions actions = {},
-          QWidget* parent = nullptr);
+          DesignChoice designChoice = {}, QWidget* parent = nullptr);
     ~Form1() override;
 
     Form1Model& model() { return model_; }
@@ -49,6 +56,10 @@ class Form1 : public QMainWindow {
     void Exit_Click();
     void About_Click();
     void Start_Click();
+    void Open_Click();
+    // Opens the design in the file as the host would open another one; a file
+    // that is refused leaves the design shown and the user is told why.
+    void openDesign(const QString& file);
 
     // Brings every control in line with the model; needed after the model's
     // controls were changed directly, as the command-line presets do.
@@ -63,6 +74,8 @@ class Form1 : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     void createControls();
@@ -71,14 +84,19 @@ class Form1 : public QMainWindow {
     void statusChanged();
     void setInputEnabled(bool enabled);
     void endProgram(int exitCode);
+    void showDesignSource();
 
+    // Before the model, which may be left asking the library it keeps.
+    DesignChooser chooser_;
     Form1Model model_;
     Actions actions_;
     StatusRepaintThrottle statusThrottle_;
     bool running_ = false;
     bool ended_ = false;
 
+    QAction* Open = nullptr;
     QAction* About = nullptr;
+    CaptionLabel* designSource = nullptr;
     QLabel* Label1 = nullptr;
     QLabel* Label3 = nullptr;
     QGroupBox* Frame3 = nullptr;

@@ -42,6 +42,8 @@ Form2::Form2(QWidget* parent) : QWidget(parent, Qt::Window) {
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setAutoDefault(false);
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
+    // Ok is the box's only control: it has the keyboard whenever the box is active.
+    Command1->setFocus();
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);

@@ -8,19 +8,20 @@
 
 namespace netlist {
 
-int RunWindow(int argc, char** argv, DesignLibrary& library, const RunChoices& choices) {
-    return RunWindow(argc, argv, library, choices, SystemReportEnvironment());
+int RunWindow(int argc, char** argv, DesignLibrary& library, const RunChoices& choices,
+              const DesignChoice& designChoice) {
+    return RunWindow(argc, argv, library, choices, designChoice, SystemReportEnvironment());
 }
 
 int RunWindow(int argc, char** argv, DesignLibrary& library, const RunChoices& choices,
-              ReportEnvironment environment) {
+              const DesignChoice& designChoice, ReportEnvironment environment) {
     std::optional<QApplication> application;
     if (!QApplication::instance()) application.emplace(argc, argv);
     // The program ends through End, a finished report or the main window's
     // frame; closing the About box last must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    Form1 form(library, std::move(environment));
+    Form1 form(library, std::move(environment), {}, designChoice);
     form.Form_Load();
     ApplyRunChoices(form.model(), choices);
     form.showModel();

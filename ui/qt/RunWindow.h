@@ -1,6 +1,7 @@
 #pragma once
 
 #include "design/DesignLibrary.h"
+#include "report/DesignChoice.h"
 #include "report/ReportEnvironment.h"
 #include "report/RunChoices.h"
 
@@ -8,12 +9,14 @@ namespace netlist {
 
 // Shows the main window over the given library and runs the event loop until
 // the program ends; returns the exit code. The command line's choices
-// (designer, lengths, screen) preset the window's controls.
-int RunWindow(int argc, char** argv, DesignLibrary& library, const RunChoices& choices);
+// (designer, lengths, screen) preset the window's controls; designChoice
+// tells whether the user may open another design.
+int RunWindow(int argc, char** argv, DesignLibrary& library, const RunChoices& choices,
+              const DesignChoice& designChoice);
 
 // The same with the clock and viewer given; uses the running QApplication
 // when there is one.
 int RunWindow(int argc, char** argv, DesignLibrary& library, const RunChoices& choices,
-              ReportEnvironment environment);
+              const DesignChoice& designChoice, ReportEnvironment environment);
 
 }  // namespace netlist

@@ -29,6 +29,10 @@ enum ControlId : int {
     kFrame3Id,
     kFrame4Id,
     kFrame5Id,
+    // Where no host application chooses the design: the menu item "&Open…"
+    // and the line that tells where the design shown comes from.
+    kOpenId,
+    kDesignSourceId,
     // The About box.
     kCommand1Id = 200,
     kForm2Label1Id,

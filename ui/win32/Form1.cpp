@@ -1,6 +1,8 @@
 #include "ui/win32/Form1.h"
 
 #include <commctrl.h>
+#include <commdlg.h>
+#include <shellapi.h>
 
 #include <algorithm>
 
@@ -15,6 +17,9 @@ namespace {
 
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr COLORREF kKindColour = RGB(255, 0, 0);
+// The line below the controls that tells where the design comes from.
+constexpr int kSourceLineTop = 225;
+constexpr int kSourceLineHeight = 22;
 
 // Where each control lies, in pixels at 96 dpi within the 462 x 225 client
 // area: the left two thirds hold the three one-line frames, the right third
@@ -95,8 +100,11 @@ bool isChecked(HWND button) {
 
 }  // namespace
 
-Form1::Form1(DesignLibrary& library, ReportEnvironment environment, Actions actions)
-    : model_(library, std::move(environment)), actions_(std::move(actions)) {
+Form1::Form1(DesignLibrary& library, ReportEnvironment environment, Actions actions,
+             DesignChoice designChoice)
+    : chooser_(std::move(designChoice)),
+      model_(library, std::move(environment)),
+      actions_(std::move(actions)) {
     if (!actions_.endProgram) {
         actions_.endProgram = [this](int code) {
             Form2_.reset();
@@ -105,10 +113,29 @@ Form1::Form1(DesignLibrary& library, ReportEnvironment environment, Actions acti
         };
     }
     if (!actions_.warn) {
-        actions_.warn = [this](const std::string& message) {
+        actions_.warn = [this](const std::wstring& message) {
             const std::wstring caption = Windows1252ToUtf16(window::kForm1Caption);
-            MessageBoxW(window_, Windows1252ToUtf16(message).c_str(), caption.c_str(),
-                        MB_OK | MB_ICONWARNING);
+            MessageBoxW(window_, message.c_str(), caption.c_str(), MB_OK | MB_ICONWARNING);
+        };
+    }
+    if (!actions_.chooseDesignFile) {
+        actions_.chooseDesignFile = [this]() -> std::filesystem::path {
+            wchar_t file[32768] = L"";
+            const std::wstring title = Windows1252ToUtf16(window::kOpenTitle);
+            const std::wstring folder = chooser_.file().parent_path().wstring();
+            OPENFILENAMEW dialog{};
+            dialog.lStructSize = sizeof dialog;
+            dialog.hwndOwner = window_;
+            dialog.lpstrFilter =
+                L"Designs (*.kicad_pcb, *.net, *.json)\0*.kicad_pcb;*.net;*.json\0"
+                L"All files (*.*)\0*.*\0";
+            dialog.lpstrFile = file;
+            dialog.nMaxFile = sizeof file / sizeof file[0];
+            dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
+            dialog.lpstrTitle = title.c_str();
+            dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
+            if (!GetOpenFileNameW(&dialog)) return {};
+            return std::filesystem::path(file);
         };
     }
     titleBrush_ = CreateSolidBrush(RGB(window::kTitleGrey, window::kTitleGrey, window::kTitleGrey));
@@ -116,18 +143,25 @@ Form1::Form1(DesignLibrary& library, ReportEnvironment environment, Actions acti
     RegisterObjectWindowClass<Form1>(kForm1Class);
 
     HMENU menu = CreateMenu();
+    if (chooser_.offered())
+        AppendMenuW(menu, MF_STRING, kOpenId, Windows1252ToUtf16(window::kOpenMenu).c_str());
     AppendMenuW(menu, MF_STRING, kAboutId, Windows1252ToUtf16(window::kAboutMenu).c_str());
-    RECT frame{0, 0, metrics_.scaled(window::kForm1Client.width),
-               metrics_.scaled(window::kForm1Client.height)};
+    const int clientHeight =
+        window::kForm1Client.height + (chooser_.offered() ? kSourceLineHeight : 0);
+    RECT frame{0, 0, metrics_.scaled(window::kForm1Client.width), metrics_.scaled(clientHeight)};
     AdjustWindowRectEx(&frame, kStyle, TRUE, 0);
     const std::wstring caption = Windows1252ToUtf16(window::kForm1Caption);
     window_ =
         CreateWindowExW(WS_EX_CONTROLPARENT, kForm1Class, caption.c_str(), kStyle, CW_USEDEFAULT,
                         CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top, nullptr,
                         menu, GetModuleHandleW(nullptr), this);
-    if (window_) createControls();
+    if (window_) {
+        createControls();
+        if (chooser_.offered()) createDesignSourceLine();
+    }
     model_.onStatusChanged = [this] { statusChanged(); };
     showModel();
+    showDesignSource();
 }
 
 Form1::~Form1() {
@@ -179,6 +213,26 @@ void Form1::createControls() {
     SendMessageW(tooltip, TTM_SETMAXTIPWIDTH, 0, metrics_.scaled(window::kForm1Client.width));
 }
 
+void Form1::createDesignSourceLine() {
+    HWND line = CreateWindowExW(WS_EX_STATICEDGE, L"STATIC", L"", kCaption, metrics_.scaled(kLeft),
+                                metrics_.scaled(kSourceLineTop),
+                                metrics_.scaled(window::kForm1Client.width - 2 * kLeft),
+                                metrics_.scaled(kSourceLineHeight - 4), window_,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(kDesignSourceId)),
+                                GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(line, WM_SETFONT, reinterpret_cast<WPARAM>(metrics_.font()), FALSE);
+    DragAcceptFiles(window_, TRUE);
+}
+
+void Form1::showDesignSource() {
+    if (!window_ || !chooser_.offered()) return;
+    const std::wstring text =
+        chooser_.showsSample()
+            ? Windows1252ToUtf16(window::kSampleNotice)
+            : Windows1252ToUtf16(window::kDesignFileNotice) + chooser_.file().wstring();
+    setText(control(kDesignSourceId), text);
+}
+
 void Form1::showModel() {
     if (!window_) return;
     // Setting a control's state sends notifications; they are not edits.
@@ -203,6 +257,9 @@ void Form1::showModel() {
     EnableWindow(control(kOption3Id), controls.option3Enabled);
     EnableWindow(control(kOption4Id), controls.option4Enabled);
     showing_ = false;
+    // A control that was disabled while it had the focus took the focus with
+    // it: the keyboard would reach nothing until the window is activated again.
+    if (GetActiveWindow() == window_ && !GetFocus()) focus_.restore(window_);
 }
 
 HWND Form1::aboutBox() const {
@@ -257,11 +314,39 @@ void Form1::Start_Click() {
     if (outcome == RunOutcome::Written) {
         ended_ = true;
         if (!model_.replacedReportNotice().empty())
-            actions_.warn(model_.replacedReportNotice() + window::kReplacedReportAdvice);
-        if (!model_.viewerError().empty()) actions_.warn(model_.viewerError());
+            actions_.warn(Windows1252ToUtf16(model_.replacedReportNotice() +
+                                             window::kReplacedReportAdvice));
+        if (!model_.viewerError().empty()) actions_.warn(Windows1252ToUtf16(model_.viewerError()));
         actions_.endProgram(0);
     }
     // Otherwise the window stays open with the reason in the status line.
+}
+
+void Form1::Open_Click() {
+    if (ended_ || running_) return;
+    const std::filesystem::path file = actions_.chooseDesignFile();
+    if (!file.empty()) openDesign(file);
+}
+
+void Form1::openDesign(const std::filesystem::path& file) {
+    if (ended_ || running_ || !chooser_.offered()) return;
+    const std::optional<std::string> refusal = chooser_.open(file, model_);
+    showModel();
+    showDesignSource();
+    if (refusal)
+        actions_.warn(Utf8ToUtf16(*refusal) + L"\n\n" + Windows1252ToUtf16(window::kDesignKept));
+}
+
+void Form1::dropFiles(WPARAM drop) {
+    const auto files = reinterpret_cast<HDROP>(drop);
+    std::wstring file;
+    // One design at a time: a drop of several files opens none.
+    if (DragQueryFileW(files, 0xFFFFFFFF, nullptr, 0) == 1) {
+        file.resize(DragQueryFileW(files, 0, nullptr, 0) + 1);
+        file.resize(DragQueryFileW(files, 0, file.data(), static_cast<UINT>(file.size())));
+    }
+    DragFinish(files);
+    if (!file.empty()) openDesign(file);
 }
 
 void Form1::statusChanged() {
@@ -281,6 +366,9 @@ void Form1::onCommand(int id, int notification) {
     switch (id) {
         case kAboutId:
             About_Click();
+            break;
+        case kOpenId:
+            Open_Click();
             break;
         case kStartId:
             if (notification == BN_CLICKED) Start_Click();
@@ -332,6 +420,15 @@ LRESULT Form1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 tooltipText_ = windowText(reinterpret_cast<HWND>(request->hdr.idFrom));
                 request->lpszText = tooltipText_.data();
             }
+            return 0;
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) == WA_INACTIVE) focus_.remember(window_);
+            return DefWindowProcW(window_, message, wParam, lParam);
+        case WM_SETFOCUS:
+            focus_.restore(window_);
+            return 0;
+        case WM_DROPFILES:
+            dropFiles(wParam);
             return 0;
         case WM_CTLCOLORSTATIC:
             return colourStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));

@@ -5,14 +5,17 @@
 
 #include <windows.h>
 
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
 
 #include "design/DesignLibrary.h"
+#include "report/DesignChoice.h"
 #include "report/Form1Model.h"
 #include "report/ReportEnvironment.h"
 #include "ui/StatusRepaintThrottle.h"
+#include "ui/win32/DialogFocus.h"
 #include "ui/win32/WindowMetrics.h"
 #include "ui/win32/WindowProcedure.h"
 
@@ -28,11 +31,18 @@ class Form1 {
         // loop with it).
         std::function<void(int exitCode)> endProgram;
         // Tells the user about a problem that does not stop the program
-        // (default: a warning message box). The text is Windows-1252.
-        std::function<void(const std::string& message)> warn;
+        // (default: a warning message box).
+        std::function<void(const std::wstring& message)> warn;
+        // Asks the user for a design file; empty when none was chosen
+        // (default: the system's open dialog).
+        std::function<std::filesystem::path()> chooseDesignFile;
     };
 
-    Form1(DesignLibrary& library, ReportEnvironment environment, Actions actions = {});
+    // Where designChoice offers it, the user may open another design (the
+    // menu item "&Open…" and dropping a file on the window), and a line at
+    // the bottom tells where the design shown comes from.
+    Form1(DesignLibrary& library, ReportEnvironment environment, Actions actions = {},
+          DesignChoice designChoice = {});
     ~Form1();
     Form1(const Form1&) = delete;
     Form1& operator=(const Form1&) = delete;
@@ -46,6 +56,10 @@ class Form1 {
     void Exit_Click();
     void About_Click();
     void Start_Click();
+    void Open_Click();
+    // Opens the design in the file as the host would open another one; a file
+    // that is refused leaves the design shown and the user is told why.
+    void openDesign(const std::filesystem::path& file);
 
     // Brings every control in line with the model; needed after the model's
     // controls were changed directly, as the command-line presets do.
@@ -62,14 +76,20 @@ class Form1 {
     friend LRESULT CALLBACK ObjectWindowProcedure(HWND, UINT, WPARAM, LPARAM);
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void createControls();
+    void createDesignSourceLine();
+    void showDesignSource();
+    void dropFiles(WPARAM drop);
     HWND control(int id) const { return GetDlgItem(window_, id); }
     void onCommand(int id, int notification);
     LRESULT colourStatic(HDC dc, HWND label);
     void statusChanged();
     void endProgram(int exitCode);
 
+    // Before the model, which may be left asking the library it keeps.
+    DesignChooser chooser_;
     Form1Model model_;
     Actions actions_;
+    DialogFocus focus_;
     WindowMetrics metrics_;
     StatusRepaintThrottle statusThrottle_;
     HWND window_ = nullptr;

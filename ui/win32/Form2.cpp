@@ -105,6 +105,12 @@ LRESULT Form2::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_PAINT:
             paint();
             return 0;
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) == WA_INACTIVE) focus_.remember(window_);
+            return DefWindowProcW(window_, message, wParam, lParam);
+        case WM_SETFOCUS:
+            focus_.restore(window_);
+            return 0;
         case WM_NCDESTROY: {
             // Closed by its frame (the default WM_CLOSE destroys it): the next
             // showing makes a new box.

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include "ui/win32/DialogFocus.h"
 #include "ui/win32/WindowProcedure.h"
 
 namespace netlist::win32 {
@@ -31,6 +32,8 @@ class Form2 {
 
     HWND window_ = nullptr;
     HFONT font_ = nullptr;
+    // Ok, the one control, has the keyboard whenever the box is active.
+    DialogFocus focus_;
     RECT picture_{};
 };
 

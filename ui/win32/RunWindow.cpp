@@ -9,11 +9,11 @@
 
 namespace netlist::win32 {
 
-int RunWindow(DesignLibrary& library, const RunChoices& choices) {
+int RunWindow(DesignLibrary& library, const RunChoices& choices, const DesignChoice& designChoice) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
 
-    Form1 form(library, SystemReportEnvironment());
+    Form1 form(library, SystemReportEnvironment(), {}, designChoice);
     form.Form_Load();
     ApplyRunChoices(form.model(), choices);
     form.showModel();

@@ -100,17 +100,26 @@ std::wstring textOf(HWND window) {
     return text;
 }
 
+// How the program is started: from this console, or as Explorer starts it,
+// with no console and no standard handles.
+enum class Start { FromConsole, FromExplorer };
+
 // netlist-report.exe with its window, started in a folder of its own.
 class Program {
   public:
-    Program(const fs::path& folder, const std::wstring& arguments) {
-        std::wstring commandLine =
-            quoted((programFolder() / "netlist-report.exe").wstring()) + L" " + arguments;
+    Program(const fs::path& folder, const std::wstring& arguments, Start start = Start::FromConsole,
+            const fs::path& program = programFolder() / "netlist-report.exe") {
+        std::wstring commandLine = quoted(program.wstring()) + L" " + arguments;
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
-        started_ = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                                  folder.wstring().c_str(), &startup, &process_);
-        if (!started_) return;
+        DWORD flags = 0;
+        if (start == Start::FromExplorer) {
+            startup.dwFlags = STARTF_USESTDHANDLES;
+            flags = DETACHED_PROCESS;
+        }
+        started_ = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, flags,
+                                  nullptr, folder.wstring().c_str(), &startup, &process_);
+        if (!started_ || start == Start::FromExplorer) return;
         WaitForInputIdle(process_.hProcess, kWindowWaitMs);
         for (DWORD waited = 0; waited < kWindowWaitMs && !form_ && running(); waited += 100) {
             for (HWND window : windowsOf(process_.dwProcessId, kForm1Class))
@@ -166,6 +175,68 @@ struct Session {
     fs::path folder;
     std::unique_ptr<Program> program;
 };
+
+// The texts of a message box's labels, one after another.
+std::string boxText(HWND box) {
+    std::string text;
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t name[64] = {};
+        GetClassNameW(child, name, 64);
+        if (_wcsicmp(name, L"Static") == 0) text += Utf16ToUtf8(textOf(child)) + "\n";
+    }
+    return text;
+}
+
+TEST_CASE("start-up failures, started from Explorer: a message box, then the exit code") {
+    struct Row {
+        const char* name;
+        const char* design;  // nullptr: none, and no designdb32.dll beside the program
+        long exitCode;
+        std::vector<std::string> texts;
+    };
+    const Row rows[] = {
+        {"refused-design",
+         R"({"kind": "PCB", "titel": "misspelt"})",
+         3,
+         {"refused-design.json: line 1, column 17: unknown key \"titel\"",
+          "Open a KiCad board (.kicad_pcb)"}},
+        {"no-host-library", nullptr, 1, {"designdb32.dll", "Put netlist-report.exe in the folder"}},
+    };
+    for (const Row& row : rows) {
+        const fs::path folder = scratchFolder(row.name);
+        // Alone in its folder, the program finds no designdb32.dll.
+        const fs::path alone = folder / "netlist-report.exe";
+        fs::copy_file(programFolder() / "netlist-report.exe", alone);
+        std::wstring arguments;
+        if (row.design) {
+            writeFile(folder / (std::string(row.name) + ".json"), row.design);
+            arguments = Utf8ToUtf16(row.name) + L".json";
+        }
+        Program program(folder, arguments, Start::FromExplorer, alone);
+        HWND box = nullptr;
+        for (DWORD waited = 0; waited < kWindowWaitMs && !box && program.running(); waited += 100) {
+            for (HWND window : windowsOf(program.processId(), L"#32770"))
+                if (IsWindowVisible(window) && textOf(window) == L"netlist-report") box = window;
+            if (!box) Sleep(100);
+        }
+        const std::string where = std::string(row.name) + ": ";
+        if (!box) {
+            check::Fail(__FILE__, __LINE__, where + "no message box titled netlist-report");
+            continue;
+        }
+        const std::string text = boxText(box);
+        for (const std::string& expected : row.texts)
+            if (text.find(expected) == std::string::npos)
+                check::Fail(__FILE__, __LINE__,
+                            where + "the box lacks \"" + expected + "\": " + text);
+        // The program waits for the box to be closed, then ends as before.
+        CHECK(program.running());
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+        const long exitCode = program.exitCode();
+        if (exitCode != row.exitCode)
+            check::Fail(__FILE__, __LINE__, where + "exit code " + std::to_string(exitCode));
+    }
+}
 
 TEST_CASE("start-up: the outcomes, with the controls' captions and states") {
     struct Row {
@@ -279,6 +350,78 @@ TEST_CASE("Start writes the report that --batch writes and ends, unless the repo
     Program batch(batchFolder, L"--batch --designer \"Zo\u00eb Designer\" --lengths mm start.json");
     CHECK_EQ(batch.exitCode(), 0);
     CHECK(withoutDateLine(readFile(batchFolder / "start.wrf")) == withoutDateLine(windowReport));
+}
+
+TEST_CASE("a design file's window tells which file it shows; the host's window stays as it was") {
+    Session session("chosen", designJson("PCB"));
+    Program& program = *session.program;
+    REQUIRE(program.form() != nullptr);
+    const std::wstring line = textOf(program.item(kDesignSourceId));
+    CHECK(line.rfind(L"Design file: ", 0) == 0);
+    CHECK(line.size() > 12 && line.substr(line.size() - 12) == L"\\chosen.json");
+    program.click(kExitId);
+    CHECK_EQ(program.exitCode(), 0);
+
+    // Without a design file the design is the host's (here the stand-in DLL's).
+    const fs::path folder = scratchFolder("host");
+    Program host(folder, L"");
+    REQUIRE(host.form() != nullptr);
+    CHECK(host.item(kDesignSourceId) == nullptr);
+    RECT client{};
+    GetClientRect(host.form(), &client);
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    CHECK_EQ(client.bottom - client.top, MulDiv(225, dpi, 96));
+    host.click(kExitId);
+    CHECK_EQ(host.exitCode(), 0);
+}
+
+// The visible window of the program with this class and caption, waited for.
+HWND waitForWindow(Program& program, const wchar_t* windowClass, const std::wstring& caption) {
+    for (DWORD waited = 0; waited < kWindowWaitMs && program.running(); waited += 100) {
+        for (HWND window : windowsOf(program.processId(), windowClass))
+            if (IsWindowVisible(window) && textOf(window) == caption) return window;
+        Sleep(100);
+    }
+    return nullptr;
+}
+
+// Chooses "&Open…" and names the file in the dialog, as a user types it.
+void openWithDialog(Program& program, const fs::path& file) {
+    PostMessageW(program.form(), WM_COMMAND, MAKEWPARAM(kOpenId, 0), 0);
+    HWND dialog = waitForWindow(program, L"#32770", L"Open a design");
+    REQUIRE(dialog != nullptr);
+    // The file name box: edt1 in one style of the dialog, cmb13 in the other.
+    for (const int box : {0x480, 0x47c})
+        if (HWND control = GetDlgItem(dialog, box))
+            SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(file.wstring().c_str()));
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    for (DWORD waited = 0; waited < kWindowWaitMs && IsWindow(dialog); waited += 100) Sleep(100);
+}
+
+TEST_CASE("Open: another design file, and a refused one that leaves the design shown") {
+    Session session("open-first", designJson("PCB"));
+    Program& program = *session.program;
+    REQUIRE(program.form() != nullptr);
+    writeFile(session.folder / "second.json", designJson("SCH"));
+    openWithDialog(program, session.folder / "second.json");
+    CHECK(program.text(kStatusLabel3Id) == "second.json");
+    CHECK(program.text(kLabel3Id) == "Schmatic");
+
+    writeFile(session.folder / "refused.json", R"({"kind": "PCB", "titel": "misspelt"})");
+    openWithDialog(program, session.folder / "refused.json");
+    HWND warning = waitForWindow(program, L"#32770", L"Netlist Report");
+    REQUIRE(warning != nullptr);
+    const std::string text = boxText(warning);
+    CHECK(text.find("unknown key \"titel\"") != std::string::npos);
+    CHECK(text.find("stays on the design it showed before") != std::string::npos);
+    PostMessageW(warning, WM_COMMAND, IDOK, 0);
+    CHECK(program.text(kStatusLabel3Id) == "second.json");
+    const std::wstring line = textOf(program.item(kDesignSourceId));
+    CHECK(line.size() > 12 && line.substr(line.size() - 12) == L"\\second.json");
+    program.click(kExitId);
+    CHECK_EQ(program.exitCode(), 0);
 }
 
 TEST_CASE("Screen opens the report in notepad") {
