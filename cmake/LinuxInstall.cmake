@@ -32,8 +32,9 @@ install(FILES LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR} RENAME copyright)
 install(FILES docs/DEVELOPING.md DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs)
 install(FILES docs/examples/sample-board.json DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs/examples)
 install(FILES docs/windows/README.txt DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs/windows)
-set(screenshots about main-before-start-up main-board main-schematic win32-about
-                win32-main-board win32-main-schematic)
+set(screenshots about main-before-start-up main-board main-dropped-design main-schematic
+                startup-failure win32-about win32-main-board win32-main-schematic
+                win32-startup-failure)
 list(TRANSFORM screenshots PREPEND docs/screenshots/)
 list(TRANSFORM screenshots APPEND .png)
 install(FILES ${screenshots} DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs/screenshots)
