@@ -152,8 +152,10 @@ class BoardReader {
             const std::string_view head = item.head();
             if (head == "layer") {
                 component.bottomSide = item.atomAt(1) == backName_ ? 1 : 0;
-            } else if (!haveReference && ((head == "fp_text" && item.atomAt(1) == "reference") ||
-                                          (head == "property" && item.atomAt(1) == "Reference"))) {
+            } else if (!haveReference && head == "fp_text" && item.atomAt(1) == "reference") {
+                component.refDes = Utf8ToWindows1252(fpTextReference(item));
+                haveReference = true;
+            } else if (!haveReference && head == "property" && item.atomAt(1) == "Reference") {
                 component.refDes = Utf8ToWindows1252(item.atomAt(2));
                 haveReference = true;
             }
@@ -168,6 +170,19 @@ class BoardReader {
                     nets_.addNode(*net, component.refDes, Utf8ToWindows1252(number->text()));
         }
         return component;
+    }
+
+    // (fp_text reference [locked] TEXT ...): a locked text has the bare flag
+    // before its text. Old files write the text bare too, so the flag is
+    // told by being followed by another atom.
+    static std::string_view fpTextReference(const Node& text) {
+        const std::optional<Node> first = text.child(2);
+        if (!first || !first->isAtom()) return {};
+        if (first->kind() == sexpr::NodeKind::Symbol && first->text() == "locked") {
+            const std::optional<Node> second = text.child(3);
+            if (second && second->isAtom()) return second->text();
+        }
+        return first->text();
     }
 
     // A pad names its net: (net CODE "NAME") up to KiCad 9, (net "NAME") in
