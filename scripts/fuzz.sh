@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds every libFuzzer target (tests/fuzz/fuzz_*.cpp) with clang and runs
-# each one for the given number of seconds (default 60), one after the other.
-#   scripts/fuzz.sh [SECONDS]
+# Builds every libFuzzer target (tests/fuzz/fuzz_*.cpp), or the ones named,
+# with clang and runs each one for the given number of seconds (default 60),
+# one after the other.
+#   scripts/fuzz.sh [SECONDS] [TARGET...]     e.g. scripts/fuzz.sh 600 fuzz_ipc_netlist
 # Seeds come from tests/fuzz/corpus/TARGET/ (and TARGET.dict beside it, when
 # present); what the fuzzer learns goes to build-fuzz/corpus/TARGET/, so the
 # seeds in the repository stay as they are. A crash, a sanitizer report or a
@@ -12,9 +13,12 @@ cd "$(dirname "$0")/.."
 
 seconds="${1:-60}"
 if ! [[ "$seconds" =~ ^[0-9]+$ ]] || [[ "$seconds" -eq 0 ]]; then
-    echo "usage: scripts/fuzz.sh [SECONDS]  (a whole number of seconds per target, default 60)" >&2
+    echo "usage: scripts/fuzz.sh [SECONDS] [TARGET...]  (a whole number of seconds per target," \
+        "default 60)" >&2
     exit 2
 fi
+[[ $# -gt 0 ]] && shift
+wanted=("$@")
 build=build-fuzz
 
 scripts/ensure-packages.sh
@@ -28,7 +32,13 @@ targets=()
 for source in tests/fuzz/fuzz_*.cpp; do
     [[ -e "$source" ]] || continue
     name="$(basename "$source" .cpp)"
-    targets+=("$name")
+    [[ ${#wanted[@]} -eq 0 || " ${wanted[*]} " == *" $name "* ]] && targets+=("$name")
+done
+for name in "${wanted[@]}"; do
+    if [[ ! -f "tests/fuzz/$name.cpp" ]]; then
+        echo "no fuzz target $name: tests/fuzz/$name.cpp is missing" >&2
+        exit 2
+    fi
 done
 if [[ ${#targets[@]} -eq 0 ]]; then
     echo "no fuzz targets under tests/fuzz/" >&2

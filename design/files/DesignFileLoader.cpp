@@ -3,6 +3,7 @@
 #include "design/files/FileBytes.h"
 #include "design/files/JsonDesignReader.h"
 #include "design/files/SourcePlace.h"
+#include "design/files/ipc/IpcNetlistReader.h"
 #include "design/files/kicad/KicadBoardReader.h"
 #include "design/files/kicad/KicadNetlistReader.h"
 #include "design/files/kicad/KicadSourceFiles.h"
@@ -34,6 +35,7 @@ DesignFileFormat DetectDesignFileFormat(std::string_view content) {
     const std::string_view head = leadingListHead(content);
     if (head == "kicad_pcb") return DesignFileFormat::KicadBoard;
     if (head == "export") return DesignFileFormat::KicadNetlist;
+    if (LooksLikeIpcNetlist(content)) return DesignFileFormat::IpcNetlist;
     return DesignFileFormat::Unknown;
 }
 
@@ -52,16 +54,20 @@ DesignData LoadDesignFile(const std::filesystem::path& path) {
             return ReadKicadBoard(content, path);
         case DesignFileFormat::KicadNetlist:
             return ReadKicadNetlist(content, path);
+        case DesignFileFormat::IpcNetlist:
+            return ReadIpcNetlist(content, path);
         case DesignFileFormat::Unknown:
             break;
     }
     if (leadingListHead(content) == "kicad_sch") throw DesignFileError(KicadSchematicMessage(path));
     if (skipLeadingSpace(content).empty())
         throw DesignFileError(path.string() + ": is empty, not a design file");
+    // Named as a fab netlist: its reader says where the records go wrong.
+    if (HasIpcNetlistExtension(path)) return ReadIpcNetlist(content, path);
     throw DesignFileError(path.string() +
                           ": not a design file: expected a JSON design (starting with \"{\"), a "
-                          "KiCad board (starting with \"(kicad_pcb\") or a KiCad netlist export "
-                          "(starting with \"(export\")");
+                          "KiCad board (starting with \"(kicad_pcb\"), a KiCad netlist export "
+                          "(starting with \"(export\") or an IPC-D-356 netlist");
 }
 
 }  // namespace netlist

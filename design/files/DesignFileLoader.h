@@ -1,5 +1,7 @@
 // Loads a design file of any supported format into what the stand-in library
-// serves. The format is told by the file's content, not by its name.
+// serves. The format is told by the file's content, not by its name; only a
+// file that no format claims is read as an IPC-D-356 netlist when its name
+// says it is one, for that reader's message on where it goes wrong.
 #pragma once
 
 #include <filesystem>
@@ -10,7 +12,7 @@
 
 namespace netlist {
 
-enum class DesignFileFormat { Json, KicadBoard, KicadNetlist, Unknown };
+enum class DesignFileFormat { Json, KicadBoard, KicadNetlist, IpcNetlist, Unknown };
 
 DesignFileFormat DetectDesignFileFormat(std::string_view content);
 

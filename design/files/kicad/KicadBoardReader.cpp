@@ -47,10 +47,10 @@ class BoardReader {
     explicit BoardReader(const std::filesystem::path& path) : file_(path) {}
 
     DesignData read(std::string_view content) {
-        // Copper zones and polygon outlines make up most of a board file and
-        // play no part in the report.
+        // The outlines and fills of copper zones make up most of a board file
+        // and play no part in the report; a zone's net does.
         const sexpr::Document document =
-            file_.parse(content, {"zone", "pts", "setup", "embedded_files", "model"});
+            file_.parse(content, {"pts", "filled_polygon", "setup", "embedded_files", "model"});
         const Node board = file_.root(document, "kicad_pcb", "a KiCad board");
 
         DesignData design;
@@ -79,6 +79,8 @@ class BoardReader {
                     const kicad::Point end = point(item, "end");
                     nets_.addLength(*net, kicad::StraightLength(start, end));
                 }
+            } else if (head == "zone") {
+                readZoneNet(item);
             } else if (head == "arc") {
                 if (const auto net = trackNet(item)) {
                     const kicad::Point start = point(item, "start");
@@ -152,8 +154,10 @@ class BoardReader {
             const std::string_view head = item.head();
             if (head == "layer") {
                 component.bottomSide = item.atomAt(1) == backName_ ? 1 : 0;
-            } else if (!haveReference && ((head == "fp_text" && item.atomAt(1) == "reference") ||
-                                          (head == "property" && item.atomAt(1) == "Reference"))) {
+            } else if (!haveReference && head == "fp_text" && item.atomAt(1) == "reference") {
+                component.refDes = Utf8ToWindows1252(fpTextReference(item));
+                haveReference = true;
+            } else if (!haveReference && head == "property" && item.atomAt(1) == "Reference") {
                 component.refDes = Utf8ToWindows1252(item.atomAt(2));
                 haveReference = true;
             }
@@ -170,6 +174,19 @@ class BoardReader {
         return component;
     }
 
+    // (fp_text reference [locked] TEXT ...): a locked text has the bare flag
+    // before its text. Old files write the text bare too, so the flag is
+    // told by being followed by another atom.
+    static std::string_view fpTextReference(const Node& text) {
+        const std::optional<Node> first = text.child(2);
+        if (!first || !first->isAtom()) return {};
+        if (first->kind() == sexpr::NodeKind::Symbol && first->text() == "locked") {
+            const std::optional<Node> second = text.child(3);
+            if (second && second->isAtom()) return second->text();
+        }
+        return first->text();
+    }
+
     // A pad names its net: (net CODE "NAME") up to KiCad 9, (net "NAME") in
     // KiCad 10. Nothing for the "not connected" net.
     std::optional<std::size_t> padNet(const Node& netNode) {
@@ -182,6 +199,17 @@ class BoardReader {
             return nets_.byName(name);
         }
         return netByCodeOrName(netNode);
+    }
+
+    // KiCad 10 names a net only where it is used, so a net that only zones
+    // use exists only there: (zone (net "NAME") ...). Up to KiCad 9 a zone
+    // gives its net's code, which the net table already holds.
+    void readZoneNet(const Node& zone) {
+        const std::optional<Node> netNode = zone.find("net");
+        if (!netNode) return;
+        const std::optional<Node> value = netNode->child(1);
+        if (value && value->kind() == sexpr::NodeKind::String && !value->text().empty())
+            nets_.byName(value->text());
     }
 
     // A track names its net: (net CODE) up to KiCad 9, (net "NAME") in KiCad

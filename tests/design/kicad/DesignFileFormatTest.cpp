@@ -34,6 +34,7 @@ TEST(DesignFileFormat, IsToldByTheContent) {
         {"Json", DesignFileFormat::Json},
         {"KicadBoard", DesignFileFormat::KicadBoard},
         {"KicadNetlist", DesignFileFormat::KicadNetlist},
+        {"IpcNetlist", DesignFileFormat::IpcNetlist},
         {"Unknown", DesignFileFormat::Unknown}};
     for (const auto& row : testing::ReadDataCases("design/kicad/data/file-formats.txt"))
         EXPECT_EQ(DetectDesignFileFormat(row.input), formats.at(row.expected))
@@ -46,9 +47,15 @@ TEST(DesignFileFormat, TheFileNameDoesNotDecide) {
     WriteBytes(board, ReadBytes(DataFile("board_v6.kicad_pcb")));
     EXPECT_EQ(LoadDesignFile(board).kind, DesignKind::Pcb);
 
-    const fs::path netlist = folder.path() / "netlist.kicad_pcb";
+    const fs::path netlist = folder.path() / "netlist.ipc";
     WriteBytes(netlist, ReadBytes(DataFile("netlist_v6.net")));
     EXPECT_EQ(LoadDesignFile(netlist).kind, DesignKind::Sch);
+
+    // Only a file that no format claims is read as its name says, for the
+    // fab netlist reader's word on the place where it goes wrong.
+    const fs::path fab = folder.path() / "fab.D356";
+    WriteBytes(fab, "C  cut\nG04 not a record\n");
+    EXPECT_THAT(LoadError(fab), StartsWith(fab.string() + ": line 2, column 1: expected a record"));
 }
 
 // Editors and export scripts may write a UTF-8 byte order mark first. It is
@@ -73,8 +80,9 @@ TEST(DesignFileFormat, OtherFilesAreRefusedByName) {
     WriteBytes(text, "PCBNEW-BOARD Version 1\n");
     EXPECT_EQ(LoadError(text), text.string() +
                                    ": not a design file: expected a JSON design (starting with "
-                                   "\"{\"), a KiCad board (starting with \"(kicad_pcb\") or a "
-                                   "KiCad netlist export (starting with \"(export\")");
+                                   "\"{\"), a KiCad board (starting with \"(kicad_pcb\"), a "
+                                   "KiCad netlist export (starting with \"(export\") or an "
+                                   "IPC-D-356 netlist");
 
     // KiCad's project and schematic: what to give instead, the board beside
     // them named once there is one.

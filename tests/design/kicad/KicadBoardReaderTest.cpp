@@ -65,6 +65,13 @@ TEST(KicadBoard, LaterVersionsNumberAndMeasureAlike) {
     EXPECT_EQ(v10.nets[2].id, 3);
 }
 
+// KiCad 10 names a net where it is used; a net that only zones use must
+// count as it does in KiCad 9's net table, or the count depends on the format.
+TEST(KicadBoard, NetsUsedOnlyByZonesCountInEveryFormat) {
+    for (const char* name : {"zones_v9.kicad_pcb", "zones_v10.kicad_pcb"})
+        EXPECT_THAT(NetNames(Board(name)), ElementsAre("NetA", "NetB")) << name;
+}
+
 // Faults are in data/kicad-faults.txt; a board without nets, layers or
 // footprints is none, and the longest length a 32-bit count of units holds fits.
 TEST(KicadBoard, AnEmptyBoardAndTheLongestLengthAreRead) {
