@@ -115,7 +115,7 @@ TEST(DesignChooser, SwitchesTheModelToTheOpenedDesignAndKeepsItOnARefusal) {
     EXPECT_TRUE(chooser.showsSample());
     Form1Model form(first, testing::TestEnvironment());
     form.Form_Load();
-    ApplyRunChoices(form, RunChoices{"Pat", NetLengths::Mm, false});
+    ApplyRunChoices(form, RunChoices{"Pat", NetLengths::Mm, false, {}});
 
     EXPECT_EQ(chooser.open("bad.json", form),
               std::optional<std::string>("bad.json: line 1, column 1: bad"));

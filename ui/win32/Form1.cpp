@@ -314,8 +314,8 @@ void Form1::Start_Click() {
     if (outcome == RunOutcome::Written) {
         ended_ = true;
         if (!model_.replacedReportNotice().empty())
-            actions_.warn(Windows1252ToUtf16(model_.replacedReportNotice() +
-                                             window::kReplacedReportAdvice));
+            actions_.warn(
+                Windows1252ToUtf16(model_.replacedReportNotice() + window::kReplacedReportAdvice));
         if (!model_.viewerError().empty()) actions_.warn(Windows1252ToUtf16(model_.viewerError()));
         actions_.endProgram(0);
     }

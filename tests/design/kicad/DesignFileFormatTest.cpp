@@ -17,6 +17,7 @@ using ::testing::EndsWith;
 using ::testing::HasSubstr;
 using testing::ReadBytes;
 using testing::ScratchFolder;
+using ::testing::StartsWith;
 using testing::WriteBytes;
 
 std::string LoadError(const fs::path& path) {
