@@ -1,0 +1,140 @@
+// The design library is called in one fixed order: the host's library may
+// depend on it. Every design of the golden cases is run through start-up and
+// a report, through a compare side, and through start-up and End, and the
+// calls each makes are held to a recorded list. NETLIST_RECORD_CALLS=1
+// writes the lists anew.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <sstream>
+
+#include "design/files/DesignFileLoader.h"
+#include "design/standin/StandInLibrary.h"
+#include "report/Form1Model.h"
+#include "report/RunChoices.h"
+#include "report/compare/DesignSnapshot.h"
+#include "tests/support/TestEnvironment.h"
+#include "tests/support/TestFiles.h"
+
+namespace netlist {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Passes every call on and notes it with its scalar arguments and its status.
+class RecordingLibrary final : public DesignLibrary {
+  public:
+    explicit RecordingLibrary(DesignLibrary& inner) : inner_(inner) {}
+    std::string log;
+
+    std::int32_t TOpenDesign(std::int32_t reserved, std::int32_t version, const char* kind,
+                             SessionContext& context) override {
+        return note("TOpenDesign " + std::to_string(reserved) + " " + std::to_string(version) +
+                        " " + kind,
+                    inner_.TOpenDesign(reserved, version, kind, context));
+    }
+    std::int32_t TCloseDesign(SessionContext& context, const char* reserved) override {
+        return note("TCloseDesign \"" + std::string(reserved) + "\"",
+                    inner_.TCloseDesign(context, reserved));
+    }
+    std::int32_t TGetDesignInfo(SessionContext& context, DesignInfoRecord& info) override {
+        return note("TGetDesignInfo", inner_.TGetDesignInfo(context, info));
+    }
+    std::int32_t TGetFirstNet(SessionContext& context, NetRecord& net) override {
+        return note("TGetFirstNet", inner_.TGetFirstNet(context, net));
+    }
+    std::int32_t TGetNextNet(SessionContext& context, NetRecord& net) override {
+        return note("TGetNextNet", inner_.TGetNextNet(context, net));
+    }
+    std::int32_t TGetNetById(SessionContext& context, std::int32_t id, NetRecord& net) override {
+        return note("TGetNetById " + std::to_string(id), inner_.TGetNetById(context, id, net));
+    }
+    std::int32_t TGetFirstNetNode(SessionContext& context, std::int32_t id,
+                                  NetNodeRecord& node) override {
+        return note("TGetFirstNetNode " + std::to_string(id),
+                    inner_.TGetFirstNetNode(context, id, node));
+    }
+    std::int32_t TGetNextNetNode(SessionContext& context, NetNodeRecord& node) override {
+        return note("TGetNextNetNode", inner_.TGetNextNetNode(context, node));
+    }
+    std::int32_t TGetFirstLayer(SessionContext& context, LayerRecord& layer) override {
+        return note("TGetFirstLayer", inner_.TGetFirstLayer(context, layer));
+    }
+    std::int32_t TGetNextLayer(SessionContext& context, LayerRecord& layer) override {
+        return note("TGetNextLayer", inner_.TGetNextLayer(context, layer));
+    }
+    std::int32_t TGetFirstComponent(SessionContext& context, ComponentRecord& component) override {
+        return note("TGetFirstComponent", inner_.TGetFirstComponent(context, component));
+    }
+    std::int32_t TGetNextComponent(SessionContext& context, ComponentRecord& component) override {
+        return note("TGetNextComponent", inner_.TGetNextComponent(context, component));
+    }
+
+  private:
+    std::int32_t note(const std::string& call, std::int32_t status) {
+        log += call + " -> " + std::to_string(status) + "\n";
+        return status;
+    }
+    DesignLibrary& inner_;
+};
+
+// The calls of the three ways a design is met, each under a heading.
+std::string callsOf(const fs::path& design) {
+    testing::ScratchFolder folder;
+    const fs::path copy = folder.path() / design.filename();
+    fs::copy_file(design, copy);
+    const testing::CurrentFolder inFolder(folder.path());
+    StandInLibrary served(LoadDesignFile(copy));
+    RecordingLibrary library(served);
+
+    library.log += "# start-up and Start, with lengths\n";
+    {
+        Form1Model form(library, testing::TestEnvironment());
+        form.Form_Load();
+        ApplyRunChoices(form, RunChoices{"", NetLengths::Mm, false});
+        form.Start_Click();
+    }
+    library.log += "# a compare side\n";
+    TakeSnapshot(library);
+    library.log += "# start-up and End\n";
+    {
+        Form1Model form(library, testing::TestEnvironment());
+        form.Form_Load();
+        form.Exit_Click();
+    }
+    return library.log;
+}
+
+std::vector<fs::path> goldenDesigns() {
+    const fs::path tests(NETLIST_TEST_DATA);
+    std::vector<fs::path> designs;
+    for (const fs::path& folder : {tests / "report/designs", tests / "design/kicad/data"})
+        for (const auto& entry : fs::directory_iterator(folder)) {
+            const std::string extension = entry.path().extension().string();
+            if (extension == ".json" || extension == ".kicad_pcb" || extension == ".net")
+                designs.push_back(entry.path());
+        }
+    std::sort(designs.begin(), designs.end());
+    return designs;
+}
+
+TEST(LibraryCallsTest, EveryGoldenDesignIsCalledInTheRecordedOrder) {
+    const fs::path recorded = fs::path(NETLIST_TEST_DATA) / "report/golden/calls";
+    const bool record = std::getenv("NETLIST_RECORD_CALLS") != nullptr;
+    for (const fs::path& design : goldenDesigns()) {
+        SCOPED_TRACE(design.string());
+        const fs::path expected = recorded / (design.filename().string() + ".calls");
+        std::string calls;
+        try {
+            calls = callsOf(design);
+        } catch (const DesignFileError&) {
+            calls = "refused by the loader\n";
+        }
+        if (record) testing::WriteBytes(expected, calls);
+        EXPECT_EQ(calls, testing::ReadBytes(expected));
+    }
+}
+
+}  // namespace
+}  // namespace netlist
