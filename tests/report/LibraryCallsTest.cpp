@@ -7,6 +7,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <set>
 #include <sstream>
 
 #include "design/files/DesignFileLoader.h"
@@ -30,9 +31,9 @@ class RecordingLibrary final : public DesignLibrary {
 
     std::int32_t TOpenDesign(std::int32_t reserved, std::int32_t version, const char* kind,
                              SessionContext& context) override {
-        return note("TOpenDesign " + std::to_string(reserved) + " " + std::to_string(version) +
-                        " " + kind,
-                    inner_.TOpenDesign(reserved, version, kind, context));
+        return note(
+            "TOpenDesign " + std::to_string(reserved) + " " + std::to_string(version) + " " + kind,
+            inner_.TOpenDesign(reserved, version, kind, context));
     }
     std::int32_t TCloseDesign(SessionContext& context, const char* reserved) override {
         return note("TCloseDesign \"" + std::string(reserved) + "\"",
@@ -92,7 +93,7 @@ std::string callsOf(const fs::path& design) {
     {
         Form1Model form(library, testing::TestEnvironment());
         form.Form_Load();
-        ApplyRunChoices(form, RunChoices{"", NetLengths::Mm, false});
+        ApplyRunChoices(form, RunChoices{"", NetLengths::Mm, false, {}});
         form.Start_Click();
     }
     library.log += "# a compare side\n";
@@ -109,10 +110,11 @@ std::string callsOf(const fs::path& design) {
 std::vector<fs::path> goldenDesigns() {
     const fs::path tests(NETLIST_TEST_DATA);
     std::vector<fs::path> designs;
-    for (const fs::path& folder : {tests / "report/designs", tests / "design/kicad/data"})
+    const std::set<std::string> extensions{".json", ".kicad_pcb", ".net", ".ipc", ".d356"};
+    for (const fs::path& folder :
+         {tests / "report/designs", tests / "design/kicad/data", tests / "design/ipc/data"})
         for (const auto& entry : fs::directory_iterator(folder)) {
-            const std::string extension = entry.path().extension().string();
-            if (extension == ".json" || extension == ".kicad_pcb" || extension == ".net")
+            if (extensions.contains(entry.path().extension().string()))
                 designs.push_back(entry.path());
         }
     std::sort(designs.begin(), designs.end());
