@@ -9,6 +9,8 @@
 namespace netlist {
 namespace {
 
+constexpr std::int32_t kPinsReserved = 16;
+
 // The reference designator of a component record: the stand-in serves it
 // in the record's first text field.
 std::string componentRefDes(const ComponentRecord& record) {
@@ -48,7 +50,8 @@ void readNets(DesignLibrary& library, SessionContext& context, Records& records,
     // a time.
     for (std::size_t i = 0; i < ids.size(); ++i) {
         SnapshotNet& net = snapshot.nets[i];
-        net.pins.reserve(static_cast<std::size_t>(std::max(net.pinCount, 0)));
+        // The count is the design's word, not a promise of as many nodes.
+        net.pins.reserve(static_cast<std::size_t>(std::clamp(net.pinCount, 0, kPinsReserved)));
         for (std::int32_t status = library.TGetFirstNetNode(context, ids[i], records.node);
              status == 0; status = library.TGetNextNetNode(context, records.node))
             net.pins.push_back(nodeText(records.node, snapshot.isBoard()));
