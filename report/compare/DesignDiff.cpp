@@ -192,7 +192,9 @@ DesignDiff CompareSnapshots(const DesignSnapshot& before, const DesignSnapshot& 
         } else {
             const std::vector<std::string> oldSorted = sortedPins(old);
             const std::vector<std::string> nowSorted = sortedPins(now);
-            if (oldSorted != nowSorted) {
+            // The count stands in the report beside the pins, and may differ
+            // from their number: a change of either is a change of the net.
+            if (oldSorted != nowSorted || old.pinCount != now.pinCount) {
                 diff.changedNets.push_back({&old, &now,
                                             pinsMissingFrom(now.pins, nowSorted, oldSorted),
                                             pinsMissingFrom(old.pins, oldSorted, nowSorted)});
