@@ -56,16 +56,21 @@ TEST(DesignDiffTest, CountsLengthChangesBeyondTheLastPrintedDigitOnly) {
         std::int64_t change;
         std::int32_t reportUnits;  // 0: the old side is a design
         bool reported;
+        std::int64_t length = 100000;
     } cases[] = {{25, 0, false},
                  {26, 0, true},
                  {-26, 0, true},
                  {999, kUnitsPerMm, false},
-                 {1001, kUnitsPerMm, true}};
+                 {1001, kUnitsPerMm, true},
+                 // 315307.2 mils: a report's seven significant digits hide up to 800 units.
+                 {133, kUnitsPerMil, false, 800880155},
+                 {801, kUnitsPerMil, true, 800880155},
+                 {133, 0, true, 800880155}};
     for (const auto& c : cases) {
-        DesignSnapshot before = board({net("A", {"U1-1", "U2-1"}, 100000)});
+        DesignSnapshot before = board({net("A", {"U1-1", "U2-1"}, c.length)});
         before.statedLengthUnits = c.reportUnits;
         before.fromReport = c.reportUnits != 0;
-        const DesignSnapshot after = board({net("A", {"U1-1", "U2-1"}, 100000 + c.change)});
+        const DesignSnapshot after = board({net("A", {"U1-1", "U2-1"}, c.length + c.change)});
         const DesignDiff diff = CompareSnapshots(before, after, kUnitsPerMil);
         EXPECT_EQ(diff.lengthChanges.size(), c.reported ? 1u : 0u) << c.change;
         EXPECT_EQ(diff.empty(), !c.reported) << c.change;
