@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "app/ExitCodes.h"
+#include "app/Messages.h"
 #include "design/Windows1252.h"
 #include "report/Form1Model.h"
 #include "report/RunChoices.h"
@@ -18,16 +19,14 @@ int RunBatch(DesignLibrary& library, const RunChoices& choices) {
     const auto statusText = [&] { return Windows1252ToUtf8(controls.statusLabelCaption); };
     switch (form.Start_Click()) {
         case RunOutcome::Written:
-            std::cout << "netlist-report: " << statusText() << " ("
-                      << Windows1252ToUtf8(form.reportPath()) << ")\n";
-            if (!form.viewerError().empty())
-                std::cerr << "netlist-report: " << Windows1252ToUtf8(form.viewerError()) << "\n";
+            Tell(std::cout, statusText() + " (" + Windows1252ToUtf8(form.reportPath()) + ")");
+            if (!form.viewerError().empty()) Tell(std::cerr, Windows1252ToUtf8(form.viewerError()));
             return exitcode::kReportWritten;
         case RunOutcome::DesignNotOpen:
-            std::cerr << "netlist-report: design not available: " << statusText() << "\n";
+            Tell(std::cerr, "design not available: " + statusText());
             return exitcode::kDesignNotAvailable;
         case RunOutcome::ReportNotWritten:
-            std::cerr << "netlist-report: report not written: " << statusText() << "\n";
+            Tell(std::cerr, "report not written: " + statusText());
             return exitcode::kReportNotWritten;
     }
     return exitcode::kReportNotWritten;

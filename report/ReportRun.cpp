@@ -208,7 +208,8 @@ void Form1Model::writeNetBlocks(const ReportChoices& choices) {
 
 void Form1Model::writeTrailer() {
     writer.Print(kReportFileNumber, {Item::Tab(0)}, LineEnd::Ends);
-    writer.Print(kReportFileNumber, {Item::Tab(kTitleTab), Item::Text("End of Report\f")},
+    writer.Print(kReportFileNumber,
+                 {Item::Tab(kTitleTab), Item::Text("End of Report"), Item::PageEnd()},
                  LineEnd::Ends);
 }
 

@@ -8,6 +8,7 @@
 #include <climits>
 #include <set>
 
+#include "design/ControlCharacters.h"
 #include "design/FixedText.h"
 #include "design/standin/StandInLibrary.h"
 #include "report/compare/DesignDiff.h"
@@ -37,13 +38,13 @@ class Generator {
 };
 
 // Names of every length around the 16 characters that move the pin count to
-// the next line, with blanks inside and around, symbols, Windows-1252 letters
-// and supply prefixes, each unique once trimmed as the report trims it; pin
+// the next line, with blanks inside and around, symbols, Windows-1252 letters,
+// control characters and supply prefixes, each unique as the report shows it; pin
 // counts that differ from the pins listed, of any width; pin texts of up to
 // 11 characters, which the reader cuts unambiguously; lengths of any sign.
 std::vector<DesignNet> generatedNets(int count, Generator& random) {
-    constexpr std::string_view kNameCharacters = "ABCXYZ0189_-+/.~()\xE9\xDF ";
-    constexpr std::string_view kPinCharacters = "ABCDPRU0123456789";
+    constexpr std::string_view kNameCharacters = "ABCXYZ0189_-+/.~()\xE9\xDF \t\r\n\f\x1B\x81";
+    constexpr std::string_view kPinCharacters = "ABCDPRU0123456789\r";
     constexpr std::int32_t kOddCounts[] = {0, 5, -5, 99999, 100000, INT32_MAX, INT32_MIN};
     std::set<std::string> names;
     std::vector<DesignNet> nets;
@@ -51,7 +52,8 @@ std::vector<DesignNet> generatedNets(int count, Generator& random) {
         DesignNet net;
         net.id = id;
         net.name = random.text(random.below(22), kNameCharacters);
-        while (!names.insert(TrimFixedText(net.name)).second) net.name += std::to_string(id);
+        while (!names.insert(WithoutControlCharacters(TrimFixedText(net.name))).second)
+            net.name += std::to_string(id);
         for (std::size_t node = random.below(10); node > 0; --node)
             net.nodes.push_back({random.text(1 + random.below(5), kPinCharacters),
                                  random.text(1 + random.below(5), kPinCharacters)});
