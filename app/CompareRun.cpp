@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "app/ExitCodes.h"
+#include "app/Messages.h"
 #include "design/Records.h"
 #include "design/StatusMessage.h"
 #include "design/Windows1252.h"
@@ -12,6 +13,7 @@
 #include "design/standin/StandInLibrary.h"
 #include "report/ReportEnvironment.h"
 #include "report/ReportFile.h"
+#include "report/ReportFolderRule.h"
 #include "report/ReportPaths.h"
 #include "report/compare/CompareReport.h"
 #include "report/compare/CompareSide.h"
@@ -34,7 +36,13 @@ std::filesystem::path pathOf(const std::string& utf8) {
 
 // The new side: the named design file, else the design a plain run serves.
 SnapshotResult newSide(const CommandLine& options) {
-    if (options.design) return LoadCompareSide(pathOf(*options.design), ReportsAccepted::No);
+    if (options.design) {
+        SnapshotResult result = LoadCompareSide(pathOf(*options.design), ReportsAccepted::No);
+        // The compare report goes where the design's report would.
+        if (result.status == 0)
+            RefuseForeignReportFolder(result.snapshot.designPath, pathOf(*options.design));
+        return result;
+    }
 #ifdef _WIN32
     HostLibrary host;
     SnapshotResult result = TakeSnapshot(host);
@@ -54,18 +62,18 @@ int RunCompare(const CommandLine& options) {
         after = newSide(options);
         before = LoadCompareSide(pathOf(*options.compare), ReportsAccepted::Yes);
     } catch (const DesignFileError& error) {
-        std::cerr << "netlist-report: " << error.what() << "\n";
+        Tell(std::cerr, error.what());
         return exitcode::kDesignFileInvalid;
 #ifdef _WIN32
     } catch (const HostLibraryError& error) {
-        std::cerr << "netlist-report: " << error.what() << "\n";
+        Tell(std::cerr, error.what());
         return exitcode::kDesignNotAvailable;
 #endif
     }
     for (const SnapshotResult* side : {&before, &after}) {
         if (side->status != 0) {
-            std::cerr << "netlist-report: design not available: "
-                      << Windows1252ToUtf8(StatusMessage(side->status)) << "\n";
+            Tell(std::cerr,
+                 "design not available: " + Windows1252ToUtf8(StatusMessage(side->status)));
             return exitcode::kDesignNotAvailable;
         }
     }
@@ -95,20 +103,17 @@ int RunCompare(const CommandLine& options) {
             throw ReportFileError(target + ": cannot be written: it is a design file");
         WriteCompareReport(target, input);
     } catch (const ReportFileError& error) {
-        std::cerr << "netlist-report: compare report not written: "
-                  << Windows1252ToUtf8(NativeTextToWindows1252(error.what())) << "\n";
+        Tell(std::cerr, "compare report not written: " +
+                            Windows1252ToUtf8(NativeTextToWindows1252(error.what())));
         return exitcode::kReportNotWritten;
     }
-    std::cout << "netlist-report: compare report written to " << Windows1252ToUtf8(names.reportPath)
-              << ": " << (diff.empty() ? "the designs do not differ" : "the designs differ")
-              << "\n";
+    Tell(std::cout, "compare report written to " + Windows1252ToUtf8(names.reportPath) + ": " +
+                        (diff.empty() ? "the designs do not differ" : "the designs differ"));
     if (options.choices.screen) {
         const ViewerLaunch launch = environment.openViewer(target);
         if (!launch.started)
-            std::cerr << "netlist-report: "
-                      << (launch.error.empty() ? "the report could not be opened in a viewer"
-                                               : Windows1252ToUtf8(launch.error))
-                      << "\n";
+            Tell(std::cerr, launch.error.empty() ? "the report could not be opened in a viewer"
+                                                 : Windows1252ToUtf8(launch.error));
     }
     return diff.empty() ? exitcode::kReportWritten : exitcode::kDesignsDiffer;
 }

@@ -1,3 +1,4 @@
+#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -6,9 +7,11 @@
 #include "app/CommandLine.h"
 #include "app/CompareRun.h"
 #include "app/ExitCodes.h"
+#include "app/Messages.h"
 #include "design/files/DesignFileLoader.h"
 #include "design/standin/SampleDesign.h"
 #include "design/standin/StandInLibrary.h"
+#include "report/ReportFolderRule.h"
 
 #ifdef NETLIST_HAVE_UI
 #include "app/DisplayCheck.h"
@@ -93,8 +96,7 @@ int run(netlist::DesignLibrary& library, int argc, char** argv,
         } else if (const WindowEntry window = LoadWindowModule(failure)) {
             return window(argc, argv, library, options.choices);
         }
-        std::cerr << "netlist-report: " << failure
-                  << "; writing the report in batch mode instead\n";
+        Tell(std::cerr, failure + "; writing the report in batch mode instead");
     }
 #else
     (void)argc;
@@ -125,7 +127,7 @@ int main(int argc, char** argv) {
         try {
             host = std::make_unique<HostLibrary>();
         } catch (const HostLibraryError& error) {
-            std::cerr << "netlist-report: " << error.what() << "\n";
+            Tell(std::cerr, error.what());
             return exitcode::kDesignNotAvailable;
         }
         return run(*host, argc, argv, options);
@@ -134,13 +136,19 @@ int main(int argc, char** argv) {
 
     DesignData design;
     try {
+        if (options.design) {
 #ifdef _WIN32
-        design = options.design ? LoadDesignFile(PathFromUtf8(*options.design)) : SampleDesign();
+            const std::filesystem::path file = PathFromUtf8(*options.design);
 #else
-        design = options.design ? LoadDesignFile(*options.design) : SampleDesign();
+            const std::filesystem::path file = *options.design;
 #endif
+            design = LoadDesignFile(file);
+            RefuseForeignReportFolder(design.designPath, file);
+        } else {
+            design = SampleDesign();
+        }
     } catch (const DesignFileError& error) {
-        std::cerr << "netlist-report: " << error.what() << "\n";
+        Tell(std::cerr, error.what());
         return exitcode::kDesignFileInvalid;
     }
     auto library = std::make_unique<StandInLibrary>(std::move(design));

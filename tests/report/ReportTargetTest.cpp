@@ -10,6 +10,8 @@
 #include <functional>
 #include <optional>
 
+#include "design/files/DesignFileError.h"
+#include "report/ReportFolderRule.h"
 #include "tests/report/ReportTestSupport.h"
 
 #ifndef _WIN32
@@ -83,6 +85,38 @@ TEST(ReportTarget, BackslashesSeparateFoldersRelativeOnesFromTheCurrentFolder) {
         EXPECT_TRUE(
             HoldsAReport(folder.path() / (path.starts_with("@") ? "sub" : "sub/dir") / "amp.wrf"));
         EXPECT_EQ(Tree(folder.path()).size(), entries + 1);
+    }
+}
+
+// Designs that name other folders: the golden cases batch.report-folder-*.
+TEST(ReportTarget, ADesignFileMayPutItsReportInItsOwnFolderOrTheCurrentOneOnly) {
+    const struct {
+        const char* designPath;  // "@" stands for the scratch folder
+        const char* currentFolder;
+        bool accepted;
+    } cases[] = {
+        {"sub\\my.pcb", ".", true},       // the design file's folder, from the current one
+        {"@\\sub\\my.pcb", "sub", true},  // the same, absolute, with backslashes
+        {"my.pcb", ".", true},            // the current folder
+        {"sub/here/my.pcb", ".", true},   // the design file's folder through a link
+        {"sub\\dir\\my.pcb", ".", false},
+        {"..\\my.pcb", "sub", false},
+        {"missing\\my.pcb", ".", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.designPath);
+        ScratchFolder folder;
+        fs::create_directories(folder.path() / "sub" / "dir");
+        fs::create_directory_symlink(".", folder.path() / "sub" / "here");
+        const fs::path designFile = folder.path() / "sub" / "my.json";
+        std::string designPath = c.designPath;
+        if (designPath.starts_with("@")) designPath.replace(0, 1, folder.path().string());
+        CurrentFolder inside(folder.path() / c.currentFolder);
+        if (c.accepted) {
+            EXPECT_NO_THROW(RefuseForeignReportFolder(designPath, designFile));
+        } else {
+            EXPECT_THROW(RefuseForeignReportFolder(designPath, designFile), DesignFileError);
+        }
     }
 }
 
