@@ -2,6 +2,8 @@
 
 #include <filesystem>
 #include <iostream>
+#include <new>
+#include <stdexcept>
 
 #include "app/ExitCodes.h"
 #include "app/Messages.h"
@@ -54,9 +56,7 @@ SnapshotResult newSide(const CommandLine& options) {
 #endif
 }
 
-}  // namespace
-
-int RunCompare(const CommandLine& options) {
+int compare(const CommandLine& options) {
     SnapshotResult after, before;
     try {
         after = newSide(options);
@@ -116,6 +116,25 @@ int RunCompare(const CommandLine& options) {
                                                  : Windows1252ToUtf8(launch.error));
     }
     return diff.empty() ? exitcode::kReportWritten : exitcode::kDesignsDiffer;
+}
+
+int notEnoughMemory() {
+    Tell(std::cerr, "compare report not written: there is not enough memory for the comparison");
+    return exitcode::kReportNotWritten;
+}
+
+}  // namespace
+
+int RunCompare(const CommandLine& options) {
+    // Each side is read or refused with its own message; what remains to
+    // fail for want of memory is the comparison and its report.
+    try {
+        return compare(options);
+    } catch (const std::bad_alloc&) {
+        return notEnoughMemory();
+    } catch (const std::length_error&) {
+        return notEnoughMemory();
+    }
 }
 
 }  // namespace netlist

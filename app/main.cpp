@@ -1,6 +1,7 @@
 #include <filesystem>
 #include <iostream>
 #include <memory>
+#include <new>
 #include <string>
 
 #include "app/BatchRun.h"
@@ -105,16 +106,8 @@ int run(netlist::DesignLibrary& library, int argc, char** argv,
     return RunBatch(library, options.choices);
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int start(int argc, char** argv) {
     using namespace netlist;
-#ifdef _WIN32
-    reachCallersConsole();
-    Utf8CommandLine utf8Arguments;
-    argc = utf8Arguments.argc();
-    argv = utf8Arguments.argv();
-#endif
     CommandLine options;
     if (const auto stop = ParseCommandLine(argc, argv, options)) return *stop;
     if (options.compare) return RunCompare(options);
@@ -155,4 +148,26 @@ int main(int argc, char** argv) {
     const int code = run(*library, argc, argv, options);
     keepUntilExit(std::move(library));
     return code;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace netlist;
+#ifdef _WIN32
+    reachCallersConsole();
+    Utf8CommandLine utf8Arguments;
+    argc = utf8Arguments.argc();
+    argv = utf8Arguments.argv();
+#endif
+    // Every failure has a message and its exit code: what no part of the
+    // run turned into one ends it here, rather than as an abort.
+    try {
+        return start(argc, argv);
+    } catch (const std::bad_alloc&) {
+        Tell(std::cerr, "report not written: there is not enough memory for the design");
+    } catch (const std::exception& error) {
+        Tell(std::cerr, std::string("report not written: ") + error.what());
+    }
+    return exitcode::kReportNotWritten;
 }

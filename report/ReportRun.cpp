@@ -1,7 +1,9 @@
 // The report run: what a press of Start does.
 #include <algorithm>
 #include <array>
+#include <new>
 #include <optional>
+#include <stdexcept>
 #include <string>
 
 #include "design/FixedText.h"
@@ -21,6 +23,7 @@ constexpr int kTextValueTab = 16;
 constexpr int kNumberValueTab = 15;
 constexpr int kTitleTab = 35;
 const std::string kRule(89, '-');
+constexpr char kNoMemory[] = "cannot be written: there is not enough memory for the design's nets";
 
 using Item = PrintItem;
 
@@ -61,12 +64,21 @@ RunOutcome Form1Model::Start_Click() {
     const ReportNames names = DeriveReportNames(designPath);
     controls_.statusLabel3Caption = names.designFileName;
 
-    const std::optional<std::int64_t> connectedPins = CollectNets(library_, netRecord, List1);
-    ReportCounts counts = countLayersAndComponents();
-    counts.connectedPins = connectedPins;
-
     bool sessionClosed = false;
+    // The previous report, if any, stays untouched; the user can put the
+    // folder right, or free memory, and press Start again.
+    const auto notWritten = [&](const std::string& why) {
+        writer.AbandonAll();
+        if (!sessionClosed) dbStatus = library_.TCloseDesign(theSessionContext, "");
+        List1.Clear();
+        controls_.startEnabled = true;
+        setStatusCaption(why);
+        return RunOutcome::ReportNotWritten;
+    };
     try {
+        const std::optional<std::int64_t> connectedPins = CollectNets(library_, netRecord, List1);
+        ReportCounts counts = countLayersAndComponents();
+        counts.connectedPins = connectedPins;
         const std::string reportPath = NativeFileSystemPath(names.reportPath);
         RefuseToReplaceTheDesign(reportPath, NativeFileSystemPath(designPath));
         writer.OpenOutput(reportPath, kReportFileNumber);
@@ -78,14 +90,11 @@ RunOutcome Form1Model::Start_Click() {
         writeTrailer();
         writer.CloseAll();
     } catch (const ReportFileError& error) {
-        // The previous report, if any, is untouched; the user can put the
-        // folder right and press Start again.
-        writer.AbandonAll();
-        if (!sessionClosed) dbStatus = library_.TCloseDesign(theSessionContext, "");
-        List1.Clear();
-        controls_.startEnabled = true;
-        setStatusCaption(NativeTextToWindows1252(error.what()));
-        return RunOutcome::ReportNotWritten;
+        return notWritten(NativeTextToWindows1252(error.what()));
+    } catch (const std::bad_alloc&) {
+        return notWritten(names.reportPath + ": " + kNoMemory);
+    } catch (const std::length_error&) {
+        return notWritten(names.reportPath + ": " + kNoMemory);
     }
     List1.Clear();
     controls_.startEnabled = true;
