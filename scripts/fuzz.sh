@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds every libFuzzer target (tests/fuzz/fuzz_*.cpp) with clang and runs
-# each one for the given number of seconds (default 60), one after the other.
-#   scripts/fuzz.sh [SECONDS]
+# each one for the given number of seconds (default 60), or for the given
+# number of executions, one after the other; names after that pick targets.
+#   scripts/fuzz.sh [SECONDS | --runs COUNT] [TARGET...]
 # Seeds come from tests/fuzz/corpus/TARGET/ (and TARGET.dict beside it, when
 # present); what the fuzzer learns goes to build-fuzz/corpus/TARGET/, so the
 # seeds in the repository stay as they are. A crash, a sanitizer report or a
@@ -10,9 +11,17 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-seconds="${1:-60}"
-if ! [[ "$seconds" =~ ^[0-9]+$ ]] || [[ "$seconds" -eq 0 ]]; then
-    echo "usage: scripts/fuzz.sh [SECONDS]  (a whole number of seconds per target, default 60)" >&2
+limit=(-max_total_time="${1:-60}")
+amount="${1:-60}"
+if [[ "${1:-}" == --runs ]]; then
+    amount="${2:-}"
+    limit=(-runs="$amount")
+    shift 2 || true
+else
+    shift || true
+fi
+if ! [[ "$amount" =~ ^[0-9]+$ ]] || [[ "$amount" -eq 0 ]]; then
+    echo "usage: scripts/fuzz.sh [SECONDS | --runs COUNT] [TARGET...]  (default: 60 seconds each)" >&2
     exit 2
 fi
 build=build-fuzz
@@ -24,12 +33,13 @@ if [[ ! -f "$build/build.ninja" ]]; then
         >/dev/null
 fi
 
-targets=()
-for source in tests/fuzz/fuzz_*.cpp; do
-    [[ -e "$source" ]] || continue
-    name="$(basename "$source" .cpp)"
-    targets+=("$name")
-done
+targets=("$@")
+if [[ ${#targets[@]} -eq 0 ]]; then
+    for source in tests/fuzz/fuzz_*.cpp; do
+        [[ -e "$source" ]] || continue
+        targets+=("$(basename "$source" .cpp)")
+    done
+fi
 if [[ ${#targets[@]} -eq 0 ]]; then
     echo "no fuzz targets under tests/fuzz/" >&2
     exit 1
@@ -42,11 +52,11 @@ for target in "${targets[@]}"; do
     mkdir -p "$work" "$artifacts"
     corpora=("$work")
     [[ -d "tests/fuzz/corpus/$target" ]] && corpora+=("tests/fuzz/corpus/$target")
-    options=(-max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1
+    options=("${limit[@]}" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1
              -artifact_prefix="$artifacts/")
     [[ -f "tests/fuzz/corpus/$target.dict" ]] && options+=(-dict="tests/fuzz/corpus/$target.dict")
 
-    echo "== $target for ${seconds}s"
+    echo "== $target: ${limit[*]}"
     log="$build/$target.log"
     if ! UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
         "$build/$target" "${options[@]}" "${corpora[@]}" >"$log" 2>&1; then
