@@ -38,6 +38,8 @@ std::string_view trimRight(std::string_view text) {
     return end == std::string_view::npos ? std::string_view{} : text.substr(0, end + 1);
 }
 
+constexpr std::uint64_t kLongestStatedLength = 1'000'000'000;
+
 struct StatedLength {
     std::int64_t units;         // database units
     std::int32_t unitsPerUnit;  // of the unit stated
@@ -61,12 +63,15 @@ std::optional<StatedLength> parseLength(std::string_view text) {
     if (text.size() < 4 || (text[text.size() - 3] != '.' && text[text.size() - 3] != ',') ||
         !isDigit(text[text.size() - 2]) || !isDigit(text.back()))
         return std::nullopt;
-    std::int64_t whole = 0;
+    std::uint64_t whole = 0;
     const std::string_view digits = text.substr(0, text.size() - 3);
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), whole);
     if (error != std::errc{} || end != digits.data() + digits.size()) return std::nullopt;
-    const std::int64_t hundredths =
-        whole * 100 + (text[text.size() - 2] - '0') * 10 + (text.back() - '0');
+    // A net length holds at most 845466 mils; far longer is no length the
+    // writer wrote, and its database units would overflow.
+    if (whole > kLongestStatedLength) return std::nullopt;
+    const std::int64_t hundredths = static_cast<std::int64_t>(whole) * 100 +
+                                    (text[text.size() - 2] - '0') * 10 + (text.back() - '0');
     const std::int64_t units = (hundredths * unitsPerUnit + 50) / 100;
     return StatedLength{negative ? -units : units, unitsPerUnit};
 }

@@ -86,6 +86,8 @@ TEST(ReportReaderTest, RefusesWhatIsNotACompleteReportNamingLineAndColumn) {
         {report({"", row}, 1) + "more\r\n", "r.wrf: line 24, column 1: text after"},
         {report({"", row + std::string(44, ' ') + "twelve"}, 1),
          "r.wrf: line 21, column 78: not a netlist report"},
+        {report({"", row + std::string(44, ' ') + "2222222222222222.22 mils"}, 1),
+         "r.wrf: line 21, column 78: not a netlist report"},
         // Rows and counts that no report of this program holds.
         {report({"", "W 99999999999999999999999 MCO"}, 1),
          "r.wrf: line 21, column 3: not a netlist report of this program: expected the net's "
