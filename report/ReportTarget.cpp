@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <vector>
@@ -114,7 +115,7 @@ mode_t fileCreationMask() {
     std::string line;
     while (std::getline(status, line))
         if (line.starts_with("Umask:"))
-            return static_cast<mode_t>(std::stoul(line.substr(6), nullptr, 8));
+            return static_cast<mode_t>(std::strtoul(line.c_str() + 6, nullptr, 8) & 0777);
     const mode_t mask = ::umask(077);
     ::umask(mask);
     return mask;
