@@ -54,7 +54,8 @@ std::vector<DesignNet> generatedNets(int count, Generator& random) {
         net.name = random.text(random.below(22), kNameCharacters);
         while (!names.insert(WithoutControlCharacters(TrimFixedText(net.name))).second)
             net.name += std::to_string(id);
-        for (std::size_t node = random.below(10); node > 0; --node)
+        // Few pins in a large design: its point is the width of the running numbers.
+        for (std::size_t node = random.below(count > 1000 ? 3 : 10); node > 0; --node)
             net.nodes.push_back({random.text(1 + random.below(5), kPinCharacters),
                                  random.text(1 + random.below(5), kPinCharacters)});
         net.nodeCount = random.below(8) == 0 ? kOddCounts[random.below(std::size(kOddCounts))]
