@@ -229,12 +229,14 @@ class Reader {
 
     void readPins(std::size_t index, bool lastLine, SnapshotNet& net, DesignSnapshot& snapshot) {
         const std::string_view text = line(index);
+        bool pinOnLine = false;
         for (std::size_t stop = 0; stop < kPinStops; ++stop) {
             const std::size_t at = kFirstPinIndex + stop * kPinWidth;
             if (at >= text.size()) break;
             const std::string_view cell = text.substr(at, kPinWidth);
             const std::string_view pin = trimRight(cell);
             if (pin.empty()) continue;
+            pinOnLine = true;
             // A text that reaches the next stop may be two pins or one.
             if (cell.size() == kPinWidth && cell.back() != ' ') net.pinsAmbiguous = true;
             if (pin.front() == ' ') net.pinsAmbiguous = true;
@@ -245,10 +247,10 @@ class Reader {
         if (length && lastLine) {
             net.length = length->units;
             snapshot.statedLengthUnits = std::max(snapshot.statedLengthUnits, length->unitsPerUnit);
-        } else if (allBlank(text.substr(kFirstPinIndex + (kPinStops - 1) * kPinWidth, kPinWidth))) {
+        } else if (!pinOnLine) {
             notAReport(index, kLengthIndex + 1, "the net's length (\"... mils\" or \"... mm\")");
         } else {
-            // A pin text that runs on past the last stop.
+            // A pin text that runs on past the last stop, over blanks of its own perhaps.
             net.pinsAmbiguous = true;
         }
     }
