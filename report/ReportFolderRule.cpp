@@ -9,9 +9,12 @@ namespace netlist {
 void RefuseForeignReportFolder(const std::string& designPath,
                                const std::filesystem::path& designFile) {
     namespace fs = std::filesystem;
-    const std::string folderText = DeriveReportNames(designPath).reportDirectory;
-    const fs::path folder =
-        folderText.empty() ? fs::path(".") : fs::path(NativeFileSystemPath(folderText));
+    const ReportNames names = DeriveReportNames(designPath);
+    const std::string& folderText = names.reportDirectory;
+    // The report path's folder has no trailing separator, which Windows
+    // refuses in the path of a folder it is asked about.
+    fs::path folder = fs::path(NativeFileSystemPath(names.reportPath)).parent_path();
+    if (folder.empty()) folder = ".";
     const fs::path designFolder =
         designFile.has_parent_path() ? designFile.parent_path() : fs::path(".");
     // The same folder under any spelling, through links too; one that does
