@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "app/ExitCodes.h"
+#include "app/Messages.h"
 #include "design/Windows1252.h"
 #include "report/Form1Model.h"
 #include "report/NativePath.h"
@@ -19,21 +20,19 @@ int RunBatch(DesignLibrary& library, const RunChoices& choices) {
     const auto statusText = [&] { return Windows1252ToUtf8(controls.statusLabelCaption); };
     switch (form.Start_Click()) {
         case RunOutcome::Written:
-            std::cout << "netlist-report: " << statusText() << " ("
-                      << NativePathToUtf8(form.reportPath()) << ")\n";
+            Tell(std::cout, statusText() + " (" + NativePathToUtf8(form.reportPath()) + ")");
             // Written all the same: stored reports and scripts rely on the
             // report's name.
             if (!form.replacedReportNotice().empty())
-                std::cerr << "netlist-report: " << Windows1252ToUtf8(form.replacedReportNotice())
-                          << "; use --output to keep both\n";
-            if (!form.viewerError().empty())
-                std::cerr << "netlist-report: " << Windows1252ToUtf8(form.viewerError()) << "\n";
+                Tell(std::cerr, Windows1252ToUtf8(form.replacedReportNotice()) +
+                                    "; use --output to keep both");
+            if (!form.viewerError().empty()) Tell(std::cerr, Windows1252ToUtf8(form.viewerError()));
             return exitcode::kReportWritten;
         case RunOutcome::DesignNotOpen:
-            std::cerr << "netlist-report: design not available: " << statusText() << "\n";
+            Tell(std::cerr, "design not available: " + statusText());
             return exitcode::kDesignNotAvailable;
         case RunOutcome::ReportNotWritten:
-            std::cerr << "netlist-report: report not written: " << statusText() << "\n";
+            Tell(std::cerr, "report not written: " + statusText());
             return exitcode::kReportNotWritten;
     }
     return exitcode::kReportNotWritten;

@@ -2,8 +2,11 @@
 
 #include <filesystem>
 #include <iostream>
+#include <new>
+#include <stdexcept>
 
 #include "app/ExitCodes.h"
+#include "app/Messages.h"
 #include "design/Records.h"
 #include "design/StatusMessage.h"
 #include "design/Windows1252.h"
@@ -13,6 +16,7 @@
 #include "report/NativePath.h"
 #include "report/ReportEnvironment.h"
 #include "report/ReportFile.h"
+#include "report/ReportFolderRule.h"
 #include "report/ReportPaths.h"
 #include "report/compare/CompareReport.h"
 #include "report/compare/CompareSide.h"
@@ -35,7 +39,13 @@ std::filesystem::path pathOf(const std::string& utf8) {
 
 // The new side: the named design file, else the design a plain run serves.
 SnapshotResult newSide(const CommandLine& options) {
-    if (options.design) return LoadCompareSide(pathOf(*options.design), ReportsAccepted::No);
+    if (options.design) {
+        SnapshotResult result = LoadCompareSide(pathOf(*options.design), ReportsAccepted::No);
+        // The compare report goes where the design's report would.
+        if (result.status == 0)
+            RefuseForeignReportFolder(result.snapshot.designPath, pathOf(*options.design));
+        return result;
+    }
 #ifdef _WIN32
     HostLibrary host;
     SnapshotResult result = TakeSnapshot(host);
@@ -47,26 +57,24 @@ SnapshotResult newSide(const CommandLine& options) {
 #endif
 }
 
-}  // namespace
-
-int RunCompare(const CommandLine& options) {
+int compare(const CommandLine& options) {
     SnapshotResult after, before;
     try {
         after = newSide(options);
         before = LoadCompareSide(pathOf(*options.compare), ReportsAccepted::Yes);
     } catch (const DesignFileError& error) {
-        std::cerr << "netlist-report: " << error.what() << "\n";
+        Tell(std::cerr, error.what());
         return exitcode::kDesignFileInvalid;
 #ifdef _WIN32
     } catch (const HostLibraryError& error) {
-        std::cerr << "netlist-report: " << error.what() << "\n";
+        Tell(std::cerr, error.what());
         return exitcode::kDesignNotAvailable;
 #endif
     }
     for (const SnapshotResult* side : {&before, &after}) {
         if (side->status != 0) {
-            std::cerr << "netlist-report: design not available: "
-                      << Windows1252ToUtf8(StatusMessage(side->status)) << "\n";
+            Tell(std::cerr,
+                 "design not available: " + Windows1252ToUtf8(StatusMessage(side->status)));
             return exitcode::kDesignNotAvailable;
         }
     }
@@ -99,21 +107,38 @@ int RunCompare(const CommandLine& options) {
             throw ReportFileError(target + ": cannot be written: it is a design file");
         WriteCompareReport(target, input);
     } catch (const ReportFileError& error) {
-        std::cerr << "netlist-report: compare report not written: "
-                  << Windows1252ToUtf8(NativeTextToWindows1252(error.what())) << "\n";
+        Tell(std::cerr, "compare report not written: " +
+                            Windows1252ToUtf8(NativeTextToWindows1252(error.what())));
         return exitcode::kReportNotWritten;
     }
-    std::cout << "netlist-report: compare report written to " << NativePathToUtf8(target) << ": "
-              << (diff.empty() ? "the designs do not differ" : "the designs differ") << "\n";
+    Tell(std::cout, "compare report written to " + NativePathToUtf8(target) + ": " +
+                        (diff.empty() ? "the designs do not differ" : "the designs differ"));
     if (options.choices.screen) {
         const ViewerLaunch launch = environment.openViewer(target);
         if (!launch.started)
-            std::cerr << "netlist-report: "
-                      << (launch.error.empty() ? "the report could not be opened in a viewer"
-                                               : Windows1252ToUtf8(launch.error))
-                      << "\n";
+            Tell(std::cerr, launch.error.empty() ? "the report could not be opened in a viewer"
+                                                 : Windows1252ToUtf8(launch.error));
     }
     return diff.empty() ? exitcode::kReportWritten : exitcode::kDesignsDiffer;
+}
+
+int notEnoughMemory() {
+    Tell(std::cerr, "compare report not written: there is not enough memory for the comparison");
+    return exitcode::kReportNotWritten;
+}
+
+}  // namespace
+
+int RunCompare(const CommandLine& options) {
+    // Each side is read or refused with its own message; what remains to
+    // fail for want of memory is the comparison and its report.
+    try {
+        return compare(options);
+    } catch (const std::bad_alloc&) {
+        return notEnoughMemory();
+    } catch (const std::length_error&) {
+        return notEnoughMemory();
+    }
 }
 
 }  // namespace netlist

@@ -2,11 +2,16 @@
 
 #include <iostream>
 
+#include "app/Messages.h"
+#include "design/ControlCharacters.h"
+
 namespace netlist {
 
 void ReportStartupFailure(StartupFailure failure, const std::string& message, bool batch) {
-    std::cerr << "netlist-report: " << message << std::endl;
-    if (!batch && StartedWithoutTerminal()) ShowFailureBox(StartupFailureBoxText(failure, message));
+    Tell(std::cerr, message);
+    std::cerr.flush();
+    if (!batch && StartedWithoutTerminal())
+        ShowFailureBox(StartupFailureBoxText(failure, TerminalText(message)));
 }
 
 }  // namespace netlist

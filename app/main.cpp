@@ -1,17 +1,21 @@
 #include <filesystem>
 #include <iostream>
 #include <memory>
+#include <new>
 #include <string>
 
 #include "app/BatchRun.h"
 #include "app/CommandLine.h"
 #include "app/CompareRun.h"
 #include "app/ExitCodes.h"
+#include "app/Messages.h"
 #include "app/StartupFailure.h"
+#include "design/ControlCharacters.h"
 #include "design/files/DesignFileLoader.h"
 #include "design/standin/SampleDesign.h"
 #include "design/standin/StandInLibrary.h"
 #include "report/DesignChoice.h"
+#include "report/ReportFolderRule.h"
 
 #ifdef NETLIST_HAVE_UI
 #include "app/DisplayCheck.h"
@@ -84,10 +88,12 @@ void keepUntilExit(std::unique_ptr<netlist::StandInLibrary> library) {
 netlist::OpenedDesign openDesignFile(const std::filesystem::path& file) {
     using namespace netlist;
     try {
-        return {std::make_unique<StandInLibrary>(LoadDesignFile(file)), {}};
+        DesignData design = LoadDesignFile(file);
+        RefuseForeignReportFolder(design.designPath, file);
+        return {std::make_unique<StandInLibrary>(std::move(design)), {}};
     } catch (const DesignFileError& error) {
-        std::cerr << "netlist-report: " << error.what() << std::endl;
-        return {nullptr, error.what()};
+        Tell(std::cerr, error.what());
+        return {nullptr, TerminalText(error.what())};
     }
 }
 
@@ -105,8 +111,8 @@ int run(netlist::DesignLibrary& library, int argc, char** argv, const netlist::C
     if (!options.batch) {
         std::string failure;
         if (!HasDisplay()) {
-            std::cerr << "netlist-report: no display to show the window on; writing the report "
-                         "in batch mode instead\n";
+            Tell(std::cerr, "no display to show the window on; writing the report in batch mode "
+                            "instead");
         } else if (const WindowModule window = LoadWindowModule(failure)) {
             return window.runWindow(argc, argv, library, options.choices, designChoice);
         } else {
@@ -122,16 +128,8 @@ int run(netlist::DesignLibrary& library, int argc, char** argv, const netlist::C
     return RunBatch(library, options.choices);
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int start(int argc, char** argv) {
     using namespace netlist;
-#ifdef _WIN32
-    reachCallersConsole();
-    Utf8CommandLine utf8Arguments;
-    argc = utf8Arguments.argc();
-    argv = utf8Arguments.argv();
-#endif
     CommandLine options;
     if (const auto stop = ParseCommandLine(argc, argv, options)) return *stop;
     if (options.compare) return RunCompare(options);
@@ -166,6 +164,7 @@ int main(int argc, char** argv) {
             std::error_code noCurrentFolder;
             designChoice.file = std::filesystem::absolute(file, noCurrentFolder);
             if (noCurrentFolder) designChoice.file = file;
+            RefuseForeignReportFolder(design.designPath, file);
         } else {
             design = SampleDesign();
         }
@@ -177,4 +176,26 @@ int main(int argc, char** argv) {
     const int code = run(*library, argc, argv, options, designChoice);
     keepUntilExit(std::move(library));
     return code;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace netlist;
+#ifdef _WIN32
+    reachCallersConsole();
+    Utf8CommandLine utf8Arguments;
+    argc = utf8Arguments.argc();
+    argv = utf8Arguments.argv();
+#endif
+    // Every failure has a message and its exit code: what no part of the
+    // run turned into one ends it here, rather than as an abort.
+    try {
+        return start(argc, argv);
+    } catch (const std::bad_alloc&) {
+        Tell(std::cerr, "report not written: there is not enough memory for the design");
+    } catch (const std::exception& error) {
+        Tell(std::cerr, std::string("report not written: ") + error.what());
+    }
+    return exitcode::kReportNotWritten;
 }

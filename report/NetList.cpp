@@ -35,10 +35,9 @@ bool NetList::before(const Entry& a, const Entry& b) const {
 }
 
 void NetList::AddItem(std::string_view item) {
-    if (item.size() > UINT16_MAX) throw std::length_error("a List1 item is too long");
     if (items_.size() + item.size() > UINT32_MAX) throw std::length_error("List1 is full");
     entries_.push_back({0, 0, 0, static_cast<std::uint32_t>(items_.size()),
-                        static_cast<std::uint16_t>(item.size())});
+                        static_cast<std::uint32_t>(item.size())});
     items_.append(item);
 }
 

@@ -29,7 +29,7 @@ class NetList {
         std::uint32_t keyOffset;
         std::uint32_t keyLength;
         std::uint32_t itemOffset;
-        std::uint16_t itemLength;
+        std::uint32_t itemLength;
     };
     bool before(const Entry& a, const Entry& b) const;
     // Keys the entries from index from on; false when compact keys were

@@ -1,118 +1,15 @@
 #include "report/ReportFile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 
-#ifdef _WIN32
-#include <io.h>
-#include <process.h>
-#else
-#include <unistd.h>
-#endif
+#include "report/InterruptCleanup.h"
+#include "report/ReportTarget.h"
 
 namespace netlist {
-namespace {
-
-#ifdef _WIN32
-int openExclusive(const std::string& path) {
-    return ::_open(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
-}
-long writeSome(int fd, const char* data, std::size_t size) {
-    return ::_write(fd, data, static_cast<unsigned>(size));
-}
-int syncToDisk(int fd) {
-    return ::_commit(fd);
-}
-int closeFile(int fd) {
-    return ::_close(fd);
-}
-int processId() {
-    return ::_getpid();
-}
-void syncDirectory(const std::string&) {}
-// A report is replaced under the name it is given.
-std::string followLinks(const std::string& path) {
-    return path;
-}
-// The only permission a file has here is the read-only attribute, and a
-// read-only report is refused before it is replaced: nothing to keep.
-int keepPermissions(int, const std::string&) {
-    return 0;
-}
-#else
-int openExclusive(const std::string& path) {
-    return ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-}
-long writeSome(int fd, const char* data, std::size_t size) {
-    return ::write(fd, data, size);
-}
-int syncToDisk(int fd) {
-    return ::fsync(fd);
-}
-int closeFile(int fd) {
-    return ::close(fd);
-}
-int processId() {
-    return static_cast<int>(::getpid());
-}
-// Makes the rename itself durable; a folder that cannot be synced is no
-// reason to call the report unwritten.
-void syncDirectory(const std::string& directory) {
-    const int fd = ::open(directory.empty() ? "." : directory.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
-}
-// Where writing through a symbolic link would land. Relative links count from
-// the folder of the link.
-std::string followLinks(const std::string& path) {
-    namespace fs = std::filesystem;
-    fs::path current(path);
-    for (int hop = 0; hop < 40; ++hop) {
-        std::error_code error;
-        if (!fs::is_symlink(fs::symlink_status(current, error))) return current.string();
-        const fs::path next = fs::read_symlink(current, error);
-        if (error) return current.string();
-        current = next.is_absolute() ? next : current.parent_path() / next;
-    }
-    throw ReportFileError(path + ": cannot be written: " + std::strerror(ELOOP));
-}
-// The replaced file's permission bits, for the file that replaces it.
-int keepPermissions(int fd, const std::string& replacedPath) {
-    struct stat replaced {};
-    if (::stat(replacedPath.c_str(), &replaced) != 0 || !S_ISREG(replaced.st_mode)) return 0;
-    return ::fchmod(fd, replaced.st_mode & 07777);
-}
-#endif
-
-bool isSeparator(char c) {
-#ifdef _WIN32
-    return c == '\\' || c == '/';
-#else
-    return c == '/';
-#endif
-}
-
-// The folder part of a path, with its trailing separator; empty for a bare name.
-std::string directoryOf(const std::string& path) {
-    std::size_t end = path.size();
-    while (end > 0 && !isSeparator(path[end - 1])) --end;
-    return path.substr(0, end);
-}
-
-bool isReadOnly(const std::filesystem::file_status& status) {
-    using std::filesystem::perms;
-    return (status.permissions() &
-            (perms::owner_write | perms::group_write | perms::others_write)) == perms::none;
-}
-
-}  // namespace
 
 void RefuseToReplaceTheDesign(const std::string& targetPath, const std::string& designPath) {
     namespace fs = std::filesystem;
@@ -133,22 +30,19 @@ void RefuseToReplaceTheDesign(const std::string& targetPath, const std::string& 
 }
 
 ReportFile::ReportFile(std::string targetPath)
-    : targetPath_(std::move(targetPath)), replacedPath_(followLinks(targetPath_)) {
-    std::error_code ignored;
-    const auto status = std::filesystem::status(targetPath_, ignored);
-    if (std::filesystem::is_directory(status))
-        throw ReportFileError(targetPath_ + ": cannot be written: it is a folder");
-    if (std::filesystem::exists(status) && isReadOnly(status))
-        throw ReportFileError(targetPath_ + ": cannot be written: the file is read-only");
-
+    : targetPath_(std::move(targetPath)), target_(ResolveReportTarget(targetPath_)) {
     static std::atomic<unsigned> counter{0};
-    const std::string directory = directoryOf(replacedPath_);
-    const std::string name = replacedPath_.substr(directory.size());
+    const std::string name = target_.path.substr(target_.directory.size());
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temporaryPath_ = directory + "." + name + "." + std::to_string(processId()) + "-" +
+        temporaryPath_ = target_.directory + "." + name + "." + std::to_string(ProcessId()) + "-" +
                          std::to_string(counter++) + ".tmp";
-        descriptor_ = openExclusive(temporaryPath_);
-        if (descriptor_ >= 0) return;
+        // Readable by its owner alone until it is complete: a private
+        // report never shows to others while it is written.
+        descriptor_ = CreatePrivateFile(temporaryPath_);
+        if (descriptor_ >= 0) {
+            cleanupSlot_ = RemoveWhenInterrupted(temporaryPath_);
+            return;
+        }
         if (errno != EEXIST) break;
     }
     const int error = errno;
@@ -161,10 +55,12 @@ ReportFile::~ReportFile() {
 }
 
 void ReportFile::discard() noexcept {
-    if (descriptor_ >= 0) closeFile(descriptor_);
+    if (descriptor_ >= 0) CloseFile(descriptor_);
     descriptor_ = -1;
     if (!temporaryPath_.empty()) std::remove(temporaryPath_.c_str());
     temporaryPath_.clear();
+    ReleaseInterruptCleanup(cleanupSlot_);
+    cleanupSlot_ = -1;
 }
 
 void ReportFile::fail(const std::string& what, int error) {
@@ -175,7 +71,7 @@ void ReportFile::fail(const std::string& what, int error) {
 void ReportFile::write(std::string_view bytes) {
     if (descriptor_ < 0) throw ReportFileError(targetPath_ + ": the report is not open");
     while (!bytes.empty()) {
-        const long written = writeSome(descriptor_, bytes.data(), bytes.size());
+        const long written = WriteSome(descriptor_, bytes.data(), bytes.size());
         if (written < 0) {
             if (errno == EINTR) continue;
             fail("cannot be written", errno);
@@ -187,20 +83,22 @@ void ReportFile::write(std::string_view bytes) {
 
 void ReportFile::commit() {
     if (descriptor_ < 0) throw ReportFileError(targetPath_ + ": the report is not open");
-    if (keepPermissions(descriptor_, replacedPath_) != 0)
-        fail("cannot keep the permissions of the report it replaces", errno);
-    if (syncToDisk(descriptor_) != 0) fail("cannot be written", errno);
+    if (const int error = MatchReplacedFile(descriptor_, target_))
+        fail("cannot keep the permissions of the report it replaces", error);
+    if (SyncToDisk(descriptor_) != 0) fail("cannot be written", errno);
     const int fd = descriptor_;
     descriptor_ = -1;
-    if (closeFile(fd) != 0) fail("cannot be written", errno);
+    if (CloseFile(fd) != 0) fail("cannot be written", errno);
     std::error_code error;
-    std::filesystem::rename(temporaryPath_, replacedPath_, error);
+    std::filesystem::rename(temporaryPath_, target_.path, error);
     if (error) {
         discard();
         throw ReportFileError(targetPath_ + ": cannot be replaced: " + error.message());
     }
     temporaryPath_.clear();
-    syncDirectory(directoryOf(replacedPath_));
+    ReleaseInterruptCleanup(cleanupSlot_);
+    cleanupSlot_ = -1;
+    SyncDirectory(target_.directory);
 }
 
 }  // namespace netlist

@@ -4,14 +4,19 @@
 // whenever anything fails, the target keeps its previous contents and the
 // temporary file is removed.
 //
-// A target that exists keeps its permission bits. On Linux a target that is
-// a symbolic link is written through: the temporary file goes beside the
-// file the link leads to and replaces that file, so the link stays a link.
+// Only what a plain redirect by the same user could write is replaced, and
+// only a regular file: ReportTarget.h finds the file, following symbolic
+// links as the system would for this user. A file that exists keeps its
+// permission bits, and its owner and group where the user may set them; the
+// temporary file is readable by its owner alone until it is complete, and a
+// run stopped by a signal removes it.
 #pragma once
 
 #include <stdexcept>
 #include <string>
 #include <string_view>
+
+#include "report/ReportTarget.h"
 
 namespace netlist {
 
@@ -29,7 +34,7 @@ void RefuseToReplaceTheDesign(const std::string& targetPath, const std::string& 
 class ReportFile {
   public:
     // Creates the temporary file; throws ReportFileError when the target's
-    // folder is missing or not writable, or the target is read-only.
+    // folder is missing or not writable, or the target may not be replaced.
     explicit ReportFile(std::string targetPath);
     ReportFile(const ReportFile&) = delete;
     ReportFile& operator=(const ReportFile&) = delete;
@@ -44,9 +49,10 @@ class ReportFile {
     void discard() noexcept;
 
     std::string targetPath_;
-    std::string replacedPath_;  // the target, or the file its links lead to
+    ReportTarget target_;  // the file replaced: the target, or where its links lead
     std::string temporaryPath_;
     int descriptor_ = -1;
+    int cleanupSlot_ = -1;
 };
 
 }  // namespace netlist

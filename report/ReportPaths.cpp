@@ -24,10 +24,8 @@ ReportNames DeriveReportNames(std::string_view designPath, std::string_view exte
     const std::size_t dot = wholeName.find('.');
     if (dot != std::string_view::npos)
         names.reportFileName = std::string(wholeName.substr(0, dot + 1)).append(extension);
-    else if (!wholeName.empty())
-        names.reportFileName = std::string(wholeName).append(".").append(extension);
     else
-        names.reportFileName = std::string(extension);
+        names.reportFileName = std::string(wholeName).append(".").append(extension);
     names.reportDirectory = std::string(designPath.substr(0, start));
     names.reportPath = names.reportDirectory + names.reportFileName;
     return names;

@@ -28,7 +28,7 @@ std::string DesignFileNameShown(std::string_view designPath);
 
 // The report is named after the whole design file name, not the 25
 // characters shown: its part up to and including the first ".", then "wrf".
-// A name without "." gets ".wrf" appended, so that designs whose names
+// A name without "." (the empty one too) gets ".wrf" appended, so that designs whose names
 // differ only after their first 25 characters, or that have no extension,
 // never share one report. The compare report is named the same way with its
 // own extension.

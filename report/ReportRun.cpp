@@ -2,7 +2,9 @@
 #include <algorithm>
 #include <array>
 #include <filesystem>
+#include <new>
 #include <optional>
+#include <stdexcept>
 #include <string>
 
 #include "design/FixedText.h"
@@ -23,6 +25,7 @@ constexpr int kTextValueTab = 16;
 constexpr int kNumberValueTab = 15;
 constexpr int kTitleTab = 35;
 const std::string kRule(89, '-');
+constexpr char kNoMemory[] = "cannot be written: there is not enough memory for the design's nets";
 
 using Item = PrintItem;
 
@@ -64,10 +67,6 @@ RunOutcome Form1Model::Start_Click() {
     const ReportNames names = DeriveReportNames(designPath);
     controls_.statusLabel3Caption = names.designFileName;
 
-    const std::optional<std::int64_t> connectedPins = CollectNets(*library_, netRecord, List1);
-    ReportCounts counts = countLayersAndComponents();
-    counts.connectedPins = connectedPins;
-
     const std::string reportPath =
         reportTarget_ ? *reportTarget_ : NativeFileSystemPath(names.reportPath);
     const std::string reportFileName =
@@ -76,7 +75,20 @@ RunOutcome Form1Model::Start_Click() {
             : names.reportFileName;
     std::optional<std::string> replacedDesign;
     bool sessionClosed = false;
+    // The previous report, if any, stays untouched; the user can put the
+    // folder right, or free memory, and press Start again.
+    const auto notWritten = [&](const std::string& why) {
+        writer.AbandonAll();
+        if (!sessionClosed) dbStatus = library_->TCloseDesign(theSessionContext, "");
+        List1.Clear();
+        controls_.startEnabled = true;
+        setStatusCaption(why);
+        return RunOutcome::ReportNotWritten;
+    };
     try {
+        const std::optional<std::int64_t> connectedPins = CollectNets(*library_, netRecord, List1);
+        ReportCounts counts = countLayersAndComponents();
+        counts.connectedPins = connectedPins;
         RefuseToReplaceTheDesign(reportPath, NativeFileSystemPath(designPath));
         replacedDesign = DesignNamedByReport(reportPath);
         writer.OpenOutput(reportPath, kReportFileNumber);
@@ -88,14 +100,11 @@ RunOutcome Form1Model::Start_Click() {
         writeTrailer();
         writer.CloseAll();
     } catch (const ReportFileError& error) {
-        // The previous report, if any, is untouched; the user can put the
-        // folder right and press Start again.
-        writer.AbandonAll();
-        if (!sessionClosed) dbStatus = library_->TCloseDesign(theSessionContext, "");
-        List1.Clear();
-        controls_.startEnabled = true;
-        setStatusCaption(NativeTextToWindows1252(error.what()));
-        return RunOutcome::ReportNotWritten;
+        return notWritten(NativeTextToWindows1252(error.what()));
+    } catch (const std::bad_alloc&) {
+        return notWritten(NativeTextToWindows1252(reportPath) + ": " + kNoMemory);
+    } catch (const std::length_error&) {
+        return notWritten(NativeTextToWindows1252(reportPath) + ": " + kNoMemory);
     }
     List1.Clear();
     controls_.startEnabled = true;
@@ -220,7 +229,8 @@ void Form1Model::writeNetBlocks(const ReportChoices& choices) {
 
 void Form1Model::writeTrailer() {
     writer.Print(kReportFileNumber, {Item::Tab(0)}, LineEnd::Ends);
-    writer.Print(kReportFileNumber, {Item::Tab(kTitleTab), Item::Text("End of Report\f")},
+    writer.Print(kReportFileNumber,
+                 {Item::Tab(kTitleTab), Item::Text("End of Report"), Item::PageEnd()},
                  LineEnd::Ends);
 }
 

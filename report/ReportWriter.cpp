@@ -5,6 +5,8 @@
 #include <charconv>
 #include <cstring>
 
+#include "design/ControlCharacters.h"
+
 namespace netlist {
 namespace {
 
@@ -42,6 +44,13 @@ struct ReportWriter::OpenFile {
         // Not cleared: its pages are taken only as the report fills them.
         : target(path), buffer(new char[kBufferSize]), end(buffer.get()) {}
 
+    // A text from outside: its control characters are shown as stand-ins.
+    void putText(std::string_view bytes) {
+        if (HoldsControlCharacter(bytes))
+            put(WithoutControlCharacters(bytes));
+        else
+            put(bytes);
+    }
     void put(std::string_view bytes) {
         const std::size_t size = bytes.size();
         column += static_cast<std::int64_t>(size);
@@ -151,7 +160,7 @@ void ReportWriter::Print(int fileNumber, std::initializer_list<PrintItem> items,
         for (const PrintItem& item : items) {
             switch (item.kind()) {
                 case PrintItem::Kind::Text:
-                    out.put(item.text());
+                    out.putText(item.text());
                     break;
                 case PrintItem::Kind::Number: {
                     NumberBuffer number;
@@ -162,6 +171,9 @@ void ReportWriter::Print(int fileNumber, std::initializer_list<PrintItem> items,
                     break;
                 case PrintItem::Kind::Tab:
                     out.tab(item.number());
+                    break;
+                case PrintItem::Kind::PageEnd:
+                    out.put("\f");
                     break;
             }
         }
@@ -182,7 +194,8 @@ void ReportWriter::PrintTextsThenTab(int fileNumber, std::string_view first,
     const std::size_t worstCase =
         3 * kShort + 2 + kShort + static_cast<std::size_t>(std::max(column, 1));
     if (first.size() <= kShort && second.size() <= kShort && third.size() <= kShort &&
-        out.room() >= worstCase) {
+        out.room() >= worstCase && !HoldsControlCharacter(first) &&
+        !HoldsControlCharacter(second) && !HoldsControlCharacter(third)) {
         out.putShort(first);
         out.putShort(second);
         out.putShort(third);

@@ -2,8 +2,10 @@
 // Each open file keeps its own current column (1-based), so a statement may
 // continue a line that an earlier statement left open. Bytes are written as
 // given (Windows-1252), lines end with CR LF, and nothing ever breaks a line
-// by itself. Output is buffered and reaches the target file, complete, only
-// at CloseAll().
+// by itself. A text item's control characters are written as "?"
+// (design/ControlCharacters.h): the only control characters a report holds
+// are its line ends and the form feed of PageEnd(). Output is buffered and
+// reaches the target file, complete, only at CloseAll().
 #pragma once
 
 #include <cstdint>
@@ -28,7 +30,7 @@ std::string NumberText(std::int64_t value);
 // One item of a print statement.
 class PrintItem {
   public:
-    enum class Kind { Text, Number, Nothing, Tab };
+    enum class Kind { Text, Number, Nothing, Tab, PageEnd };
 
     static PrintItem Text(std::string_view text) { return {Kind::Text, text, 0}; }
     static PrintItem Number(std::int64_t value) { return {Kind::Number, {}, value}; }
@@ -41,6 +43,9 @@ class PrintItem {
     // Moves to column n (values below 1 count as 1), ending the line first
     // when the current column is already past n.
     static PrintItem Tab(int n) { return {Kind::Tab, {}, n}; }
+    // A form feed, after the last line of a report, so that a printer starts
+    // a fresh page after it.
+    static PrintItem PageEnd() { return {Kind::PageEnd, {}, 0}; }
 
     Kind kind() const { return kind_; }
     std::string_view text() const { return text_; }

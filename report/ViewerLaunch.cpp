@@ -10,6 +10,11 @@ extern char** environ;
 
 namespace netlist {
 
+std::string ViewerArgument(const std::string& reportPath) {
+    // xdg-open takes no "--" before its argument.
+    return reportPath.starts_with('/') ? reportPath : "./" + reportPath;
+}
+
 // The desktop's default viewer for the file, through xdg-open. It runs in a
 // session of its own, so it outlives this program and its terminal, and its
 // input comes from /dev/null rather than from ours.
@@ -22,7 +27,7 @@ ViewerLaunch LaunchViewer(const std::string& reportPath) {
     posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSID);
 
     char program[] = "xdg-open";
-    std::string path = reportPath;
+    std::string path = ViewerArgument(reportPath);
     char* arguments[] = {program, path.data(), nullptr};
     pid_t child = 0;
     const int error = posix_spawnp(&child, program, &actions, &attributes, arguments, environ);

@@ -37,9 +37,15 @@ void activateWindowOf(const PROCESS_INFORMATION& process) {
 
 }  // namespace
 
+std::string ViewerArgument(const std::string& reportPath) {
+    std::string argument = reportPath;
+    if (argument.starts_with('/')) argument.front() = '\\';
+    return argument;
+}
+
 ViewerLaunch LaunchViewer(const std::string& reportPath) {
     // Two blanks, and the path unquoted, as the editor has always been called.
-    std::string commandLine = "notepad.EXE  " + reportPath;
+    std::string commandLine = "notepad.EXE  " + ViewerArgument(reportPath);
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds every libFuzzer target (tests/fuzz/fuzz_*.cpp), or the ones named,
 # with clang and runs each one for the given number of seconds (default 60),
-# one after the other.
-#   scripts/fuzz.sh [SECONDS] [TARGET...]     e.g. scripts/fuzz.sh 600 fuzz_ipc_netlist
+# or for the given number of executions, one after the other.
+#   scripts/fuzz.sh [SECONDS | --runs COUNT] [TARGET...]
+#   e.g. scripts/fuzz.sh 600 fuzz_ipc_netlist, scripts/fuzz.sh --runs 1000000
 # Seeds come from tests/fuzz/corpus/TARGET/ (and TARGET.dict beside it, when
 # present); what the fuzzer learns goes to build-fuzz/corpus/TARGET/, so the
 # seeds in the repository stay as they are. A crash, a sanitizer report or a
@@ -11,13 +12,19 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-seconds="${1:-60}"
-if ! [[ "$seconds" =~ ^[0-9]+$ ]] || [[ "$seconds" -eq 0 ]]; then
-    echo "usage: scripts/fuzz.sh [SECONDS] [TARGET...]  (a whole number of seconds per target," \
-        "default 60)" >&2
+limit=(-max_total_time="${1:-60}")
+amount="${1:-60}"
+if [[ "${1:-}" == --runs ]]; then
+    amount="${2:-}"
+    limit=(-runs="$amount")
+    shift 2 || true
+else
+    shift || true
+fi
+if ! [[ "$amount" =~ ^[0-9]+$ ]] || [[ "$amount" -eq 0 ]]; then
+    echo "usage: scripts/fuzz.sh [SECONDS | --runs COUNT] [TARGET...]  (default: 60 seconds each)" >&2
     exit 2
 fi
-[[ $# -gt 0 ]] && shift
 wanted=("$@")
 build=build-fuzz
 
@@ -52,11 +59,11 @@ for target in "${targets[@]}"; do
     mkdir -p "$work" "$artifacts"
     corpora=("$work")
     [[ -d "tests/fuzz/corpus/$target" ]] && corpora+=("tests/fuzz/corpus/$target")
-    options=(-max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1
+    options=("${limit[@]}" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1
              -artifact_prefix="$artifacts/")
     [[ -f "tests/fuzz/corpus/$target.dict" ]] && options+=(-dict="tests/fuzz/corpus/$target.dict")
 
-    echo "== $target for ${seconds}s"
+    echo "== $target: ${limit[*]}"
     log="$build/$target.log"
     if ! UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
         "$build/$target" "${options[@]}" "${corpora[@]}" >"$log" 2>&1; then

@@ -1,5 +1,8 @@
 #include "design/files/DesignFileLoader.h"
 
+#include <new>
+#include <stdexcept>
+
 #include "design/files/FileBytes.h"
 #include "design/files/JsonDesignReader.h"
 #include "design/files/SourcePlace.h"
@@ -10,6 +13,9 @@
 
 namespace netlist {
 namespace {
+
+constexpr char kTooLargeForMemory[] =
+    "cannot be read: there is not enough memory for all that it holds";
 
 std::string_view skipLeadingSpace(std::string_view content) {
     if (content.starts_with(files::kByteOrderMark))
@@ -40,8 +46,17 @@ DesignFileFormat DetectDesignFileFormat(std::string_view content) {
 }
 
 DesignData LoadDesignFile(const std::filesystem::path& path) {
-    const FileBytes bytes = FileBytes::read(path);
-    const std::string_view content = bytes.view();
+    try {
+        const FileBytes bytes = FileBytes::read(path);
+        return LoadDesignContent(bytes.view(), path);
+    } catch (const std::bad_alloc&) {
+        throw DesignFileError(path.string() + ": " + kTooLargeForMemory);
+    } catch (const std::length_error&) {
+        throw DesignFileError(path.string() + ": " + kTooLargeForMemory);
+    }
+}
+
+DesignData LoadDesignContent(std::string_view content, const std::filesystem::path& path) {
     switch (DetectDesignFileFormat(content)) {
         case DesignFileFormat::Json:
             try {

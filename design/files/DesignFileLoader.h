@@ -17,7 +17,9 @@ enum class DesignFileFormat { Json, KicadBoard, KicadNetlist, IpcNetlist, Unknow
 DesignFileFormat DetectDesignFileFormat(std::string_view content);
 
 // Throws DesignFileError when the file cannot be read or is not a valid
-// design of a known format.
+// design of a known format; also when it is too large for the memory at hand.
 DesignData LoadDesignFile(const std::filesystem::path& path);
+// The same for a file's content read already; path names it in messages.
+DesignData LoadDesignContent(std::string_view content, const std::filesystem::path& path);
 
 }  // namespace netlist

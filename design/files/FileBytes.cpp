@@ -20,8 +20,6 @@
 namespace netlist {
 namespace {
 
-constexpr std::uintmax_t kMaxDesignFileBytes = std::uintmax_t{1} << 30;
-
 #if !defined(_WIN32)
 // A mapped file that another program cuts short while we parse it makes the
 // pages past its new end fault with SIGBUS. Rather than die of the signal,
@@ -82,26 +80,34 @@ std::string_view FileBytes::view() const {
 // fresh memory and copy the file into it, which for a board of megabytes
 // costs about a third of the time its parsing does. Otherwise the file is
 // read into a buffer that is not cleared first.
-FileBytes FileBytes::read(const std::filesystem::path& path) {
+FileBytes FileBytes::read(const std::filesystem::path& path, std::uintmax_t limit) {
     std::error_code error;
     if (std::filesystem::is_directory(path, error))
         throw DesignFileError(path.string() + ": is a folder, not a design file");
+    const auto tooLarge = [&] {
+        return DesignFileError(path.string() + ": is larger than " + std::to_string(limit >> 20) +
+                               " MiB, more than any design file");
+    };
     FileBytes bytes;
-    if (bytes.map(path)) return bytes;
+    if (bytes.map(path, limit)) return bytes;
     std::ifstream in(path, std::ios::binary);
     if (!in) throw DesignFileError(path.string() + ": cannot be read: " + std::strerror(errno));
-    const std::uintmax_t size = std::filesystem::file_size(path, error);
-    if (!error && size > kMaxDesignFileBytes)
-        throw DesignFileError(path.string() + ": is larger than " +
-                              std::to_string(kMaxDesignFileBytes >> 20) +
-                              " MiB, more than any design file");
-    if (!error && size > 0) {
+    const bool regular = std::filesystem::is_regular_file(path, error);
+    const std::uintmax_t size = regular ? std::filesystem::file_size(path, error) : 0;
+    if (regular && !error && size > limit) throw tooLarge();
+    if (regular && !error && size > 0) {
         bytes.buffer_ = std::make_unique_for_overwrite<char[]>(static_cast<std::size_t>(size));
         in.read(bytes.buffer_.get(), static_cast<std::streamsize>(size));
         bytes.size_ = static_cast<std::size_t>(in.gcount());
     } else {
-        // No size up front (a pipe, say): read to the end.
-        bytes.text_.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        // No size up front (a pipe, a device such as /dev/zero): read to the
+        // end, but never past the limit.
+        char chunk[1 << 16];
+        while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
+            const auto got = static_cast<std::size_t>(in.gcount());
+            if (bytes.text_.size() + got > limit) throw tooLarge();
+            bytes.text_.append(chunk, got);
+        }
     }
     if (in.bad())
         throw DesignFileError(path.string() + ": cannot be read: " + std::strerror(errno));
@@ -111,7 +117,8 @@ FileBytes FileBytes::read(const std::filesystem::path& path) {
 // Maps a regular file that is neither empty nor too large; any other file,
 // and any failure, is left to the reading that follows, which gives the
 // messages.
-bool FileBytes::map([[maybe_unused]] const std::filesystem::path& path) {
+bool FileBytes::map([[maybe_unused]] const std::filesystem::path& path,
+                    [[maybe_unused]] std::uintmax_t limit) {
 #if defined(_WIN32)
     return false;
 #else
@@ -120,7 +127,7 @@ bool FileBytes::map([[maybe_unused]] const std::filesystem::path& path) {
     struct stat status {};
     void* address = MAP_FAILED;
     if (fstat(file, &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0 &&
-        static_cast<std::uintmax_t>(status.st_size) <= kMaxDesignFileBytes) {
+        static_cast<std::uintmax_t>(status.st_size) <= limit) {
         int flags = MAP_PRIVATE;
 #if defined(MAP_POPULATE)
         flags |= MAP_POPULATE;  // all pages at once rather than a fault per few

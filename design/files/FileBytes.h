@@ -2,6 +2,7 @@
 // place.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -13,10 +14,16 @@ namespace netlist {
 // program's other exit codes are the command line's business.
 inline constexpr int kDesignFileFaultExitCode = 3;
 
+// The most a design file, or a report read back, may hold.
+inline constexpr std::uintmax_t kMaxDesignFileBytes = std::uintmax_t{1} << 30;
+
 class FileBytes {
   public:
-    // Throws DesignFileError when the file cannot be read.
-    static FileBytes read(const std::filesystem::path& path);
+    // Throws DesignFileError when the file cannot be read, or holds more than
+    // limit bytes; a file of no known size (a pipe, a device) is read only up
+    // to that point.
+    static FileBytes read(const std::filesystem::path& path,
+                          std::uintmax_t limit = kMaxDesignFileBytes);
 
     FileBytes(FileBytes&&) noexcept;
     FileBytes& operator=(FileBytes&&) = delete;
@@ -26,7 +33,7 @@ class FileBytes {
 
   private:
     FileBytes() = default;
-    bool map(const std::filesystem::path& path);
+    bool map(const std::filesystem::path& path, std::uintmax_t limit);
 
     const char* mapped_ = nullptr;
     std::unique_ptr<char[]> buffer_;

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "design/files/DesignFileError.h"
 
@@ -13,5 +15,11 @@ namespace netlist {
 // record's 100-character field unchanged: the report is written beside the
 // design path, and a cut or altered path would put it elsewhere.
 std::string ServedDesignPath(const std::filesystem::path& path);
+
+// Why a design path (Windows-1252) cannot be served as it stands: it holds a
+// control character, which would go into the report's name and the
+// messages, or it is longer than the record's field, which would cut it and
+// send the report to another folder. Nothing when it can be served.
+std::optional<std::string> DesignPathFault(std::string_view windows1252Path);
 
 }  // namespace netlist

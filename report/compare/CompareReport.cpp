@@ -242,9 +242,10 @@ class CompareWriter {
         std::string summary = "Differences:";
         for (const auto& [kind, count] : kinds)
             summary.append(" ").append(kind).append(" ").append(std::to_string(count)).append(",");
-        summary.back() = '\f';  // the last line ends the page, as a report's does
+        summary.pop_back();
         line({});
-        line({Item::Text(summary)});
+        // The last line ends the page, as a report's does.
+        line({Item::Text(summary), Item::PageEnd()});
     }
 
     const CompareReportInput& in_;

@@ -1,12 +1,12 @@
 #include "report/compare/CompareSide.h"
 
-#include <cerrno>
 #include <chrono>
-#include <cstring>
 #include <fstream>
-#include <iterator>
+#include <new>
+#include <stdexcept>
 
 #include "design/files/DesignFileLoader.h"
+#include "design/files/FileBytes.h"
 #include "design/standin/StandInLibrary.h"
 #include "report/LocaleDateTime.h"
 #include "report/compare/ReportReader.h"
@@ -17,44 +17,46 @@ namespace {
 // Enough of a file to tell what it is.
 constexpr std::size_t kHeadBytes = 1 << 16;
 
-std::string readFile(const std::filesystem::path& path, std::size_t limit) {
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error))
-        throw DesignFileError(path.string() + ": is a folder, not a design file or a report");
+constexpr char kTooLargeForMemory[] =
+    "cannot be read: there is not enough memory for all that it holds";
+
+// The start of a file, to tell what it is.
+std::string readHead(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
-    if (!in) throw DesignFileError(path.string() + ": cannot be read: " + std::strerror(errno));
-    std::string bytes;
-    if (limit == std::string::npos) {
-        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    } else {
-        bytes.resize(limit);
-        in.read(bytes.data(), static_cast<std::streamsize>(limit));
-        bytes.resize(static_cast<std::size_t>(in.gcount()));
-    }
-    if (in.bad())
-        throw DesignFileError(path.string() + ": cannot be read: " + std::strerror(errno));
+    std::string bytes(kHeadBytes, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(kHeadBytes));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
     return bytes;
 }
 
 }  // namespace
 
 SnapshotResult LoadCompareSide(const std::filesystem::path& path, ReportsAccepted reports) {
-    if (reports == ReportsAccepted::Yes) {
-        const std::string head = readFile(path, kHeadBytes);
-        // Other S-expression files get the design reader's word on what they are.
-        const std::size_t first = head.find_first_not_of(" \t\r\n");
-        const bool sExpression = first != std::string::npos && head[first] == '(';
-        if (DetectDesignFileFormat(head) == DesignFileFormat::Unknown &&
-            (LooksLikeReport(head) || !sExpression)) {
-            SnapshotResult result;
-            result.snapshot = ReadReport(readFile(path, std::string::npos), path.string());
-            return result;
+    try {
+        // Read once: a pipe gives its bytes only once.
+        const FileBytes bytes = FileBytes::read(path);
+        const std::string_view content = bytes.view();
+        if (reports == ReportsAccepted::Yes) {
+            const std::string_view head = content.substr(0, kHeadBytes);
+            // Other S-expression files get the design reader's word on what they are.
+            const std::size_t first = head.find_first_not_of(" \t\r\n");
+            const bool sExpression = first != std::string::npos && head[first] == '(';
+            if (DetectDesignFileFormat(head) == DesignFileFormat::Unknown &&
+                (LooksLikeReport(head) || !sExpression)) {
+                SnapshotResult result;
+                result.snapshot = ReadReport(content, path.string());
+                return result;
+            }
         }
+        StandInLibrary library(LoadDesignContent(content, path));
+        SnapshotResult result = TakeSnapshot(library);
+        result.snapshot.date = FileDateText(path);
+        return result;
+    } catch (const std::bad_alloc&) {
+        throw DesignFileError(path.string() + ": " + kTooLargeForMemory);
+    } catch (const std::length_error&) {
+        throw DesignFileError(path.string() + ": " + kTooLargeForMemory);
     }
-    StandInLibrary library(LoadDesignFile(path));
-    SnapshotResult result = TakeSnapshot(library);
-    result.snapshot.date = FileDateText(path);
-    return result;
 }
 
 std::string FileDateText(const std::filesystem::path& path) {
@@ -68,11 +70,7 @@ std::string FileDateText(const std::filesystem::path& path) {
 bool IsDesignFile(const std::filesystem::path& path) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error)) return false;
-    try {
-        return DetectDesignFileFormat(readFile(path, kHeadBytes)) != DesignFileFormat::Unknown;
-    } catch (const DesignFileError&) {
-        return false;
-    }
+    return DetectDesignFileFormat(readHead(path)) != DesignFileFormat::Unknown;
 }
 
 }  // namespace netlist

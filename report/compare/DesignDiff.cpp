@@ -173,6 +173,9 @@ DesignDiff CompareSnapshots(const DesignSnapshot& before, const DesignSnapshot& 
     // A change must also exceed what a report's rounding may hide.
     const std::int64_t lengthTolerance =
         std::max({lengthUnits.value_or(0), before.statedLengthUnits, after.statedLengthUnits});
+    // A report states lengths to seven significant digits, so a long net's
+    // length there may be off by up to a millionth of it.
+    const bool statedToSevenDigits = before.fromReport || after.fromReport;
 
     Matcher<std::string_view> byName;
     for (std::size_t i = 0; i < after.nets.size(); ++i) byName.add(after.nets[i].name, i);
@@ -192,15 +195,22 @@ DesignDiff CompareSnapshots(const DesignSnapshot& before, const DesignSnapshot& 
         } else {
             const std::vector<std::string> oldSorted = sortedPins(old);
             const std::vector<std::string> nowSorted = sortedPins(now);
-            if (oldSorted != nowSorted) {
+            // The count stands in the report beside the pins, and may differ
+            // from their number: a change of either is a change of the net.
+            if (oldSorted != nowSorted || old.pinCount != now.pinCount) {
                 diff.changedNets.push_back({&old, &now,
                                             pinsMissingFrom(now.pins, nowSorted, oldSorted),
                                             pinsMissingFrom(old.pins, oldSorted, nowSorted)});
             }
         }
-        if (diff.lengthsCompared && old.length && now.length &&
-            std::llabs(*old.length - *now.length) * 100 > lengthTolerance) {
-            diff.lengthChanges.push_back({&old, &now});
+        if (diff.lengthsCompared && old.length && now.length) {
+            const std::int64_t change = std::llabs(*old.length - *now.length);
+            const std::int64_t hidden =
+                statedToSevenDigits
+                    ? std::max(std::llabs(*old.length), std::llabs(*now.length)) / 1'000'000
+                    : 0;
+            if (change * 100 > lengthTolerance && change > hidden)
+                diff.lengthChanges.push_back({&old, &now});
         }
     }
 

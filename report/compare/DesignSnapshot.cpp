@@ -3,11 +3,14 @@
 #include <algorithm>
 #include <memory>
 
+#include "design/ControlCharacters.h"
 #include "design/FixedText.h"
 #include "report/ReportPaths.h"
 
 namespace netlist {
 namespace {
+
+constexpr std::int32_t kPinsReserved = 16;
 
 // The reference designator of a component record: the stand-in serves it
 // in the record's first text field.
@@ -15,10 +18,17 @@ std::string componentRefDes(const ComponentRecord& record) {
     return TrimFixedText(record.opaqueTexts[0]);
 }
 
+// A text as the report shows it: trimmed, its control characters replaced.
+template <std::size_t N>
+std::string shown(const char (&field)[N]) {
+    std::string text = TrimFixedText(field);
+    if (HoldsControlCharacter(text)) text = WithoutControlCharacters(text);
+    return text;
+}
+
 std::string nodeText(const NetNodeRecord& node, bool board) {
-    if (board) return TrimFixedText(node.pad.padRefDes) + "-" + TrimFixedText(node.pad.pin.pinDes);
-    return TrimFixedText(node.symbolPin.symPinRefDes) + "-" +
-           TrimFixedText(node.symbolPin.pin.pinDes);
+    if (board) return shown(node.pad.padRefDes) + "-" + shown(node.pad.pin.pinDes);
+    return shown(node.symbolPin.symPinRefDes) + "-" + shown(node.symbolPin.pin.pinDes);
 }
 
 // The records are large; one set serves the whole snapshot.
@@ -36,7 +46,7 @@ void readNets(DesignLibrary& library, SessionContext& context, Records& records,
     for (std::int32_t status = library.TGetFirstNet(context, records.net); status == 0;
          status = library.TGetNextNet(context, records.net)) {
         SnapshotNet net;
-        net.name = TrimFixedText(records.net.netName);
+        net.name = shown(records.net.netName);
         net.pinCount = records.net.nodeCount;
         if (snapshot.isBoard()) net.length = records.net.netLength;
         snapshot.connectedPins = snapshot.connectedPins.value_or(0) + records.net.nodeCount;
@@ -48,7 +58,8 @@ void readNets(DesignLibrary& library, SessionContext& context, Records& records,
     // a time.
     for (std::size_t i = 0; i < ids.size(); ++i) {
         SnapshotNet& net = snapshot.nets[i];
-        net.pins.reserve(static_cast<std::size_t>(std::max(net.pinCount, 0)));
+        // The count is the design's word, not a promise of as many nodes.
+        net.pins.reserve(static_cast<std::size_t>(std::clamp(net.pinCount, 0, kPinsReserved)));
         for (std::int32_t status = library.TGetFirstNetNode(context, ids[i], records.node);
              status == 0; status = library.TGetNextNetNode(context, records.node))
             net.pins.push_back(nodeText(records.node, snapshot.isBoard()));
@@ -90,9 +101,9 @@ SnapshotResult TakeSnapshot(DesignLibrary& library) {
     result.status = library.TGetDesignInfo(context, records->info);
     if (result.status == 0) {
         snapshot.designPath = TrimFixedText(records->info.designPath);
-        snapshot.designName = DesignFileNameShown(snapshot.designPath);
-        snapshot.title = TrimFixedText(records->info.title);
-        snapshot.revision = TrimFixedText(records->info.revision);
+        snapshot.designName = WithoutControlCharacters(DesignFileNameShown(snapshot.designPath));
+        snapshot.title = shown(records->info.title);
+        snapshot.revision = shown(records->info.revision);
         readNets(library, context, *records, snapshot);
         readLayersAndComponents(library, context, *records, snapshot);
     }

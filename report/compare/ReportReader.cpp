@@ -11,9 +11,11 @@
 namespace netlist {
 namespace {
 
-constexpr std::size_t kValueIndex = 15;   // texts start in column 16
-constexpr std::size_t kNumberIndex = 14;  // a number's sign stands in column 15
-constexpr std::size_t kCountIndex = 23;   // the pin count's sign, column 24
+constexpr std::size_t kValueIndex = 15;        // texts start in column 16
+constexpr std::size_t kNumberIndex = 14;       // a number's sign stands in column 15
+constexpr std::size_t kNumberDigitsIndex = 2;  // a net's running number, from column 3
+constexpr std::size_t kNameIndex = 8;          // a net's name, from column 9
+constexpr std::size_t kCountIndex = 23;        // the pin count's sign, column 24
 constexpr std::size_t kFirstPinIndex = 29;
 constexpr std::size_t kPinWidth = 12;
 constexpr std::size_t kPinStops = 4;
@@ -35,6 +37,8 @@ std::string_view trimRight(std::string_view text) {
     const std::size_t end = text.find_last_not_of(' ');
     return end == std::string_view::npos ? std::string_view{} : text.substr(0, end + 1);
 }
+
+constexpr std::uint64_t kLongestStatedLength = 1'000'000'000;
 
 struct StatedLength {
     std::int64_t units;         // database units
@@ -59,12 +63,15 @@ std::optional<StatedLength> parseLength(std::string_view text) {
     if (text.size() < 4 || (text[text.size() - 3] != '.' && text[text.size() - 3] != ',') ||
         !isDigit(text[text.size() - 2]) || !isDigit(text.back()))
         return std::nullopt;
-    std::int64_t whole = 0;
+    std::uint64_t whole = 0;
     const std::string_view digits = text.substr(0, text.size() - 3);
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), whole);
     if (error != std::errc{} || end != digits.data() + digits.size()) return std::nullopt;
-    const std::int64_t hundredths =
-        whole * 100 + (text[text.size() - 2] - '0') * 10 + (text.back() - '0');
+    // A net length holds at most 845466 mils; far longer is no length the
+    // writer wrote, and its database units would overflow.
+    if (whole > kLongestStatedLength) return std::nullopt;
+    const std::int64_t hundredths = static_cast<std::int64_t>(whole) * 100 +
+                                    (text[text.size() - 2] - '0') * 10 + (text.back() - '0');
     const std::int64_t units = (hundredths * unitsPerUnit + 50) / 100;
     return StatedLength{negative ? -units : units, unitsPerUnit};
 }
@@ -88,10 +95,7 @@ class Reader {
         snapshot.fromReport = true;
         readHeader(snapshot);
         readNets(snapshot);
-        if (static_cast<std::int64_t>(snapshot.nets.size()) != snapshot.netCount)
-            fail(netCountLine_, kNumberIndex + 1,
-                 "the header counts " + std::to_string(snapshot.netCount) +
-                     " nets, the report lists " + std::to_string(snapshot.nets.size()));
+        checkCounts(snapshot);
         return snapshot;
     }
 
@@ -139,6 +143,33 @@ class Reader {
         return text[0] == '-' ? -value : value;
     }
 
+    // A count that the report leaves empty rather than print 0.
+    std::optional<std::int64_t> positiveCount(std::size_t index, std::string_view label) {
+        const auto value = number(index, label);
+        if (value && *value < 1)
+            notAReport(index, kNumberIndex + 1, "a count of at least 1 (none leaves it empty)");
+        return value;
+    }
+
+    // The counts that the header states and the net table shows must agree.
+    void checkCounts(const DesignSnapshot& snapshot) const {
+        if (static_cast<std::int64_t>(snapshot.nets.size()) != snapshot.netCount)
+            fail(netCountLine_, kNumberIndex + 1,
+                 "the header counts " + std::to_string(snapshot.netCount) +
+                     " nets, the report lists " + std::to_string(snapshot.nets.size()));
+        if (snapshot.connectedPins.has_value() != (snapshot.netCount > 0))
+            fail(connectedPinsLine_, kNumberIndex + 1,
+                 snapshot.netCount > 0 ? "the connected pins are not counted, though there are nets"
+                                       : "connected pins are counted, though there are no nets");
+        if (!snapshot.connectedPins || !everyNetCounted_) return;
+        std::int64_t sum = 0;
+        for (const SnapshotNet& net : snapshot.nets) sum += net.pinCount;
+        if (sum != *snapshot.connectedPins)
+            fail(connectedPinsLine_, kNumberIndex + 1,
+                 "the header counts " + std::to_string(*snapshot.connectedPins) +
+                     " connected pins, the nets' pin counts add up to " + std::to_string(sum));
+    }
+
     void readHeader(DesignSnapshot& snapshot) {
         std::size_t i = 0;
         text(i++, kFirstLabel);
@@ -150,14 +181,15 @@ class Reader {
         text(i++, "Design By");
         snapshot.date = text(i++, "Date");
         number(i++, "Version");
-        snapshot.componentCount = number(i++, "Components");
+        snapshot.componentCount = positiveCount(i++, "Components");
         const auto nets = number(i++, "Number of Nets");
         if (!nets) notAReport(i - 1, kNumberIndex + 1, "the number of nets");
         snapshot.netCount = *nets;
         netCountLine_ = i - 1;
         snapshot.pads = text(i++, "Total Pads");
+        connectedPinsLine_ = i;
         snapshot.connectedPins = number(i++, "Connected Pins");
-        if (line(i).starts_with("layers")) snapshot.layers = number(i++, "layers");
+        if (line(i).starts_with("layers")) snapshot.layers = positiveCount(i++, "layers");
 
         const std::string_view title = line(i);
         if (!title.substr(0, kTitleIndex + kTitleText.size()).ends_with(kTitleText) ||
@@ -179,8 +211,10 @@ class Reader {
                isDigit(text[kCountIndex + 1]);
     }
 
-    // The pin count from column 24, then blanks up to column 30.
-    std::int32_t count(std::size_t index) {
+    // The pin count from column 24, then blanks up to column 30. Returns
+    // whether the pins start on this line: a count of five digits or more
+    // reaches column 30 and pushes them to the next one.
+    bool count(std::size_t index, SnapshotNet& net) {
         const std::string_view text = line(index);
         std::size_t end = kCountIndex + 1;
         while (end < text.size() && isDigit(text[end])) ++end;
@@ -189,17 +223,20 @@ class Reader {
             notAReport(index, kCountIndex + 1, "the net's pin count");
         if (!allBlank(text.substr(end, kFirstPinIndex > end ? kFirstPinIndex - end : 0)))
             notAReport(index, end + 1, "blanks up to column 30");
-        return static_cast<std::int32_t>(*value);
+        net.pinCount = static_cast<std::int32_t>(*value);
+        return end < kFirstPinIndex;
     }
 
     void readPins(std::size_t index, bool lastLine, SnapshotNet& net, DesignSnapshot& snapshot) {
         const std::string_view text = line(index);
+        bool pinOnLine = false;
         for (std::size_t stop = 0; stop < kPinStops; ++stop) {
             const std::size_t at = kFirstPinIndex + stop * kPinWidth;
             if (at >= text.size()) break;
             const std::string_view cell = text.substr(at, kPinWidth);
             const std::string_view pin = trimRight(cell);
             if (pin.empty()) continue;
+            pinOnLine = true;
             // A text that reaches the next stop may be two pins or one.
             if (cell.size() == kPinWidth && cell.back() != ' ') net.pinsAmbiguous = true;
             if (pin.front() == ' ') net.pinsAmbiguous = true;
@@ -210,8 +247,11 @@ class Reader {
         if (length && lastLine) {
             net.length = length->units;
             snapshot.statedLengthUnits = std::max(snapshot.statedLengthUnits, length->unitsPerUnit);
-        } else if (text[kLengthIndex - 1] == ' ') {
+        } else if (!pinOnLine) {
             notAReport(index, kLengthIndex + 1, "the net's length (\"... mils\" or \"... mm\")");
+        } else {
+            // A pin text that runs on past the last stop, over blanks of its own perhaps.
+            net.pinsAmbiguous = true;
         }
     }
 
@@ -223,43 +263,71 @@ class Reader {
             if (row.size() > kTitleIndex && allBlank(row.substr(0, kTitleIndex)) &&
                 row.substr(kTitleIndex).starts_with(kTrailerText))
                 break;
-            snapshot.nets.push_back(readNet(i, snapshot));
+            snapshot.nets.push_back(
+                readNet(i, static_cast<std::int64_t>(snapshot.nets.size()) + 1, snapshot));
             while (!line(i).empty()) ++i;
         }
         for (std::size_t rest = i + 1; rest < lines_.size(); ++rest)
             if (!lines_[rest].empty()) fail(rest, 1, "text after the \"End of Report\" line");
     }
 
-    SnapshotNet readNet(std::size_t rowIndex, DesignSnapshot& snapshot) {
+    // The row's "W" or blank, then the net's running number. A number of up
+    // to five digits leaves the name on the row, from column 9; a longer one
+    // reaches past column 9 and ends the row, and the name starts the next
+    // line from column 9. Returns the index of the line with the name.
+    std::size_t runningNumber(std::size_t rowIndex, std::int64_t expected) const {
         const std::string_view row = line(rowIndex);
-        const std::string_view number = row.substr(std::min<std::size_t>(1, row.size()), 7);
-        if (row.size() < 9 || (row[0] != 'W' && row[0] != ' ') || number[0] != ' ' ||
-            !isDigit(number[1]) ||
-            number.find_first_not_of("0123456789 ", 1) != std::string_view::npos)
+        if (row.size() <= kNumberDigitsIndex || (row[0] != 'W' && row[0] != ' ') || row[1] != ' ' ||
+            !isDigit(row[kNumberDigitsIndex]))
             notAReport(rowIndex, 1,
                        "a net row: \"W\" or a blank, the net's number from column 3, its name "
                        "from column 9");
+        std::size_t end = kNumberDigitsIndex;
+        while (end < row.size() && isDigit(row[end])) ++end;
+        const std::string wanted = std::to_string(expected);
+        if (row.substr(kNumberDigitsIndex, end - kNumberDigitsIndex) != wanted)
+            notAReport(rowIndex, kNumberDigitsIndex + 1, "the net's running number " + wanted);
+        std::size_t nameIndex = rowIndex;
+        if (end >= kNameIndex) {
+            if (row.substr(end) != " ")
+                notAReport(rowIndex, end + 1,
+                           "the end of the row: a running number this long puts the net's name "
+                           "on the next line");
+            nameIndex = rowIndex + 1;
+            end = 0;
+        }
+        const std::string_view text = line(nameIndex);
+        if (text.size() < kNameIndex || !allBlank(text.substr(end, kNameIndex - end)))
+            notAReport(nameIndex, end + 1, "blanks up to the net's name in column 9");
+        return nameIndex;
+    }
+
+    SnapshotNet readNet(std::size_t rowIndex, std::int64_t number, DesignSnapshot& snapshot) {
+        const std::size_t nameIndex = runningNumber(rowIndex, number);
+        const std::string_view row = line(nameIndex);
         SnapshotNet net;
-        std::size_t pinLine = rowIndex;
-        if (rowIndex + 1 < lines_.size() && isCountLine(lines_[rowIndex + 1])) {
+        // The one line whose start may hold more than blanks before the pins.
+        std::size_t countLine = nameIndex;
+        bool pinsOnCountLine = false;
+        if (nameIndex + 1 < lines_.size() && isCountLine(lines_[nameIndex + 1])) {
             // A name of 16 characters or more pushes the count to the next line.
-            net.name = trimRight(row.substr(8));
-            net.pinCount = count(++pinLine);
+            net.name = trimRight(row.substr(kNameIndex));
+            pinsOnCountLine = count(++countLine, net);
         } else if (row.size() > kCountIndex + 1 &&
                    (row[kCountIndex] == ' ' || row[kCountIndex] == '-') &&
                    isDigit(row[kCountIndex + 1])) {
-            net.name = trimRight(row.substr(8, kCountIndex - 8));
-            net.pinCount = count(rowIndex);
+            net.name = trimRight(row.substr(kNameIndex, kCountIndex - kNameIndex));
+            pinsOnCountLine = count(nameIndex, net);
         } else {
             // A net the library could not read: its row names the failure and
             // lists no pins.
-            net.name = trimRight(row.substr(8));
-            ++pinLine;
+            net.name = trimRight(row.substr(kNameIndex));
+            everyNetCounted_ = false;
         }
-        for (std::size_t i = pinLine;; ++i) {
+        for (std::size_t i = pinsOnCountLine ? countLine : countLine + 1;; ++i) {
             const std::string_view text = line(i);
             if (text.empty()) break;
-            if (i > rowIndex && i != pinLine && !allBlank(text.substr(0, kFirstPinIndex)))
+            if (i != countLine && !allBlank(text.substr(0, kFirstPinIndex)))
                 notAReport(i, 1, "blanks up to column 30 before a net's further pins");
             const bool last = i + 1 < lines_.size() && lines_[i + 1].empty();
             readPins(i, last, net, snapshot);
@@ -271,6 +339,8 @@ class Reader {
     std::vector<std::string_view> lines_;
     std::size_t next_ = 0;
     std::size_t netCountLine_ = 0;
+    std::size_t connectedPinsLine_ = 0;
+    bool everyNetCounted_ = true;
 };
 
 }  // namespace

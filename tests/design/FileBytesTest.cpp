@@ -2,7 +2,13 @@
 
 #include <filesystem>
 #include <string>
+#include <thread>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
+#include "design/files/DesignFileError.h"
 #include "design/files/FileBytes.h"
 #include "tests/support/TestFiles.h"
 
@@ -27,6 +33,28 @@ TEST(FileBytesDeathTest, AFileCutShortWhileReadEndsTheRunWithAMessage) {
         ::testing::ExitedWithCode(kDesignFileFaultExitCode),
         "board.kicad_pcb: the file changed while it was being read, and no report was written");
 }
+
+#ifndef _WIN32
+// A file of no known size is read up to the limit and refused past it, so that
+// /dev/zero or an endless pipe cannot fill the memory; one that ends is read whole.
+TEST(FileBytes, AFileOfNoKnownSizeIsReadOnlyUpToTheLimit) {
+    constexpr std::uintmax_t kLimit = 1 << 20;
+    try {
+        FileBytes::read("/dev/zero", kLimit);
+        ADD_FAILURE() << "/dev/zero was read to its end";
+    } catch (const DesignFileError& error) {
+        EXPECT_STREQ(error.what(), "/dev/zero: is larger than 1 MiB, more than any design file");
+    }
+    testing::ScratchFolder folder;
+    const std::filesystem::path pipe = folder.path() / "design.json";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const std::string content(kLimit, '{');
+    std::thread writer([&] { testing::WriteBytes(pipe, content); });
+    const FileBytes bytes = FileBytes::read(pipe, kLimit);
+    writer.join();
+    EXPECT_EQ(bytes.view(), content);
+}
+#endif
 
 }  // namespace
 }  // namespace netlist

@@ -1,6 +1,9 @@
 // The differ's matching rules where the golden compare reports do not reach.
 #include <gtest/gtest.h>
 
+#include <climits>
+
+#include "design/standin/StandInLibrary.h"
 #include "report/compare/DesignDiff.h"
 
 namespace netlist {
@@ -53,16 +56,21 @@ TEST(DesignDiffTest, CountsLengthChangesBeyondTheLastPrintedDigitOnly) {
         std::int64_t change;
         std::int32_t reportUnits;  // 0: the old side is a design
         bool reported;
+        std::int64_t length = 100000;
     } cases[] = {{25, 0, false},
                  {26, 0, true},
                  {-26, 0, true},
                  {999, kUnitsPerMm, false},
-                 {1001, kUnitsPerMm, true}};
+                 {1001, kUnitsPerMm, true},
+                 // 315307.2 mils: a report's seven significant digits hide up to 800 units.
+                 {133, kUnitsPerMil, false, 800880155},
+                 {801, kUnitsPerMil, true, 800880155},
+                 {133, 0, true, 800880155}};
     for (const auto& c : cases) {
-        DesignSnapshot before = board({net("A", {"U1-1", "U2-1"}, 100000)});
+        DesignSnapshot before = board({net("A", {"U1-1", "U2-1"}, c.length)});
         before.statedLengthUnits = c.reportUnits;
         before.fromReport = c.reportUnits != 0;
-        const DesignSnapshot after = board({net("A", {"U1-1", "U2-1"}, 100000 + c.change)});
+        const DesignSnapshot after = board({net("A", {"U1-1", "U2-1"}, c.length + c.change)});
         const DesignDiff diff = CompareSnapshots(before, after, kUnitsPerMil);
         EXPECT_EQ(diff.lengthChanges.size(), c.reported ? 1u : 0u) << c.change;
         EXPECT_EQ(diff.empty(), !c.reported) << c.change;
@@ -81,6 +89,36 @@ TEST(DesignDiffTest, AmbiguousPinsCountAsChangedOnlyWhenTheirCountDiffers) {
         EXPECT_TRUE(diff.changedNets.empty());
         EXPECT_EQ(diff.empty(), pins == 2);
         EXPECT_FALSE(diff.componentsCompared);
+    }
+}
+
+TEST(DesignDiffTest, APinCountThatDiffersOverTheSamePinsIsAChange) {
+    for (const std::int32_t count : {5, -5, 1}) {
+        DesignSnapshot before = board({net("A", {"U1-1"})});
+        before.nets[0].pinCount = count;
+        const DesignDiff diff = CompareSnapshots(before, board({net("A", {"U1-1"})}), std::nullopt);
+        EXPECT_EQ(diff.changedNets.size(), count == 1 ? 0u : 1u) << count;
+        EXPECT_EQ(diff.empty(), count == 1) << count;
+    }
+}
+
+// Nothing is sized by what a file claims, and no name is too long to sort.
+TEST(DesignDiffTest, HugeCountsAndLongNamesAreComparedWithoutRunningOutOfRoom) {
+    DesignData design;
+    design.kind = DesignKind::Pcb;
+    design.nets.push_back({1, "A", 0, INT32_MAX, {{"U1", "1"}}});
+    StandInLibrary library(design);
+    const SnapshotResult taken = TakeSnapshot(library);
+    ASSERT_EQ(taken.snapshot.nets.size(), 1u);
+    EXPECT_EQ(taken.snapshot.nets[0].pinCount, INT32_MAX);
+    EXPECT_EQ(taken.snapshot.nets[0].pins, std::vector<std::string>{"U1-1"});
+
+    for (const std::size_t length : {65535u, 70000u}) {
+        const std::string name(length, 'N');
+        const DesignSnapshot before = board({net(name, {"U1-1"}), net("B", {"U2-1"})});
+        const DesignSnapshot after = board({net("B", {"U2-1"})});
+        const DesignDiff diff = CompareSnapshots(before, after, std::nullopt);
+        EXPECT_EQ(names(diff.onlyBefore), name + " ");
     }
 }
 

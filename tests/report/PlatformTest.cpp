@@ -89,6 +89,14 @@ TEST_F(ViewerLaunchTest, PassesThePathAsOneArgumentWithoutAShell) {
     EXPECT_EQ(waitForArguments(), report + "\n");
 }
 
+// A design path "--help.pcb" gives the report "--help.wrf", which xdg-open took for its option.
+TEST_F(ViewerLaunchTest, ARelativePathIsNeverTakenForAnOption) {
+    setenv("PATH", folder.path().c_str(), 1);
+    const ViewerLaunch launch = LaunchViewer("--help.wrf");
+    EXPECT_TRUE(launch.started) << launch.error;
+    EXPECT_EQ(waitForArguments(), "./--help.wrf\n");
+}
+
 TEST_F(ViewerLaunchTest, AMissingViewerIsAClearMessage) {
     setenv("PATH", (folder.path() / "nothing-here").c_str(), 1);
     const ViewerLaunch launch = LaunchViewer(folder.file("amp.wrf"));

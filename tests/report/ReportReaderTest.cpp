@@ -8,15 +8,17 @@ namespace netlist {
 namespace {
 
 // A board report with these net-table lines (each block after its empty
-// line), the header counting `nets` nets.
-std::string report(const std::vector<std::string>& netLines, int nets, const char* eol = "\r\n") {
+// line), the header counting `nets` nets and `pins` connected pins.
+std::string report(const std::vector<std::string>& netLines, int nets, int pins = 1,
+                   const char* eol = "\r\n", const char* components = "Components") {
     std::string text;
     for (const std::string& line : std::vector<std::string>{
              "Created By     netlist-report", "Email          x", "Design Name    amp.pcb",
              "Title          Amp", "Revision       C", "Engineer", "Design By",
-             "Date           today", "Version        16000 ", "Components",
+             "Date           today", "Version        16000 ", components,
              "Number of Nets " + std::to_string(nets) + " ",
-             "Total Pads     0 Top Side= 0 Bottom Side= 0", "Connected Pins", "layers         2 ",
+             "Total Pads     0 Top Side= 0 Bottom Side= 0",
+             "Connected Pins " + std::to_string(pins) + " ", "layers         2 ",
              std::string(34, ' ') + "NETLIST REPORT FROM Pcb", std::string(89, '-'),
              std::string("net Id  NetName"), std::string(89, '-'), std::string()})
         text += line + eol;
@@ -45,6 +47,13 @@ TEST(ReportReaderTest, ReadsNetsByTheirColumns) {
          "U1-1|R10-22",
          false,
          1270000},
+        {"a pin text with blanks of its own, running past the last pin column",
+         {"", "  1     A               2    NU-         ER/NET" + std::string(37, ' ') + "t-1"},
+         "A",
+         2,
+         "NU-|ER/NET",
+         true,
+         std::nullopt},
         {"a net the library could not read",
          {"", "  1     Net Not Found (net id 57)", pins29},
          "Net Not Found (net id 57)",
@@ -55,7 +64,8 @@ TEST(ReportReaderTest, ReadsNetsByTheirColumns) {
     };
     for (const Case& c : cases) {
         for (const char* eol : {"\r\n", "\n"}) {
-            const DesignSnapshot snapshot = ReadReport(report(c.lines, 1, eol), "r.wrf");
+            const DesignSnapshot snapshot =
+                ReadReport(report(c.lines, 1, c.pinCount, eol), "r.wrf");
             ASSERT_EQ(snapshot.nets.size(), 1u) << c.what;
             const SnapshotNet& net = snapshot.nets[0];
             std::string pins;
@@ -81,8 +91,27 @@ TEST(ReportReaderTest, RefusesWhatIsNotACompleteReportNamingLineAndColumn) {
         {report({"", row, "X" + std::string(28, ' ') + "U1-2"}, 1),
          "r.wrf: line 22, column 1: not a netlist report"},
         {report({"", row}, 1) + "more\r\n", "r.wrf: line 24, column 1: text after"},
-        {report({"", row + std::string(44, ' ') + "twelve"}, 1),
-         "r.wrf: line 21, column 78: not a netlist report"},
+        // Past the last pin column, a line without pins holds only a length, and one of a net.
+        {report({"", row, std::string(77, ' ') + "twelve"}, 1),
+         "r.wrf: line 22, column 78: not a netlist report"},
+        {report({"", row, std::string(77, ' ') + "2222222222222222.22 mils"}, 1),
+         "r.wrf: line 22, column 78: not a netlist report"},
+        // Rows and counts that no report of this program holds.
+        {report({"", "W 99999999999999999999999 MCO"}, 1),
+         "r.wrf: line 21, column 3: not a netlist report of this program: expected the net's "
+         "running number 1"},
+        {report({"", row, "", "  3     B               1    U1-2"}, 2),
+         "r.wrf: line 23, column 3: not a netlist report of this program: expected the net's "
+         "running number 2"},
+        {report({"", "  1"}, 1),
+         "r.wrf: line 21, column 4: not a netlist report of this program: expected blanks up to "
+         "the net's name in column 9"},
+        {report({"", row}, 1, 2),
+         "r.wrf: line 13, column 15: the header counts 2 connected pins, the nets' pin counts add "
+         "up to 1"},
+        {report({"", row}, 1, 1, "\r\n", "Components     0 "),
+         "r.wrf: line 10, column 15: not a netlist report of this program: expected a count of at "
+         "least 1"},
         {"Created By\r\nEmail\r\n", "r.wrf: line 3, column 1: the report ends before"},
     };
     for (const auto& c : cases) {

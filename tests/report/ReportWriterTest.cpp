@@ -53,12 +53,18 @@ TEST(ReportWriter, LaysStatementsOutInColumns) {
              print(w, {Item::Value(5), Item::Number(-1)}, kEnds);
          },
          "ab 5 -1 \r\n"},
-        // Every byte is one column and passes unchanged; an empty statement ends a line.
+        // Every byte is one column; control characters (C0, DEL, the C1 controls of
+        // Windows-1252) show as "?", also in node texts; only a page end writes a form
+        // feed; an empty statement ends a line.
         {[&](ReportWriter& w) {
-             print(w, {Item::Text("\f\xE9\""), Item::Tab(5), Item::Text("x")}, kEnds);
+             print(w,
+                   {Item::Text("\f\xE9\"\r\n\x1B\x7F\x81"), Item::Tab(10), Item::Text("x"),
+                    Item::PageEnd()},
+                   kEnds);
+             w.PrintTextsThenTab(kReportFileNumber, "U\t1", "-", "\x9D", 8);
              print(w, {}, kEnds);
          },
-         "\f\xE9\" x\r\n\r\n"},
+         "?\xE9\"????? x\f\r\nU?1-?  \r\n"},
     };
     for (const auto& [statements, bytes] : cases) {
         testing::ScratchFolder folder;

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "design/Windows1252.h"
+#include "design/files/ServedDesignPath.h"
 #include "design/files/json/FaultText.h"
 #include "design/files/json/SyntaxFault.h"
 
@@ -191,6 +192,7 @@ bool DesignSaxHandler::storeText(Json::string_t& value) {
     }
     switch (top.key->field) {
         case Field::DesignPath:
+            if (const auto fault = DesignPathFault(text)) return fail(*fault);
             design_.designPath = std::move(text);
             designPathGiven_ = true;
             break;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "design/Windows1252.h"
+#include "design/files/ServedDesignPath.h"
 #include "design/files/SourcePlace.h"
 #include "design/files/Utf8Sequence.h"
 #include "design/files/json/DesignSchema.h"
@@ -51,7 +52,7 @@ class Reader {
                     return kind(design.kind);
                 case Field::DesignPath:
                     read.designPathGiven = true;
-                    return text(design.designPath);
+                    return text(design.designPath) && !DesignPathFault(design.designPath);
                 case Field::Title:
                     return text(design.title);
                 case Field::Engineer:

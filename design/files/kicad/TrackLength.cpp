@@ -1,11 +1,14 @@
 #include "design/files/kicad/TrackLength.h"
 
-#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 namespace netlist::kicad {
 namespace {
+
+// A length no net can hold, for arcs whose numbers overflow.
+constexpr double kUnrepresentable = std::numeric_limits<double>::infinity();
 
 // Angle in [0, 2*pi) turned counter-clockwise (in the x/y sense of the
 // numbers) from one direction to another.
@@ -26,9 +29,15 @@ double ArcLength(Point start, Point mid, Point end) {
     // perpendicular bisectors, worked relative to start for precision.
     const double bx = mid.x - start.x, by = mid.y - start.y;
     const double cx = end.x - start.x, cy = end.y - start.y;
+    // The arc passes through all three points, so it is at least as long as
+    // either chord from start: chords too long to multiply make an arc too
+    // long for any net.
+    const double chords = std::hypot(bx, by) * std::hypot(cx, cy);
+    if (!std::isfinite(chords)) return kUnrepresentable;
     const double d = 2 * (bx * cy - by * cx);
-    const double scale = std::max({std::abs(bx), std::abs(by), std::abs(cx), std::abs(cy)});
-    if (std::abs(d) <= 1e-12 * scale * scale) {
+    // In line when the angle between the chords is lost in rounding, measured
+    // against both chords: a mid point far out beside close ends is no line.
+    if (std::abs(d) <= 2e-12 * chords) {
         // A closed arc is the circle whose diameter runs from start to mid.
         if (cx == 0 && cy == 0) return std::numbers::pi * std::hypot(bx, by);
         return StraightLength(start, end);
@@ -46,7 +55,8 @@ double ArcLength(Point start, Point mid, Point end) {
     // Counter-clockwise from start, mid comes before end on the arc's way;
     // otherwise the arc runs the other way round.
     const double sweep = startToMid <= startToEnd ? startToEnd : 2 * std::numbers::pi - startToEnd;
-    return radius * sweep;
+    const double length = radius * sweep;
+    return std::isfinite(length) ? length : kUnrepresentable;
 }
 
 }  // namespace netlist::kicad

@@ -38,6 +38,11 @@ TEST(TrackLength, DegenerateArcsStayFinite) {
     EXPECT_EQ(ArcLength({3, 4}, {3, 4}, {3, 4}), 0);
     // Mid on start: no circle either.
     EXPECT_DOUBLE_EQ(ArcLength({0, 0}, {0, 0}, {3, 4}), 5);
+    // A mid point far out beside close ends: nearly the whole of a huge circle,
+    // or more than the numbers hold, never the short way between the ends.
+    EXPECT_NEAR(ArcLength({0, 0}, {1, 1e15}, {2, 0}), pi * 1e15, 1e3);
+    for (const double far : {1e154, 1e300, 1.7e308})
+        EXPECT_GT(ArcLength({0, 0}, {1, far}, {2, 0}), far) << far;
 }
 
 }  // namespace

@@ -1,0 +1,11 @@
+#include "app/Messages.h"
+
+#include "design/ControlCharacters.h"
+
+namespace netlist {
+
+void Tell(std::ostream& out, std::string_view utf8Message) {
+    out << "netlist-report: " << TerminalText(utf8Message) << "\n";
+}
+
+}  // namespace netlist

@@ -1,0 +1,13 @@
+// What the program tells its user on the terminal: one line per message,
+// after the program's name. Messages carry paths and texts from designs,
+// whose control characters a terminal would obey; each is shown as "?".
+#pragma once
+
+#include <ostream>
+#include <string_view>
+
+namespace netlist {
+
+void Tell(std::ostream& out, std::string_view utf8Message);
+
+}  // namespace netlist
