@@ -111,8 +111,9 @@ int run(netlist::DesignLibrary& library, int argc, char** argv, const netlist::C
     if (!options.batch) {
         std::string failure;
         if (!HasDisplay()) {
-            Tell(std::cerr, "no display to show the window on; writing the report in batch mode "
-                            "instead");
+            Tell(std::cerr,
+                 "no display to show the window on; writing the report in batch mode "
+                 "instead");
         } else if (const WindowModule window = LoadWindowModule(failure)) {
             return window.runWindow(argc, argv, library, options.choices, designChoice);
         } else {

@@ -38,8 +38,8 @@ case "$case_name" in
 native-report-path)
     # A design path spelt the Windows way is written, and shown, where the file is.
     mkdir sub
-    design board.json 'sub\\my.pcb'
-    run 0 --batch board.json
+    design sub/board.json 'sub\\my.pcb'
+    run 0 --batch sub/board.json
     [[ -f sub/my.wrf ]] || fail "sub/my.wrf was not written"
     grep -qxF "netlist-report: Written to .my.wrf (sub/my.wrf)" .stdout ||
         fail "the success line does not show sub/my.wrf"
@@ -57,11 +57,15 @@ replaced-report)
     [[ "$(design_named_by amp.wrf)" == amp.rev-c.json ]] || fail "amp.wrf is not rev c's report"
     run 0 --batch amp.rev-c.json
     [[ ! -s .stderr ]] || fail "the same design's report is announced as another's"
-    # What stands in the report's place is read only when it is a file, and
-    # what it says reaches the terminal without control characters.
+    # What stands in the report's place is read only when it is a file (a
+    # pipe is refused, not read), and what it says reaches the terminal
+    # without control characters.
     rm amp.wrf
     mkfifo amp.wrf
-    timeout 10 "$program" --batch amp.rev-c.json >.stdout 2>.stderr || fail "a pipe stalled the run"
+    status=0
+    timeout 10 "$program" --batch amp.rev-c.json >.stdout 2>.stderr || status=$?
+    [[ $status -eq 4 ]] || fail "a pipe in the report's place: exit $status, expected 4"
+    rm amp.wrf
     printf 'Created By     x\r\nEmail          x\r\nDesign Name    a\033[2Jb\r\n' >amp.wrf
     run 0 --batch amp.rev-c.json
     grep -qF "amp.wrf replaced a report of a?[2Jb;" .stderr || fail "the name was not shown safely"
