@@ -4,9 +4,9 @@
 
 #include "app/ExitCodes.h"
 #include "app/Messages.h"
-#include "design/Windows1252.h"
+#include "platform/NativePath.h"
+#include "platform/Windows1252.h"
 #include "report/Form1Model.h"
-#include "report/NativePath.h"
 #include "report/RunChoices.h"
 
 namespace netlist {

@@ -9,11 +9,11 @@
 #include "app/Messages.h"
 #include "design/Records.h"
 #include "design/StatusMessage.h"
-#include "design/Windows1252.h"
 #include "design/files/DesignFileError.h"
-#include "design/standin/SampleDesign.h"
+#include "design/files/SampleDesign.h"
 #include "design/standin/StandInLibrary.h"
-#include "report/NativePath.h"
+#include "platform/NativePath.h"
+#include "platform/Windows1252.h"
 #include "report/ReportEnvironment.h"
 #include "report/ReportFile.h"
 #include "report/ReportFolderRule.h"
@@ -23,7 +23,7 @@
 
 #ifdef _WIN32
 #include "design/windows/HostLibrary.h"
-#include "design/windows/Utf8CommandLine.h"
+#include "platform/windows/Utf8CommandLine.h"
 #endif
 
 namespace netlist {

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "app/StartupFailure.h"
-#include "design/windows/WideText.h"
+#include "platform/windows/WideText.h"
 
 namespace netlist {
 

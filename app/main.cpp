@@ -12,7 +12,7 @@
 #include "app/StartupFailure.h"
 #include "design/ControlCharacters.h"
 #include "design/files/DesignFileLoader.h"
-#include "design/standin/SampleDesign.h"
+#include "design/files/SampleDesign.h"
 #include "design/standin/StandInLibrary.h"
 #include "report/DesignChoice.h"
 #include "report/ReportFolderRule.h"
@@ -28,7 +28,7 @@
 #include <memory>
 
 #include "design/windows/HostLibrary.h"
-#include "design/windows/Utf8CommandLine.h"
+#include "platform/windows/Utf8CommandLine.h"
 #include "ui/win32/RunWindow.h"
 #endif
 

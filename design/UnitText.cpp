@@ -2,8 +2,8 @@
 
 #include <charconv>
 
-#include "design/LocaleText.h"
 #include "design/Records.h"
+#include "platform/LocaleText.h"
 
 namespace netlist {
 namespace {

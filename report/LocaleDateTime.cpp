@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "design/Windows1252.h"
+#include "platform/Windows1252.h"
 
 namespace netlist {
 namespace {

@@ -5,7 +5,7 @@
 #include <iterator>
 #include <string>
 
-#include "design/windows/WideText.h"
+#include "platform/windows/WideText.h"
 #include "report/LocaleDateTime.h"
 
 namespace netlist {

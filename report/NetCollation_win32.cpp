@@ -4,7 +4,7 @@
 // is moved before the other punctuation, as on Linux.
 #include <windows.h>
 
-#include "design/windows/WideText.h"
+#include "platform/windows/WideText.h"
 #include "report/NetCollation.h"
 
 namespace netlist {

@@ -1,7 +1,8 @@
 #include "report/ReportFolderRule.h"
 
-#include "design/Windows1252.h"
 #include "design/files/DesignFileError.h"
+#include "platform/NativePath.h"
+#include "platform/Windows1252.h"
 #include "report/ReportPaths.h"
 
 namespace netlist {

@@ -1,9 +1,5 @@
 #include "report/ReportPaths.h"
 
-#include <algorithm>
-
-#include "design/Windows1252.h"
-
 namespace netlist {
 
 std::size_t FileNameStart(std::string_view path) {
@@ -29,24 +25,6 @@ ReportNames DeriveReportNames(std::string_view designPath, std::string_view exte
     names.reportDirectory = std::string(designPath.substr(0, start));
     names.reportPath = names.reportDirectory + names.reportFileName;
     return names;
-}
-
-std::string NativeFileSystemPath(std::string_view windows1252Path) {
-#ifdef _WIN32
-    return std::string(windows1252Path);
-#else
-    std::string path = Windows1252ToUtf8(windows1252Path);
-    std::replace(path.begin(), path.end(), '\\', '/');
-    return path;
-#endif
-}
-
-std::string NativeTextToWindows1252(std::string_view nativeText) {
-#ifdef _WIN32
-    return std::string(nativeText);
-#else
-    return Utf8ToWindows1252(nativeText);
-#endif
 }
 
 }  // namespace netlist

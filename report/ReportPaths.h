@@ -34,10 +34,4 @@ std::string DesignFileNameShown(std::string_view designPath);
 // own extension.
 ReportNames DeriveReportNames(std::string_view designPath, std::string_view extension = "wrf");
 
-// The path as the file system takes it: UTF-8 with every "\" read as "/" on
-// Linux, the ANSI code page (Windows-1252, unchanged) on Windows.
-std::string NativeFileSystemPath(std::string_view windows1252Path);
-// The reverse, for messages that name a native path.
-std::string NativeTextToWindows1252(std::string_view nativeText);
-
 }  // namespace netlist

@@ -10,6 +10,7 @@
 #include "design/FixedText.h"
 #include "design/StatusCodes.h"
 #include "design/StatusMessage.h"
+#include "platform/NativePath.h"
 #include "report/Credits.h"
 #include "report/Form1Model.h"
 #include "report/NetOrdering.h"

@@ -1,8 +1,8 @@
 #include "report/RunChoices.h"
 
-#include "design/Windows1252.h"
+#include "platform/NativePath.h"
+#include "platform/Windows1252.h"
 #include "report/Form1Model.h"
-#include "report/NativePath.h"
 
 namespace netlist {
 

@@ -1,7 +1,7 @@
 #include <chrono>
 #include <cstdlib>
 
-#include "design/Windows1252.h"
+#include "platform/Windows1252.h"
 #include "report/LocaleDateTime.h"
 #include "report/ReportEnvironment.h"
 #include "report/ViewerLaunch.h"

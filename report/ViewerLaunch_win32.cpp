@@ -3,7 +3,7 @@
 // front.
 #include <windows.h>
 
-#include "design/windows/WindowsError.h"
+#include "platform/windows/WindowsError.h"
 #include "report/ViewerLaunch.h"
 
 namespace netlist {

@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <string_view>
 
+#include "design/DesignData.h"
 #include "design/files/DesignFileError.h"
-#include "design/standin/DesignData.h"
 
 namespace netlist {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "design/DesignData.h"
 #include "design/files/DesignFileError.h"
-#include "design/standin/DesignData.h"
 
 namespace netlist {
 

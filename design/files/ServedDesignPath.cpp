@@ -6,7 +6,7 @@
 
 #include "design/ControlCharacters.h"
 #include "design/Records.h"
-#include "design/Windows1252.h"
+#include "platform/Windows1252.h"
 
 namespace netlist {
 

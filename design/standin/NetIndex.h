@@ -12,7 +12,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "design/standin/DesignData.h"
+#include "design/DesignData.h"
 
 namespace netlist {
 

@@ -6,8 +6,8 @@
 
 #include <cstdint>
 
+#include "design/DesignData.h"
 #include "design/DesignLibrary.h"
-#include "design/standin/DesignData.h"
 #include "design/standin/NetIndex.h"
 
 namespace netlist {

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "design/windows/WindowsError.h"
+#include "platform/windows/WindowsError.h"
 
 namespace netlist {
 

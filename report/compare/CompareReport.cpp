@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <climits>
 
-#include "design/LocaleText.h"
 #include "design/UnitText.h"
+#include "platform/LocaleText.h"
 #include "report/Credits.h"
 #include "report/ReportPaths.h"
 #include "report/ReportWriter.h"

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "design/ControlCharacters.h"
-#include "design/Windows1252.h"
+#include "platform/Windows1252.h"
 
 namespace netlist {
 namespace {

@@ -6,7 +6,7 @@
 #include <map>
 #include <set>
 
-#include "design/standin/SampleDesign.h"
+#include "design/files/SampleDesign.h"
 
 namespace netlist {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "design/Windows1252.h"
+#include "platform/Windows1252.h"
 
 namespace netlist {
 namespace {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/NativePath.h"
 #include "report/ReportPaths.h"
 #include "tests/support/TestFiles.h"
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "design/standin/DesignData.h"
+#include "design/DesignData.h"
 #include "report/Form1Model.h"
 #include "tests/support/TestEnvironment.h"
 #include "tests/support/TestFiles.h"

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "design/standin/DesignData.h"
+#include "design/DesignData.h"
 #include "design/standin/StandInLibrary.h"
 #include "tests/support/TestEnvironment.h"
 #include "tests/ui/SpyLibrary.h"

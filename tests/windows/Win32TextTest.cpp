@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "design/LocaleText.h"
-#include "design/Windows1252.h"
+#include "platform/LocaleText.h"
+#include "platform/Windows1252.h"
 #include "report/LocaleDateTime.h"
 #include "report/NetCollation.h"
 #include "tests/windows/Check.h"

@@ -15,7 +15,7 @@
 
 #include "app/StartupFailure.h"
 #include "design/files/DesignFileLoader.h"
-#include "design/standin/SampleDesign.h"
+#include "design/files/SampleDesign.h"
 #include "design/standin/StandInLibrary.h"
 #include "report/ReportEnvironment.h"
 #include "ui/qt/FailureBox.h"

@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "design/windows/WideText.h"
+#include "platform/windows/WideText.h"
 #include "ui/WindowTexts.h"
 #include "ui/win32/ControlIds.h"
 #include "ui/win32/Form2.h"

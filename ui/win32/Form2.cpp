@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "design/windows/WideText.h"
+#include "platform/windows/WideText.h"
 #include "ui/Artwork.h"
 #include "ui/WindowTexts.h"
 #include "ui/win32/ControlIds.h"

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <vector>
 
-#include "design/windows/WideText.h"
+#include "platform/windows/WideText.h"
 
 namespace netlist::win32 {
 namespace {

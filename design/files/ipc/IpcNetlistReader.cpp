@@ -8,11 +8,11 @@
 #include <unordered_map>
 #include <vector>
 
-#include "design/Windows1252.h"
 #include "design/files/ServedDesignPath.h"
 #include "design/files/SourcePlace.h"
 #include "design/files/ipc/FeatureRecord.h"
 #include "design/files/ipc/RecordFile.h"
+#include "platform/Windows1252.h"
 
 namespace netlist {
 namespace {

@@ -4,10 +4,10 @@
 #include <limits>
 #include <utility>
 
-#include "design/Windows1252.h"
 #include "design/files/ServedDesignPath.h"
 #include "design/files/json/FaultText.h"
 #include "design/files/json/SyntaxFault.h"
+#include "platform/Windows1252.h"
 
 namespace netlist::json {
 namespace {

@@ -12,10 +12,10 @@
 #include <unordered_map>
 #include <vector>
 
+#include "design/DesignData.h"
 #include "design/files/SourcePlace.h"
 #include "design/files/json/DesignSchema.h"
 #include "design/files/json/TrackedInput.h"
-#include "design/standin/DesignData.h"
 
 namespace netlist::json {
 

@@ -7,7 +7,7 @@
 #include <span>
 #include <string_view>
 
-#include "design/standin/DesignData.h"
+#include "design/DesignData.h"
 
 namespace netlist::json {
 

@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "design/Windows1252.h"
 #include "design/files/ServedDesignPath.h"
 #include "design/files/SourcePlace.h"
 #include "design/files/Utf8Sequence.h"
 #include "design/files/json/DesignSchema.h"
+#include "platform/Windows1252.h"
 
 namespace netlist::json {
 namespace {

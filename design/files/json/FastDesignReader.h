@@ -13,7 +13,7 @@
 #include <optional>
 #include <string_view>
 
-#include "design/standin/DesignData.h"
+#include "design/DesignData.h"
 
 namespace netlist::json {
 

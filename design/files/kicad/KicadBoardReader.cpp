@@ -3,11 +3,11 @@
 #include <optional>
 #include <unordered_set>
 
-#include "design/Windows1252.h"
 #include "design/files/ServedDesignPath.h"
 #include "design/files/kicad/NetCollector.h"
 #include "design/files/kicad/SourceFile.h"
 #include "design/files/kicad/TrackLength.h"
+#include "platform/Windows1252.h"
 
 namespace netlist {
 namespace {

@@ -3,10 +3,10 @@
 #include <optional>
 #include <unordered_map>
 
-#include "design/Windows1252.h"
 #include "design/files/ServedDesignPath.h"
 #include "design/files/kicad/NetCollector.h"
 #include "design/files/kicad/SourceFile.h"
+#include "platform/Windows1252.h"
 
 namespace netlist {
 namespace {

@@ -5,7 +5,7 @@
 #include <unordered_set>
 
 #include "design/Records.h"
-#include "design/Windows1252.h"
+#include "platform/Windows1252.h"
 
 namespace netlist::kicad {
 namespace {

@@ -11,8 +11,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "design/DesignData.h"
 #include "design/files/kicad/SourceFile.h"
-#include "design/standin/DesignData.h"
 
 namespace netlist::kicad {
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "design/Records.h"
-#include "design/Windows1252.h"
+#include "platform/Windows1252.h"
 
 namespace netlist::kicad {
 namespace {

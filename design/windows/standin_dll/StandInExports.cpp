@@ -11,7 +11,7 @@
 
 #include "design/StatusCodes.h"
 #include "design/files/DesignFileLoader.h"
-#include "design/standin/SampleDesign.h"
+#include "design/files/SampleDesign.h"
 #include "design/standin/StandInLibrary.h"
 
 using namespace netlist;

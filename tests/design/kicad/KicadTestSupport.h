@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "design/standin/DesignData.h"
+#include "design/DesignData.h"
 
 namespace netlist::kicadtest {
 

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "design/StatusMessage.h"
-#include "design/windows/WideText.h"
+#include "platform/windows/WideText.h"
 #include "tests/windows/Check.h"
 #include "ui/win32/ControlIds.h"
 

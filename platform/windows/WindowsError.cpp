@@ -1,4 +1,4 @@
-#include "design/windows/WindowsError.h"
+#include "platform/windows/WindowsError.h"
 
 #include <windows.h>
 

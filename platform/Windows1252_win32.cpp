@@ -1,7 +1,7 @@
 // The Windows build converts through the system's own code-page tables
 // instead of ICU.
-#include "design/Windows1252.h"
-#include "design/windows/WideText.h"
+#include "platform/Windows1252.h"
+#include "platform/windows/WideText.h"
 
 namespace netlist {
 namespace {

@@ -1,10 +1,10 @@
-#include "design/windows/Utf8CommandLine.h"
+#include "platform/windows/Utf8CommandLine.h"
 
 #include <windows.h>
 // shellapi.h builds on the declarations of windows.h.
 #include <shellapi.h>
 
-#include "design/windows/WideText.h"
+#include "platform/windows/WideText.h"
 
 namespace netlist {
 

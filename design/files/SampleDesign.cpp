@@ -1,4 +1,4 @@
-#include "design/standin/SampleDesign.h"
+#include "design/files/SampleDesign.h"
 
 #include <filesystem>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "design/windows/WideText.h"
+#include "platform/windows/WideText.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "design/Windows1252.h"
+#include "platform/Windows1252.h"
 
 #include <unicode/ucnv.h>
 #include <unicode/unistr.h>

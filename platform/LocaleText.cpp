@@ -1,9 +1,9 @@
-#include "design/LocaleText.h"
+#include "platform/LocaleText.h"
 
 #include <unicode/dcfmtsym.h>
 #include <unicode/locid.h>
 
-#include "design/Windows1252.h"
+#include "platform/Windows1252.h"
 
 namespace netlist {
 

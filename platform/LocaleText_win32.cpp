@@ -3,8 +3,8 @@
 
 #include <iterator>
 
-#include "design/LocaleText.h"
-#include "design/windows/WideText.h"
+#include "platform/LocaleText.h"
+#include "platform/windows/WideText.h"
 
 namespace netlist {
 

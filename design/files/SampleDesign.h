@@ -1,6 +1,6 @@
 #pragma once
 
-#include "design/standin/DesignData.h"
+#include "design/DesignData.h"
 
 namespace netlist {
 

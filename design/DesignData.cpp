@@ -1,4 +1,4 @@
-#include "design/standin/DesignData.h"
+#include "design/DesignData.h"
 
 namespace netlist {
 namespace {
