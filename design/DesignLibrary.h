@@ -11,8 +11,9 @@
 namespace netlist {
 
 // Session state that the library fills on open and reads on every later call.
-// The program reserves the space, passes it by reference and never looks
-// inside; only the library gives the bytes a meaning.
+// The program reserves the space (design/DesignSession.h), passes it by
+// reference and never looks inside; only the library gives the bytes a
+// meaning.
 struct SessionContext {
     std::uint8_t opaque[28];
 };
@@ -53,11 +54,5 @@ class DesignLibrary {
                                             ComponentRecord& component) = 0;
     virtual std::int32_t TGetNextComponent(SessionContext& context, ComponentRecord& component) = 0;
 };
-
-// The program-wide session context and shared status value. Every caller of a
-// library operation stores the result in dbStatus at once; walks and checks
-// test it. Both live for the whole run of the program.
-extern SessionContext theSessionContext;
-extern std::int32_t dbStatus;
 
 }  // namespace netlist

@@ -1,76 +1,45 @@
 #include "report/Form1Model.h"
 
-#include "design/FixedText.h"
 #include "design/StatusMessage.h"
 
 namespace netlist {
 
 Form1Model::Form1Model(DesignLibrary& library, ReportEnvironment environment)
-    : library_(&library), environment_(std::move(environment)) {}
+    : library_(&library), session_(library), environment_(std::move(environment)) {}
 
 void Form1Model::setStatusCaption(std::string caption) {
     controls_.statusLabelCaption = std::move(caption);
     if (onStatusChanged) onStatusChanged();
 }
 
+void Form1Model::showConnection(const DesignConnection& connection) {
+    controls_.label3Caption = DesignSourceCaption(connection.kind);
+    controls_.check1Enabled = connection.kind == DesignSource::Board;
+    setStatusCaption(StatusMessage(connection.status));
+    controls_.statusLabel3Caption = connection.designNameShown;
+    controls_.option3Enabled = connection.designOpen();
+    controls_.option4Enabled = connection.designOpen();
+    controls_.startEnabled = connection.designOpen();
+}
+
 void Form1Model::Form_Load() {
-    controls_.statusLabel3Caption.clear();
-    controls_.startEnabled = false;
-    controls_.check1Enabled = false;
-    controls_.option3Enabled = false;
-    controls_.option4Enabled = false;
-
-    dbStatus = library_->TOpenDesign(0, kInterfaceVersion, "PCB", theSessionContext);
-    // The schematic attempt's result is kept apart: dbStatus still tells
-    // whether the board attempt succeeded.
-    const std::int32_t schematicStatus =
-        library_->TOpenDesign(0, kInterfaceVersion, "SCH", theSessionContext);
-    if (schematicStatus == 0) {
-        controls_.label3Caption = DesignSourceCaption(DesignSource::Schematic);
-    } else if (dbStatus != 0) {
-        controls_.label3Caption = DesignSourceCaption(DesignSource::Neither);
-    } else {
-        controls_.label3Caption = DesignSourceCaption(DesignSource::Board);
-        controls_.check1Enabled = true;
-    }
-
-    dbStatus = library_->TGetDesignInfo(theSessionContext, designInfo);
-    setStatusCaption(StatusMessage(dbStatus));
-    controls_.statusLabel3Caption = DesignFileNameShown(TrimFixedText(designInfo.designPath));
-    if (dbStatus == 0) {
-        controls_.option3Enabled = true;
-        controls_.option4Enabled = true;
-        controls_.startEnabled = true;
-    }
+    showConnection(ConnectToDesign(session_));
 }
 
 void Form1Model::switchLibrary(DesignLibrary& library) {
-    dbStatus = library_->TCloseDesign(theSessionContext, "");
+    session_.close();
     library_ = &library;
+    session_.useLibrary(library);
     Form_Load();
-}
-
-const char* DesignSourceCaption(DesignSource source) {
-    switch (source) {
-        case DesignSource::Board:
-            return "Pcb";
-        case DesignSource::Schematic:
-            return "Schmatic";
-        case DesignSource::Neither:
-            break;
-    }
-    return "";
 }
 
 ReportChoices Form1Model::reportChoices() const {
     ReportChoices choices;
     choices.designer = controls_.text1;
-    if (controls_.label3Caption == DesignSourceCaption(DesignSource::Board))
-        choices.source = DesignSource::Board;
-    else if (controls_.label3Caption == DesignSourceCaption(DesignSource::Schematic))
-        choices.source = DesignSource::Schematic;
-    if (choices.source == DesignSource::Board && controls_.check1Value == 1)
+    if (controls_.check1Value == 1)
         choices.lengths = controls_.option1Selected ? NetLengths::Mils : NetLengths::Mm;
+    choices.openInViewer = controls_.option3Selected;
+    choices.outputPath = reportTarget_;
     return choices;
 }
 
@@ -81,7 +50,44 @@ void Form1Model::Check1_Click() {
 }
 
 void Form1Model::Exit_Click() {
-    dbStatus = library_->TCloseDesign(theSessionContext, "");
+    session_.close();
+}
+
+namespace {
+
+class ModelProgress final : public RunProgress {
+  public:
+    explicit ModelProgress(std::function<void(const DesignConnection*, std::string_view)> shown)
+        : shown_(std::move(shown)) {}
+    void connected(const DesignConnection& connection) override { shown_(&connection, {}); }
+    void statusChanged(std::string_view text) override { shown_(nullptr, text); }
+
+  private:
+    std::function<void(const DesignConnection*, std::string_view)> shown_;
+};
+
+}  // namespace
+
+RunOutcome Form1Model::Start_Click() {
+    viewerError_.clear();
+    replacedReportNotice_.clear();
+    ModelProgress progress([this](const DesignConnection* connection, std::string_view text) {
+        if (connection) {
+            showConnection(*connection);
+            if (connection->designOpen()) controls_.startEnabled = false;
+        } else {
+            setStatusCaption(std::string(text));
+        }
+    });
+    const ReportOutcome outcome = WriteReport(session_, reportChoices(), environment_, progress);
+    controls_.statusLabelCaption = outcome.statusText;
+    if (outcome.result == ReportResult::DesignNotAvailable) return RunOutcome::DesignNotOpen;
+    controls_.startEnabled = true;
+    if (outcome.result == ReportResult::ReportNotWritten) return RunOutcome::ReportNotWritten;
+    reportPath_ = outcome.reportPath;
+    viewerError_ = outcome.viewerError;
+    replacedReportNotice_ = outcome.replacedReportNotice;
+    return RunOutcome::Written;
 }
 
 }  // namespace netlist

@@ -10,12 +10,10 @@
 #include <string>
 
 #include "design/DesignLibrary.h"
-#include "design/Records.h"
-#include "report/NetList.h"
+#include "design/DesignSession.h"
 #include "report/ReportChoices.h"
 #include "report/ReportEnvironment.h"
-#include "report/ReportPaths.h"
-#include "report/ReportWriter.h"
+#include "report/ReportRun.h"
 
 namespace netlist {
 
@@ -34,16 +32,6 @@ struct Form1Controls {
     bool option3Selected = false;  // "Screen"; "File" (Option4) is selected otherwise
     bool option3Enabled = true;
     bool option4Enabled = true;
-};
-
-// What a report run counts before it writes. No value: nothing was counted.
-struct ReportCounts {
-    std::optional<std::int64_t> components;
-    std::int64_t totalPads = 0;
-    std::int64_t topPads = 0;
-    std::int64_t bottomPads = 0;
-    std::optional<std::int64_t> layers;
-    std::optional<std::int64_t> connectedPins;
 };
 
 // How a press of Start ended.
@@ -91,36 +79,12 @@ class Form1Model {
     // What the controls ask the report run to write.
     ReportChoices reportChoices() const;
 
-    // The node listings: the pins of the net in the records, from column 30
-    // of the open report line on, four to a line; the board listing also
-    // writes the net length in the unit asked for. They list while dbStatus
-    // is 0 and leave it as the last TGetNextNetNode returned.
-    void compnextreport(NetLengths lengths);
-    void compnextreportsch();
-
-    // The window's one instance of each record: every library call fills
-    // these, and the listings read what the report run left in them.
-    DesignInfoRecord designInfo{};
-    NetRecord netRecord{};
-    LayerRecord layerRecord{};
-    ComponentRecord componentRecord{};
-    NetNodeRecord nodeRecord{};
-
-    // The hidden sorted list of the nets.
-    NetList List1;
-    // The report's output; file number 10 is open during a run.
-    ReportWriter writer;
-
   private:
-    void listNodes(bool boardListing, NetLengths lengths);
+    void showConnection(const DesignConnection& connection);
     void setStatusCaption(std::string caption);
-    ReportCounts countLayersAndComponents();
-    void writeHeader(const ReportNames& names, const ReportCounts& counts,
-                     const ReportChoices& choices);
-    void writeNetBlocks(const ReportChoices& choices);
-    void writeTrailer();
 
     DesignLibrary* library_;
+    DesignSession session_;
     ReportEnvironment environment_;
     Form1Controls controls_;
     std::optional<std::string> reportTarget_;

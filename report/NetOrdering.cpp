@@ -66,18 +66,18 @@ std::optional<std::int32_t> ReadNetId(std::string_view item) {
     return id;
 }
 
-std::optional<std::int64_t> CollectNets(DesignLibrary& library, NetRecord& net, NetList& list) {
+std::optional<std::int64_t> CollectNets(DesignSession& session, NetRecord& net, NetList& list) {
     std::optional<std::int64_t> connectedPins;
     std::string item;  // keeps its capacity from net to net
-    dbStatus = library.TGetFirstNet(theSessionContext, net);
-    while (dbStatus == 0) {
+    session.firstNet(net);
+    while (session.ok()) {
         item.clear();
         appendSortKeyText(item, TrimmedFixedTextView({net.netName, sizeof net.netName}),
                           net.nodeCount);
         appendNetId(item, net.netId);
         list.AddItem(item);
         connectedPins = connectedPins.value_or(0) + net.nodeCount;
-        dbStatus = library.TGetNextNet(theSessionContext, net);
+        session.nextNet(net);
     }
     return connectedPins;
 }

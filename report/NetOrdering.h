@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "design/DesignLibrary.h"
+#include "design/DesignSession.h"
 #include "report/NetList.h"
 
 namespace netlist {
@@ -24,10 +24,9 @@ std::string NetItemText(std::string_view sortKey, std::int32_t netId);
 // 32-bit integer (items made by NetItemText always have one).
 std::optional<std::int32_t> ReadNetId(std::string_view item);
 
-// Walks every net of the open design (TGetFirstNet, TGetNextNet into net,
-// each status stored in dbStatus), adds one item per net to list and returns
-// the connected-pin total: the sum of the nets' node counts, or no value when
-// the design has no nets.
-std::optional<std::int64_t> CollectNets(DesignLibrary& library, NetRecord& net, NetList& list);
+// Walks every net of the open design (TGetFirstNet, TGetNextNet into net),
+// adds one item per net to list and returns the connected-pin total: the sum
+// of the nets' node counts, or no value when the design has no nets.
+std::optional<std::int64_t> CollectNets(DesignSession& session, NetRecord& net, NetList& list);
 
 }  // namespace netlist

@@ -1,7 +1,7 @@
-// The node listings: each net's pins, continuing the net row's open line.
+#include "report/NodeListing.h"
+
 #include "design/FixedText.h"
 #include "design/UnitText.h"
-#include "report/Form1Model.h"
 
 namespace netlist {
 namespace {
@@ -14,42 +14,42 @@ constexpr int kLastNodeOffset = 36;
 constexpr int kContinuationTab = 30;
 constexpr int kLengthTab = 78;
 
-}  // namespace
-
-void Form1Model::compnextreport(NetLengths lengths) {
-    listNodes(true, lengths);
-}
-void Form1Model::compnextreportsch() {
-    listNodes(false, NetLengths::None);
-}
-
-void Form1Model::listNodes(bool boardListing, NetLengths lengths) {
+void listNodes(DesignSession& session, NetNodeRecord& node, bool board, std::int32_t netLength,
+               NetLengths lengths, ReportWriter& writer) {
     // Offset of the next node's tab stop from column 42: 0, 12, 24, 36.
     std::int16_t nodeColumn = 0;
-    while (dbStatus == 0) {
-        const auto& refDes =
-            boardListing ? nodeRecord.pad.padRefDes : nodeRecord.symbolPin.symPinRefDes;
-        const auto& pinDes =
-            boardListing ? nodeRecord.pad.pin.pinDes : nodeRecord.symbolPin.pin.pinDes;
+    while (session.ok()) {
+        const auto& refDes = board ? node.pad.padRefDes : node.symbolPin.symPinRefDes;
+        const auto& pinDes = board ? node.pad.pin.pinDes : node.symbolPin.pin.pinDes;
         if (nodeColumn > kLastNodeOffset) {
-            writer.Print(kReportFileNumber, {PrintItem::Tab(kContinuationTab)}, LineEnd::StaysOpen);
+            writer.print({PrintItem::Tab(kContinuationTab)}, LineEnd::StaysOpen);
             nodeColumn = 0;
         }
         // The node text: reference designator, "-", pin designator.
-        writer.PrintTextsThenTab(kReportFileNumber, TrimmedFixedTextView({refDes, sizeof refDes}),
-                                 "-", TrimmedFixedTextView({pinDes, sizeof pinDes}),
+        writer.printTextsThenTab(TrimmedFixedTextView({refDes, sizeof refDes}), "-",
+                                 TrimmedFixedTextView({pinDes, sizeof pinDes}),
                                  nodeColumn + kFirstNodeTab);
-        dbStatus = library_->TGetNextNetNode(theSessionContext, nodeRecord);
+        session.nextNetNode(node);
         nodeColumn = static_cast<std::int16_t>(nodeColumn + kNodeTabStep);
 
-        if (lengths != NetLengths::None && dbStatus != 0) {
+        if (lengths != NetLengths::None && !session.ok()) {
             const std::string length = lengths == NetLengths::Mils
-                                           ? UnitsToMilsText(netRecord.netLength) + " mils"
-                                           : UnitsToMmText(netRecord.netLength) + " mm";
-            writer.Print(kReportFileNumber, {PrintItem::Tab(kLengthTab), PrintItem::Text(length)},
-                         LineEnd::Ends);
+                                           ? UnitsToMilsText(netLength) + " mils"
+                                           : UnitsToMmText(netLength) + " mm";
+            writer.print({PrintItem::Tab(kLengthTab), PrintItem::Text(length)}, LineEnd::Ends);
         }
     }
+}
+
+}  // namespace
+
+void ListBoardNodes(DesignSession& session, NetNodeRecord& node, std::int32_t netLength,
+                    NetLengths lengths, ReportWriter& writer) {
+    listNodes(session, node, true, netLength, lengths, writer);
+}
+
+void ListSchematicNodes(DesignSession& session, NetNodeRecord& node, ReportWriter& writer) {
+    listNodes(session, node, false, 0, NetLengths::None, writer);
 }
 
 }  // namespace netlist

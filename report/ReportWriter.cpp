@@ -136,26 +136,19 @@ struct ReportWriter::OpenFile {
 ReportWriter::ReportWriter() = default;
 ReportWriter::~ReportWriter() = default;
 
-void ReportWriter::OpenOutput(const std::string& path, int fileNumber) {
-    // Opening a number again drops what it held, as a fresh open cuts a file.
-    lastFile_ = nullptr;
-    files_.erase(fileNumber);
-    files_.emplace(fileNumber, std::make_unique<OpenFile>(path));
+void ReportWriter::open(const std::string& path) {
+    // Opening again drops what the writer held, as a fresh open cuts a file.
+    file_.reset();
+    file_ = std::make_unique<OpenFile>(path);
 }
 
-ReportWriter::OpenFile& ReportWriter::file(int fileNumber) {
-    // Statements go to the same file one after another.
-    if (lastFile_ && lastFileNumber_ == fileNumber) return *lastFile_;
-    const auto found = files_.find(fileNumber);
-    if (found == files_.end())
-        throw ReportFileError("file number " + std::to_string(fileNumber) + " is not open");
-    lastFileNumber_ = fileNumber;
-    lastFile_ = found->second.get();
-    return *lastFile_;
+ReportWriter::OpenFile& ReportWriter::file() {
+    if (!file_) throw ReportFileError("the report is not open");
+    return *file_;
 }
 
-void ReportWriter::Print(int fileNumber, std::initializer_list<PrintItem> items, LineEnd end) {
-    OpenFile& out = file(fileNumber);
+void ReportWriter::print(std::initializer_list<PrintItem> items, LineEnd end) {
+    OpenFile& out = file();
     try {
         for (const PrintItem& item : items) {
             switch (item.kind()) {
@@ -179,15 +172,14 @@ void ReportWriter::Print(int fileNumber, std::initializer_list<PrintItem> items,
         }
         if (end == LineEnd::Ends) out.endLine();
     } catch (...) {
-        lastFile_ = nullptr;
-        files_.erase(fileNumber);
+        file_.reset();
         throw;
     }
 }
 
-void ReportWriter::PrintTextsThenTab(int fileNumber, std::string_view first,
-                                     std::string_view second, std::string_view third, int column) {
-    OpenFile& out = file(fileNumber);
+void ReportWriter::printTextsThenTab(std::string_view first, std::string_view second,
+                                     std::string_view third, int column) {
+    OpenFile& out = file();
     constexpr std::size_t kShort = OpenFile::kShort;
     // With room for the texts, a line end and every blank up to the column,
     // nothing below flushes, so nothing can fail.
@@ -202,31 +194,20 @@ void ReportWriter::PrintTextsThenTab(int fileNumber, std::string_view first,
         out.tab(column);
         return;
     }
-    Print(fileNumber,
-          {PrintItem::Text(first), PrintItem::Text(second), PrintItem::Text(third),
+    print({PrintItem::Text(first), PrintItem::Text(second), PrintItem::Text(third),
            PrintItem::Tab(column)},
           LineEnd::StaysOpen);
 }
 
-void ReportWriter::CloseAll() {
-    auto files = std::move(files_);
-    files_.clear();
-    lastFile_ = nullptr;
-    std::optional<ReportFileError> firstError;
-    for (auto& [number, out] : files) {
-        try {
-            out->flush();
-            out->target.commit();
-        } catch (const ReportFileError& error) {
-            if (!firstError) firstError = error;
-        }
-    }
-    if (firstError) throw *firstError;
+void ReportWriter::commit() {
+    const std::unique_ptr<OpenFile> out = std::move(file_);
+    if (!out) throw ReportFileError("the report is not open");
+    out->flush();
+    out->target.commit();
 }
 
-void ReportWriter::AbandonAll() noexcept {
-    lastFile_ = nullptr;
-    files_.clear();
+void ReportWriter::abandon() noexcept {
+    file_.reset();
 }
 
 }  // namespace netlist

@@ -1,16 +1,15 @@
-// The report's only output channel: print statements laid out in columns.
-// Each open file keeps its own current column (1-based), so a statement may
-// continue a line that an earlier statement left open. Bytes are written as
-// given (Windows-1252), lines end with CR LF, and nothing ever breaks a line
-// by itself. A text item's control characters are written as "?"
+// A report's only output channel: print statements laid out in columns. The
+// writer keeps the current column (1-based), so a statement may continue a
+// line that an earlier statement left open. Bytes are written as given
+// (Windows-1252), lines end with CR LF, and nothing ever breaks a line by
+// itself. A text item's control characters are written as "?"
 // (design/ControlCharacters.h): the only control characters a report holds
 // are its line ends and the form feed of PageEnd(). Output is buffered and
-// reaches the target file, complete, only at CloseAll().
+// reaches the target file, complete, only at commit().
 #pragma once
 
 #include <cstdint>
 #include <initializer_list>
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -19,9 +18,6 @@
 #include "report/ReportFile.h"
 
 namespace netlist {
-
-// The file number under which the report is written.
-inline constexpr int kReportFileNumber = 10;
 
 // A sign position (blank or "-"), the digits, one trailing blank: 16000 gives
 // " 16000 ", -7 gives "-7 ".
@@ -65,34 +61,32 @@ enum class LineEnd { Ends, StaysOpen };
 class ReportWriter {
   public:
     ReportWriter();
+    // Without a commit the target stays as it was.
     ~ReportWriter();
 
-    // Opens path for output under fileNumber, its column at 1. The file is
-    // created, or replaced at CloseAll(). Throws ReportFileError.
-    void OpenOutput(const std::string& path, int fileNumber);
+    // Opens path for output, its column at 1. The file is created, or
+    // replaced at commit(). Throws ReportFileError.
+    void open(const std::string& path);
     // Writes the items in order, then CR LF when the statement ends the line.
-    // Throws ReportFileError for a file number that is not open, or when the
-    // file cannot be written.
-    void Print(int fileNumber, std::initializer_list<PrintItem> items, LineEnd end);
-    // The same as Print(fileNumber, {Text(first), Text(second), Text(third),
+    // Throws ReportFileError when the report is not open or cannot be
+    // written; the report is then abandoned.
+    void print(std::initializer_list<PrintItem> items, LineEnd end);
+    // The same as print({Text(first), Text(second), Text(third),
     // Tab(column)}, LineEnd::StaysOpen): the statement every listed node
     // makes, written without going through the items one by one.
-    void PrintTextsThenTab(int fileNumber, std::string_view first, std::string_view second,
-                           std::string_view third, int column);
-    // Flushes and closes every open file, putting each in place of its
-    // target. Throws ReportFileError when one cannot be completed; the others
-    // are still closed.
-    void CloseAll();
-    // Drops every open file without touching the targets.
-    void AbandonAll() noexcept;
+    void printTextsThenTab(std::string_view first, std::string_view second, std::string_view third,
+                           int column);
+    // Flushes the report and puts it in place of its target. Throws
+    // ReportFileError when it cannot be completed.
+    void commit();
+    // Drops the report without touching the target.
+    void abandon() noexcept;
 
   private:
     struct OpenFile;
-    OpenFile& file(int fileNumber);
+    OpenFile& file();
 
-    std::map<int, std::unique_ptr<OpenFile>> files_;
-    int lastFileNumber_ = 0;
-    OpenFile* lastFile_ = nullptr;  // the file of lastFileNumber_, if open
+    std::unique_ptr<OpenFile> file_;
 };
 
 }  // namespace netlist

@@ -35,22 +35,18 @@ class CompareWriter {
     explicit CompareWriter(const CompareReportInput& input) : in_(input) {}
 
     void write(const std::string& path) {
-        writer_.OpenOutput(path, kReportFileNumber);
+        writer_.open(path);
         writeHeader();
         writeNets();
         writeComponents();
         writeLengths();
         writeSummary();
-        writer_.CloseAll();
+        writer_.commit();
     }
 
   private:
-    void line(std::initializer_list<PrintItem> items) {
-        writer_.Print(kReportFileNumber, items, LineEnd::Ends);
-    }
-    void open(std::initializer_list<PrintItem> items) {
-        writer_.Print(kReportFileNumber, items, LineEnd::StaysOpen);
-    }
+    void line(std::initializer_list<PrintItem> items) { writer_.print(items, LineEnd::Ends); }
+    void open(std::initializer_list<PrintItem> items) { writer_.print(items, LineEnd::StaysOpen); }
 
     static std::string kindText(const DesignSnapshot& side) {
         if (!side.fromReport) return side.kind;

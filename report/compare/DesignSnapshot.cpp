@@ -5,6 +5,7 @@
 
 #include "design/ControlCharacters.h"
 #include "design/FixedText.h"
+#include "report/DesignConnection.h"
 #include "report/ReportPaths.h"
 
 namespace netlist {
@@ -33,18 +34,15 @@ std::string nodeText(const NetNodeRecord& node, bool board) {
 
 // The records are large; one set serves the whole snapshot.
 struct Records {
-    DesignInfoRecord info{};
     NetRecord net{};
     NetNodeRecord node{};
     LayerRecord layer{};
     ComponentRecord component{};
 };
 
-void readNets(DesignLibrary& library, SessionContext& context, Records& records,
-              DesignSnapshot& snapshot) {
+void readNets(DesignSession& session, Records& records, DesignSnapshot& snapshot) {
     std::vector<std::int32_t> ids;
-    for (std::int32_t status = library.TGetFirstNet(context, records.net); status == 0;
-         status = library.TGetNextNet(context, records.net)) {
+    for (session.firstNet(records.net); session.ok(); session.nextNet(records.net)) {
         SnapshotNet net;
         net.name = shown(records.net.netName);
         net.pinCount = records.net.nodeCount;
@@ -60,23 +58,21 @@ void readNets(DesignLibrary& library, SessionContext& context, Records& records,
         SnapshotNet& net = snapshot.nets[i];
         // The count is the design's word, not a promise of as many nodes.
         net.pins.reserve(static_cast<std::size_t>(std::clamp(net.pinCount, 0, kPinsReserved)));
-        for (std::int32_t status = library.TGetFirstNetNode(context, ids[i], records.node);
-             status == 0; status = library.TGetNextNetNode(context, records.node))
+        for (session.firstNetNode(ids[i], records.node); session.ok();
+             session.nextNetNode(records.node))
             net.pins.push_back(nodeText(records.node, snapshot.isBoard()));
     }
 }
 
-void readLayersAndComponents(DesignLibrary& library, SessionContext& context, Records& records,
-                             DesignSnapshot& snapshot) {
-    for (std::int32_t status = library.TGetFirstLayer(context, records.layer); status == 0;
-         status = library.TGetNextLayer(context, records.layer))
+void readLayersAndComponents(DesignSession& session, Records& records, DesignSnapshot& snapshot) {
+    for (session.firstLayer(records.layer); session.ok(); session.nextLayer(records.layer))
         if (records.layer.layerType == 0 || records.layer.layerType == 1)
             snapshot.layers = snapshot.layers.value_or(0) + 1;
     if (!snapshot.isBoard()) snapshot.layers.reset();
 
     std::int64_t total = 0, top = 0, bottom = 0;
-    for (std::int32_t status = library.TGetFirstComponent(context, records.component); status == 0;
-         status = library.TGetNextComponent(context, records.component)) {
+    for (session.firstComponent(records.component); session.ok();
+         session.nextComponent(records.component)) {
         snapshot.componentCount = snapshot.componentCount.value_or(0) + 1;
         const std::int32_t pads = records.component.padCount;
         total += pads;
@@ -92,22 +88,20 @@ void readLayersAndComponents(DesignLibrary& library, SessionContext& context, Re
 SnapshotResult TakeSnapshot(DesignLibrary& library) {
     SnapshotResult result;
     DesignSnapshot& snapshot = result.snapshot;
-    SessionContext context{};
-    const std::int32_t boardStatus = library.TOpenDesign(0, kInterfaceVersion, "PCB", context);
-    const std::int32_t schematicStatus = library.TOpenDesign(0, kInterfaceVersion, "SCH", context);
-    snapshot.kind = schematicStatus == 0 ? "Schmatic" : boardStatus == 0 ? "Pcb" : "";
-
-    auto records = std::make_unique<Records>();
-    result.status = library.TGetDesignInfo(context, records->info);
-    if (result.status == 0) {
-        snapshot.designPath = TrimFixedText(records->info.designPath);
+    DesignSession session(library);
+    const DesignConnection connection = ConnectToDesign(session);
+    snapshot.kind = DesignSourceCaption(connection.kind);
+    result.status = connection.status;
+    if (connection.designOpen()) {
+        snapshot.designPath = TrimFixedText(connection.info.designPath);
         snapshot.designName = WithoutControlCharacters(DesignFileNameShown(snapshot.designPath));
-        snapshot.title = shown(records->info.title);
-        snapshot.revision = shown(records->info.revision);
-        readNets(library, context, *records, snapshot);
-        readLayersAndComponents(library, context, *records, snapshot);
+        snapshot.title = shown(connection.info.title);
+        snapshot.revision = shown(connection.info.revision);
+        const auto records = std::make_unique<Records>();
+        readNets(session, *records, snapshot);
+        readLayersAndComponents(session, *records, snapshot);
     }
-    library.TCloseDesign(context, "");
+    session.close();
     return result;
 }
 

@@ -123,9 +123,6 @@ TEST(DesignChooser, SwitchesTheModelToTheOpenedDesignAndKeepsItOnARefusal) {
     const Form1Controls& controls = form.controls();
     EXPECT_EQ(controls.label3Caption, "Pcb");
     EXPECT_EQ(controls.statusLabel3Caption, "amp.pcb");
-    // The session with the design shown is still open.
-    DesignInfoRecord info{};
-    EXPECT_EQ(first.TGetDesignInfo(theSessionContext, info), 0);
 
     EXPECT_EQ(chooser.open(folder.path() / "filter.json", form), std::nullopt);
     EXPECT_FALSE(chooser.showsSample());

@@ -10,10 +10,10 @@
 #include <set>
 #include <sstream>
 
+#include "design/DesignSession.h"
 #include "design/files/DesignFileLoader.h"
 #include "design/standin/StandInLibrary.h"
-#include "report/Form1Model.h"
-#include "report/RunChoices.h"
+#include "report/ReportRun.h"
 #include "report/compare/DesignSnapshot.h"
 #include "tests/support/TestEnvironment.h"
 #include "tests/support/TestFiles.h"
@@ -91,18 +91,20 @@ std::string callsOf(const fs::path& design) {
 
     library.log += "# start-up and Start, with lengths\n";
     {
-        Form1Model form(library, testing::TestEnvironment());
-        form.Form_Load();
-        ApplyRunChoices(form, RunChoices{"", NetLengths::Mm, false, {}});
-        form.Start_Click();
+        DesignSession session(library);
+        ConnectToDesign(session);
+        RunProgress unseen;
+        ReportChoices choices;
+        choices.lengths = NetLengths::Mm;
+        WriteReport(session, choices, testing::TestEnvironment(), unseen);
     }
     library.log += "# a compare side\n";
     TakeSnapshot(library);
     library.log += "# start-up and End\n";
     {
-        Form1Model form(library, testing::TestEnvironment());
-        form.Form_Load();
-        form.Exit_Click();
+        DesignSession session(library);
+        ConnectToDesign(session);
+        session.close();
     }
     return library.log;
 }

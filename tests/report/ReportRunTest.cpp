@@ -96,8 +96,6 @@ TEST_F(ReportRunTest, ShowsProgressPerNetAndClosesTheSession) {
                                                   "Written to .amp.wrf"}));
     EXPECT_EQ(form.viewerError(), "no viewer");
     EXPECT_TRUE(form.controls().startEnabled);
-    DesignInfoRecord info{};
-    EXPECT_EQ(library.TGetDesignInfo(theSessionContext, info), status::kNoConnection);
 }
 
 // A design that cannot be opened writes nothing: the golden case batch.design-not-open.

@@ -25,7 +25,7 @@ TEST(NumberText, HasASignPositionAndOneTrailingBlank) {
 TEST(ReportWriter, LaysStatementsOutInColumns) {
     using Print = std::function<void(ReportWriter&)>;
     const auto print = [](ReportWriter& writer, std::initializer_list<PrintItem> items,
-                          LineEnd end) { writer.Print(kReportFileNumber, items, end); };
+                          LineEnd end) { writer.print(items, end); };
     const std::string a41(41, 'a');
     const std::pair<Print, std::string> cases[] = {
         // Text past a tab stop ends the line before the next tab.
@@ -61,7 +61,7 @@ TEST(ReportWriter, LaysStatementsOutInColumns) {
                    {Item::Text("\f\xE9\"\r\n\x1B\x7F\x81"), Item::Tab(10), Item::Text("x"),
                     Item::PageEnd()},
                    kEnds);
-             w.PrintTextsThenTab(kReportFileNumber, "U\t1", "-", "\x9D", 8);
+             w.printTextsThenTab("U\t1", "-", "\x9D", 8);
              print(w, {}, kEnds);
          },
          "?\xE9\"????? x\f\r\nU?1-?  \r\n"},
@@ -69,27 +69,27 @@ TEST(ReportWriter, LaysStatementsOutInColumns) {
     for (const auto& [statements, bytes] : cases) {
         testing::ScratchFolder folder;
         ReportWriter writer;
-        writer.OpenOutput(folder.file("out.wrf"), kReportFileNumber);
+        writer.open(folder.file("out.wrf"));
         statements(writer);
-        writer.CloseAll();
+        writer.commit();
         EXPECT_EQ(ReadBytes(folder.file("out.wrf")), bytes);
     }
 }
 
-TEST(ReportWriter, ThePreviousFileStaysUntilCloseAllAndAfterAbandon) {
+TEST(ReportWriter, ThePreviousFileStaysUntilCommitAndAfterAbandon) {
     testing::ScratchFolder folder;
     const std::string path = folder.file("out.wrf");
     for (const bool abandon : {false, true}) {
         testing::WriteBytes(path, "previous report");
         ReportWriter writer;
-        writer.OpenOutput(path, kReportFileNumber);
-        writer.Print(kReportFileNumber, {Item::Text("new")}, kEnds);
+        writer.open(path);
+        writer.print({Item::Text("new")}, kEnds);
         EXPECT_EQ(ReadBytes(path), "previous report");
-        abandon ? writer.AbandonAll() : writer.CloseAll();
+        abandon ? writer.abandon() : writer.commit();
         EXPECT_EQ(ReadBytes(path), abandon ? "previous report" : "new\r\n");
         EXPECT_EQ(testing::FileNames(folder.path()), std::vector<std::string>{"out.wrf"});
-        // Once closed, the file number is no longer open.
-        EXPECT_THROW(writer.Print(kReportFileNumber, {Item::Text("x")}, kEnds), ReportFileError);
+        // Once committed or abandoned, the report is no longer open.
+        EXPECT_THROW(writer.print({Item::Text("x")}, kEnds), ReportFileError);
     }
 }
 
