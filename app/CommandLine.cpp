@@ -6,6 +6,7 @@
 #include <map>
 
 #include "app/ExitCodes.h"
+#include "app/Messages.h"
 
 namespace netlist {
 namespace {
@@ -131,7 +132,7 @@ std::optional<int> ParseCommandLine(int argc, const char* const* argv, CommandLi
         "  $ netlist-report --compare amp-rev-b.wrf amp-rev-c.json\n"
         "      what changed since revision B's report? (writes amp-rev-c.cmp)");
     const auto refuse = [&err](const std::string& message) {
-        err << "netlist-report: " << message << "\n";
+        err << kMessagePrefix << message << "\n";
         return exitcode::kUsageError;
     };
     try {

@@ -5,7 +5,7 @@
 namespace netlist {
 
 void Tell(std::ostream& out, std::string_view utf8Message) {
-    out << "netlist-report: " << TerminalText(utf8Message) << "\n";
+    out << kMessagePrefix << TerminalText(utf8Message) << "\n";
 }
 
 }  // namespace netlist

@@ -8,6 +8,9 @@
 
 namespace netlist {
 
+// Begins every line the program writes to stderr or stdout about itself.
+inline constexpr char kMessagePrefix[] = "netlist-report: ";
+
 void Tell(std::ostream& out, std::string_view utf8Message);
 
 }  // namespace netlist

@@ -17,7 +17,7 @@ enum class StartupFailure {
 };
 
 // message is UTF-8 and names what failed; the stderr line is
-// "netlist-report: " and the message.
+// kMessagePrefix and the message.
 void ReportStartupFailure(StartupFailure failure, const std::string& message, bool batch);
 
 // The message box's text: the message, then what to do.

@@ -12,10 +12,11 @@
 #include "app/StartupFailure.h"
 #include "design/ControlCharacters.h"
 #include "design/files/DesignFileLoader.h"
+#include "design/files/FileMapping.h"
 #include "design/files/SampleDesign.h"
 #include "design/standin/StandInLibrary.h"
-#include "report/DesignChoice.h"
 #include "report/ReportFolderRule.h"
+#include "ui/DesignChoice.h"
 
 #ifdef NETLIST_HAVE_UI
 #include "app/DisplayCheck.h"
@@ -189,6 +190,7 @@ int main(int argc, char** argv) {
     argc = utf8Arguments.argc();
     argv = utf8Arguments.argv();
 #endif
+    EndProcessOnMappedFileCutShort(kMessagePrefix, exitcode::kDesignFileInvalid);
     // Every failure has a message and its exit code: what no part of the
     // run turned into one ends it here, rather than as an abort.
     try {

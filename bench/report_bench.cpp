@@ -15,11 +15,12 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "design/DesignSession.h"
 #include "design/FixedText.h"
 #include "design/files/DesignFileLoader.h"
 #include "design/standin/StandInLibrary.h"
-#include "report/Form1Model.h"
 #include "report/NetOrdering.h"
+#include "report/ReportRun.h"
 
 namespace {
 
@@ -63,30 +64,29 @@ int main(int argc, char** argv) {
     StandInLibrary library(std::move(design));
     ReportEnvironment environment;
     environment.dateTimeText = [] { return std::string("01.02.2024 13:04:05"); };
-    Form1Model form(library, environment);
+    DesignSession session(library);
 
     // The ordering alone, as the report run does it: the collection pass
     // over the open design, then the first read of the sorted list.
-    form.Form_Load();
+    ConnectToDesign(session);
     start = cpuMilliseconds();
     {
         NetList list;
         NetRecord net{};
-        CollectNets(library, net, list);
+        CollectNets(session, net, list);
         if (list.ListCount() > 0) (void)list.List(0);
     }
     const double orderingMs = cpuMilliseconds() - start;
 
     start = cpuMilliseconds();
-    form.Form_Load();
-    form.controls().check1Value = lengths == "none" ? 0 : 1;
-    form.controls().option1Selected = lengths == "mils";
-    form.Check1_Click();
-    const RunOutcome outcome = form.Start_Click();
+    ConnectToDesign(session);
+    ReportChoices choices;
+    if (lengths != "none") choices.lengths = lengths == "mils" ? NetLengths::Mils : NetLengths::Mm;
+    RunProgress unseen;
+    const ReportOutcome outcome = WriteReport(session, choices, environment, unseen);
     const double runMs = cpuMilliseconds() - start;
-    if (outcome != RunOutcome::Written) {
-        std::fprintf(stderr, "report not written: %s\n",
-                     form.controls().statusLabelCaption.c_str());
+    if (outcome.result != ReportResult::Written) {
+        std::fprintf(stderr, "report not written: %s\n", outcome.statusText.c_str());
         return 4;
     }
 

@@ -21,7 +21,6 @@ const std::string kRule(89, '-');
 
 using Item = PrintItem;
 
-
 }  // namespace
 
 void WriteReportHeader(ReportWriter& writer, const ReportHeading& heading,
@@ -46,8 +45,8 @@ void WriteReportHeader(ReportWriter& writer, const ReportHeading& heading,
     line({Item::Text("Date"), Item::Tab(kTextValueTab), Item::Text(heading.date)});
     line({Item::Text("Version"), Item::Tab(kNumberValueTab), Item::Number(kInterfaceVersion)});
     line({Item::Text("Components"), Item::Tab(kNumberValueTab), Item::Value(counts.components)});
-    line({Item::Text("Number of Nets"), Item::Tab(kNumberValueTab),
-          Item::Number(heading.netCount)});
+    line(
+        {Item::Text("Number of Nets"), Item::Tab(kNumberValueTab), Item::Number(heading.netCount)});
     line({Item::Text("Total Pads"), Item::Tab(kTextValueTab), Item::Text(pads)});
     line({Item::Text("Connected Pins"), Item::Tab(kNumberValueTab),
           Item::Value(counts.connectedPins)});

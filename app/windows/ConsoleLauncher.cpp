@@ -10,6 +10,7 @@
 #include <string>
 
 #include "app/ExitCodes.h"
+#include "app/Messages.h"
 
 namespace {
 
@@ -78,7 +79,7 @@ int main() {
     if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
                         nullptr, &startup, &child)) {
         const DWORD error = GetLastError();
-        std::fprintf(stderr, "netlist-report: cannot start %ls (Windows error %lu)\n",
+        std::fprintf(stderr, "%scannot start %ls (Windows error %lu)\n", netlist::kMessagePrefix,
                      program.c_str(), static_cast<unsigned long>(error));
         return netlist::exitcode::kReportNotWritten;
     }

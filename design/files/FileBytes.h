@@ -10,10 +10,6 @@
 
 namespace netlist {
 
-// The exit code of a run that stops because its design file is faulty; the
-// program's other exit codes are the command line's business.
-inline constexpr int kDesignFileFaultExitCode = 3;
-
 // The most a design file, or a report read back, may hold.
 inline constexpr std::uintmax_t kMaxDesignFileBytes = std::uintmax_t{1} << 30;
 
@@ -33,7 +29,6 @@ class FileBytes {
 
   private:
     FileBytes() = default;
-    bool map(const std::filesystem::path& path, std::uintmax_t limit);
 
     const char* mapped_ = nullptr;
     std::unique_ptr<char[]> buffer_;

@@ -23,7 +23,7 @@
 #include "design/FixedText.h"
 #include "design/files/DesignFileError.h"
 #include "design/standin/StandInLibrary.h"
-#include "report/Form1Model.h"
+#include "report/ReportRun.h"
 #include "report/compare/DesignDiff.h"
 #include "report/compare/ReportReader.h"
 #include "tests/fuzz/FuzzSupport.h"
@@ -118,13 +118,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     StandInLibrary library(design);
     ReportEnvironment environment;
     environment.dateTimeText = [] { return std::string("01.02.2024 13:04:05"); };
-    Form1Model form(library, environment);
-    form.Form_Load();
-    form.controls().check1Value = board ? 1 : 0;
-    form.Check1_Click();
-    form.controls().option1Selected = mils;
-    fuzz::Check(form.Start_Click() == RunOutcome::Written);
-    const std::string report = readAll(form.reportPath());
+    DesignSession session(library);
+    ConnectToDesign(session);
+    ReportChoices choices;
+    if (board) choices.lengths = mils ? NetLengths::Mils : NetLengths::Mm;
+    RunProgress unseen;
+    const ReportOutcome outcome = WriteReport(session, choices, environment, unseen);
+    fuzz::Check(outcome.result == ReportResult::Written);
+    const std::string report = readAll(outcome.reportPath);
 
     // Line ends and the final form feed are the only control characters.
     std::string_view body(report);

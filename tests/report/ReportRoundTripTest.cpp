@@ -75,7 +75,7 @@ TEST(ReportRoundTripTest, AReportReadsBackAsTheDesignItWasWrittenFrom) {
                                             generatedNets(nets, random));
         const bool mils = nets % 2 != 0;
         const testing::RunResult run = testing::RunReport(design, {"", true, mils, false});
-        ASSERT_EQ(run.outcome, RunOutcome::Written) << run.status;
+        ASSERT_EQ(run.result, ReportResult::Written) << run.status;
 
         const DesignSnapshot report = ReadReport(run.report, "generated.wrf");
         StandInLibrary library(std::move(design));

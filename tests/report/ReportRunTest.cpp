@@ -8,7 +8,6 @@
 
 #include "design/StatusCodes.h"
 #include "design/standin/StandInLibrary.h"
-#include "report/Form1Model.h"
 #include "tests/report/ReportTestSupport.h"
 
 #ifndef _WIN32
@@ -46,7 +45,7 @@ TEST_F(ReportRunTest, MoreThan32767NetsAreAllNumberedAndCounted) {
         nets.push_back(Net(id, name, {"U1-1", "U2-1"}));
     }
     const auto result = RunReport(Design(DesignKind::Pcb, designPath(), std::move(nets)));
-    ASSERT_EQ(result.outcome, RunOutcome::Written);
+    ASSERT_EQ(result.result, ReportResult::Written);
     const std::vector<std::string> lines = ReportLines(result.report);
     EXPECT_EQ(lines[10], "Number of Nets 40000 ");
     EXPECT_EQ(lines[12], "Connected Pins 80000 ");
@@ -58,7 +57,7 @@ TEST_F(ReportRunTest, MoreThan32767NetsAreAllNumberedAndCounted) {
 TEST_F(ReportRunTest, TheReportIsNamedAfterTheDesignAndShownOnRequest) {
     const auto result = RunReport(Design(DesignKind::Pcb, designPath("my.board.new.pcb"), {}),
                                   RunOptions{"", false, true, true});
-    ASSERT_EQ(result.outcome, RunOutcome::Written);
+    ASSERT_EQ(result.result, ReportResult::Written);
     EXPECT_EQ(result.status, "Written to .my.wrf");
     EXPECT_EQ(result.viewerCalls, std::vector<std::string>{folder.file("my.wrf")});
     EXPECT_TRUE(RunReport(Design(DesignKind::Pcb, designPath(), {})).viewerCalls.empty());
@@ -75,7 +74,7 @@ TEST_F(ReportRunTest, TheReportIsNamedAfterTheDesignAndShownOnRequest) {
     // The library's texts are Windows-1252; the file system's are UTF-8.
     std::filesystem::create_directory(folder.path() / "J\xC3\xBCrgen");
     const auto accented = RunReport(Design(DesignKind::Pcb, folder.file("J\xFCrgen/amp.pcb"), {}));
-    ASSERT_EQ(accented.outcome, RunOutcome::Written) << accented.status;
+    ASSERT_EQ(accented.result, ReportResult::Written) << accented.status;
     EXPECT_TRUE(std::filesystem::exists(folder.path() / "J\xC3\xBCrgen" / "amp.wrf"));
 #endif
 }
@@ -85,17 +84,20 @@ TEST_F(ReportRunTest, ShowsProgressPerNetAndClosesTheSession) {
                                   {Net(1, "B", {"U1-1", "U1-2"}), Net(2, "A", {"U1-3", "U1-4"})}));
     ReportEnvironment environment = testing::TestEnvironment();
     environment.openViewer = [](const std::string&) { return ViewerLaunch{false, "no viewer"}; };
-    Form1Model form(library, environment);
-    std::vector<std::string> captions;
-    form.onStatusChanged = [&] { captions.push_back(form.controls().statusLabelCaption); };
-    form.Form_Load();
-    form.controls().option3Selected = true;
-    ASSERT_EQ(form.Start_Click(), RunOutcome::Written);
-    EXPECT_EQ(captions, (std::vector<std::string>{"Status: OK", "Status: OK", "Status: OK",
-                                                  "Nodes 0 Nets Name A", "Nodes 1 Nets Name B",
-                                                  "Written to .amp.wrf"}));
-    EXPECT_EQ(form.viewerError(), "no viewer");
-    EXPECT_TRUE(form.controls().startEnabled);
+    struct Captions final : RunProgress {
+        std::vector<std::string> seen;
+        void statusChanged(std::string_view text) override { seen.emplace_back(text); }
+    } progress;
+    DesignSession session(library);
+    ConnectToDesign(session);
+    ReportChoices choices;
+    choices.openInViewer = true;
+    const ReportOutcome outcome = WriteReport(session, choices, environment, progress);
+    ASSERT_EQ(outcome.result, ReportResult::Written);
+    EXPECT_EQ(progress.seen,
+              (std::vector<std::string>{"Status: OK", "Nodes 0 Nets Name A", "Nodes 1 Nets Name B",
+                                        "Written to .amp.wrf"}));
+    EXPECT_EQ(outcome.viewerError, "no viewer");
 }
 
 // A design that cannot be opened writes nothing: the golden case batch.design-not-open.
@@ -104,7 +106,7 @@ TEST_F(ReportRunTest, AFailedRunKeepsThePreviousReportAsItWas) {
     testing::WriteBytes(report, "previous");
     std::filesystem::permissions(report, std::filesystem::perms::owner_read);
     const auto readOnly = RunReport(Design(DesignKind::Pcb, designPath(), {}));
-    EXPECT_EQ(readOnly.outcome, RunOutcome::ReportNotWritten);
+    EXPECT_EQ(readOnly.result, ReportResult::ReportNotWritten);
     EXPECT_NE(readOnly.status.find("read-only"), std::string::npos) << readOnly.status;
     EXPECT_EQ(testing::ReadBytes(report), "previous");
 
@@ -133,7 +135,7 @@ TEST_F(ReportRunTest, AWriteThatFailsPartWayKeepsThePreviousReport) {
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, savedHandler);
 
-    EXPECT_EQ(result.outcome, RunOutcome::ReportNotWritten);
+    EXPECT_EQ(result.result, ReportResult::ReportNotWritten);
     EXPECT_NE(result.status.find("amp.wrf: cannot be written"), std::string::npos) << result.status;
     EXPECT_EQ(testing::ReadBytes(folder.file("amp.wrf")), "previous");
     EXPECT_EQ(FileNames(folder.path()), std::vector<std::string>{"amp.wrf"});

@@ -79,7 +79,7 @@ TEST(ReportTarget, BackslashesSeparateFoldersRelativeOnesFromTheCurrentFolder) {
 
         CurrentFolder inside(folder.path());
         const auto result = RunReport(Design(DesignKind::Pcb, designPath, {}));
-        ASSERT_EQ(result.outcome, RunOutcome::Written) << result.status;
+        ASSERT_EQ(result.result, ReportResult::Written) << result.status;
         EXPECT_EQ(result.status, "Written to .amp.wrf");
         EXPECT_EQ(ReportLines(result.report).at(2), "Design Name    amp.pcb");
         EXPECT_TRUE(
@@ -149,7 +149,7 @@ TEST(ReportTarget, AReportThatIsTheDesignFileItselfIsRefused) {
         const std::string designPath = c.makeDesign(folder.path());
         const Strings before = Tree(folder.path());
         const auto result = RunReport(Design(DesignKind::Pcb, designPath, {}));
-        EXPECT_EQ(result.outcome, RunOutcome::ReportNotWritten);
+        EXPECT_EQ(result.result, ReportResult::ReportNotWritten);
         EXPECT_NE(result.status.find("wrf: cannot be written: it is the design file itself"),
                   std::string::npos)
             << result.status;
@@ -200,7 +200,7 @@ TEST(ReportTarget, ReplacingAReportKeepsItsPermissionsAndWritesThroughLinks) {
         ScratchFolder folder;
         c.makeReport(folder.path());
         const auto result = RunReport(Design(DesignKind::Pcb, folder.file("amp.pcb"), {}));
-        ASSERT_EQ(result.outcome, RunOutcome::Written) << result.status;
+        ASSERT_EQ(result.result, ReportResult::Written) << result.status;
         EXPECT_EQ(Tree(folder.path()), c.after);
         EXPECT_TRUE(HoldsAReport(folder.path() / c.report));
     }
@@ -249,12 +249,12 @@ TEST(ReportTarget, OnlyARegularFileIsReplacedAndLinksAreFollowedAsTheSystemDoes)
         const Strings before = Tree(folder.path());
         const auto result = RunReport(Design(DesignKind::Pcb, folder.file("amp.pcb"), {}));
         if (c.refusal) {
-            EXPECT_EQ(result.outcome, RunOutcome::ReportNotWritten);
+            EXPECT_EQ(result.result, ReportResult::ReportNotWritten);
             EXPECT_EQ(result.status.substr(result.status.find("amp.wrf"), std::strlen(c.refusal)),
                       c.refusal);
             EXPECT_EQ(Tree(folder.path()), before);
         } else {
-            ASSERT_EQ(result.outcome, RunOutcome::Written) << result.status;
+            ASSERT_EQ(result.result, ReportResult::Written) << result.status;
             EXPECT_TRUE(HoldsAReport(folder.path() / "link40"));
         }
     }
@@ -354,7 +354,8 @@ TEST(ReportTarget, ALinkInASharedFolderIsFollowedOnlyWhereTheSystemWouldFollowIt
         fs::permissions(folder.path(), c.folderBits);
 
         const auto result = RunReport(Design(DesignKind::Pcb, folder.file("amp.pcb"), {}));
-        EXPECT_EQ(result.outcome, c.followed ? RunOutcome::Written : RunOutcome::ReportNotWritten)
+        EXPECT_EQ(result.result,
+                  c.followed ? ReportResult::Written : ReportResult::ReportNotWritten)
             << result.status;
         EXPECT_EQ(HoldsAReport(victim), c.followed);
         EXPECT_TRUE(fs::is_symlink(folder.path() / "amp.wrf"));
@@ -371,8 +372,8 @@ TEST(ReportTarget, AReportReplacedByRootKeepsItsOwnerGroupAndBits) {
     WriteBytes(report, "previous");
     ASSERT_EQ(::chown(report.c_str(), other->user, other->group), 0);
     fs::permissions(report, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    ASSERT_EQ(RunReport(Design(DesignKind::Pcb, folder.file("amp.pcb"), {})).outcome,
-              RunOutcome::Written);
+    ASSERT_EQ(RunReport(Design(DesignKind::Pcb, folder.file("amp.pcb"), {})).result,
+              ReportResult::Written);
     struct stat replaced {};
     ASSERT_EQ(::stat(report.c_str(), &replaced), 0);
     EXPECT_EQ(replaced.st_uid, other->user);
@@ -396,7 +397,7 @@ TEST(ReportTargetDeathTest, AReportTheUserMayNotWriteIsNotReplaced) {
             if (::setgid(other->group) != 0 || ::setuid(other->user) != 0) std::_Exit(2);
             const auto result = RunReport(Design(DesignKind::Pcb, folder.file("amp.pcb"), {}));
             std::fprintf(stderr, "%s\n", result.status.c_str());
-            std::_Exit(result.outcome == RunOutcome::ReportNotWritten ? 0 : 1);
+            std::_Exit(result.result == ReportResult::ReportNotWritten ? 0 : 1);
         },
         ::testing::ExitedWithCode(0), "amp.wrf: cannot be written: Permission denied");
     EXPECT_EQ(ReadBytes(report), "root's report");

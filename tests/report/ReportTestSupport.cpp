@@ -51,20 +51,21 @@ DesignData Design(DesignKind kind, const std::string& designPath, std::vector<De
 
 RunResult RunReport(const DesignData& design, const RunOptions& options) {
     StandInLibrary library(design);
-    RunResult result;
+    DesignSession session(library);
+    ConnectToDesign(session);
+    ReportChoices choices;
+    choices.designer = options.designer;
+    if (options.lengths) choices.lengths = options.mils ? NetLengths::Mils : NetLengths::Mm;
+    choices.openInViewer = options.screen;
     auto viewerCalls = std::make_shared<std::vector<std::string>>();
-    Form1Model form(library, TestEnvironment(viewerCalls));
-    form.Form_Load();
-    Form1Controls& controls = form.controls();
-    controls.text1 = options.designer;
-    controls.check1Value = options.lengths ? 1 : 0;
-    form.Check1_Click();
-    controls.option1Selected = options.mils;
-    controls.option3Selected = options.screen;
-    result.outcome = form.Start_Click();
-    result.status = controls.statusLabelCaption;
+    RunProgress unseen;
+    const ReportOutcome outcome =
+        WriteReport(session, choices, TestEnvironment(viewerCalls), unseen);
+    RunResult result;
+    result.result = outcome.result;
+    result.status = outcome.statusText;
     result.viewerCalls = *viewerCalls;
-    if (result.outcome == RunOutcome::Written) result.report = ReadBytes(form.reportPath());
+    if (outcome.result == ReportResult::Written) result.report = ReadBytes(outcome.reportPath);
     return result;
 }
 

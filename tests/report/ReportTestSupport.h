@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "design/DesignData.h"
-#include "report/Form1Model.h"
+#include "report/ReportRun.h"
 #include "tests/support/TestEnvironment.h"
 #include "tests/support/TestFiles.h"
 
@@ -33,13 +33,13 @@ struct RunOptions {
 };
 
 struct RunResult {
-    RunOutcome outcome;
-    std::string status;  // status_label when the run ended
+    ReportResult result;
+    std::string status;  // the status text when the run ended
     std::string report;  // the report's bytes, empty when none was written
     std::vector<std::string> viewerCalls;
 };
 
-// Start-up and one press of Start over a stand-in serving design.
+// Start-up and one report run over a stand-in serving design.
 RunResult RunReport(const DesignData& design, const RunOptions& options = {});
 
 }  // namespace netlist::testing

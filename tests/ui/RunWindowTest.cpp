@@ -21,9 +21,9 @@ using namespace netlist::test;
 
 namespace {
 
-Form1* shownMainWindow() {
+MainWindow* shownMainWindow() {
     for (QWidget* widget : QApplication::topLevelWidgets())
-        if (auto* form = qobject_cast<Form1*>(widget); form && form->isVisible()) return form;
+        if (auto* form = qobject_cast<MainWindow*>(widget); form && form->isVisible()) return form;
     return nullptr;
 }
 
@@ -48,7 +48,7 @@ void RunWindowTest::presetsTheChoicesAndEndsWithTheWrittenReport() {
     bool startUpDoneWhenShown = false;
     bool presetsShown = false;
     QTimer::singleShot(0, [&] {
-        Form1* form = shownMainWindow();
+        MainWindow* form = shownMainWindow();
         if (!form) return QApplication::exit(99);
         startUpDoneWhenShown =
             form->findChild<QLabel*>(QStringLiteral("Label3"))->text() == QStringLiteral("Pcb");

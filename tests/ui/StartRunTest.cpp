@@ -11,9 +11,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "report/ReportRun.h"
 #include "tests/support/TestFiles.h"
 #include "tests/ui/UiTestSupport.h"
-#include "ui/qt/Form2.h"
+#include "ui/qt/AboutBox.h"
 
 using namespace netlist;
 using namespace netlist::test;
@@ -24,7 +25,7 @@ namespace {
 // the window took input at that moment.
 class PaintRecorder : public QObject {
   public:
-    PaintRecorder(QLabel* label, Form1& form) : label_(label), form_(form) {
+    PaintRecorder(QLabel* label, MainWindow& form) : label_(label), form_(form) {
         label_->installEventFilter(this);
     }
     QStringList painted;
@@ -42,7 +43,7 @@ class PaintRecorder : public QObject {
 
   private:
     QLabel* label_;
-    Form1& form_;
+    MainWindow& form_;
 };
 
 std::string pathIn(const QTemporaryDir& directory, const char* name) {
@@ -65,10 +66,10 @@ class StartRunTest : public QObject {
 void StartRunTest::endClosesTheSessionButTheFrameDoesNot() {
     for (const bool byFrame : {false, true}) {
         WindowUnderTest window(BoardDesign("/boards/amp.pcb"));
-        window.form.Form_Load();
+        window.form.presenter().startUp();
         window.show();
         window.control<QAction>("About")->trigger();
-        QPointer<Form2> box = window.form.aboutBox();
+        QPointer<AboutBox> box = window.form.aboutBox();
         if (byFrame) {
             QVERIFY(window.form.close());
             DeleteClosedWindows();
@@ -81,8 +82,8 @@ void StartRunTest::endClosesTheSessionButTheFrameDoesNot() {
 
         // Input that was already queued must not act once the program ends.
         const int opened = window.spy.openCalls;
-        window.form.Start_Click();
-        window.form.Exit_Click();
+        window.form.presenter().start();
+        window.form.presenter().end();
         QCOMPARE(window.spy.openCalls, opened);
         QCOMPARE(window.endCodes.size(), std::size_t{1});
     }
@@ -98,7 +99,7 @@ void StartRunTest::startWritesTheBatchReportAndEnds() {
     // The viewer fails: the program says so before it ends.
     WindowUnderTest window(BoardDesign(designPath),
                            testing::TestEnvironment(viewer, "no viewer for amp.wrf"));
-    window.form.Form_Load();
+    window.form.presenter().startUp();
     window.show();
     TypeText(window.control<QLineEdit>("Text1"), QString::fromUtf8("Zoë Example"));
     QTest::mouseClick(window.control<QCheckBox>("Check1"), Qt::LeftButton);
@@ -116,13 +117,14 @@ void StartRunTest::startWritesTheBatchReportAndEnds() {
 
     // The same choices made without a window give the same bytes.
     StandInLibrary library(BoardDesign(designPath));
-    Form1Model batch(library, testing::TestEnvironment());
-    batch.Form_Load();
-    batch.controls().text1 = "Zo\xEB Example";
-    batch.controls().check1Value = 1;
-    batch.Check1_Click();
-    batch.controls().option1Selected = false;
-    QCOMPARE(batch.Start_Click(), RunOutcome::Written);
+    DesignSession session(library);
+    ConnectToDesign(session);
+    ReportChoices choices;
+    choices.designer = "Zo\xEB Example";
+    choices.lengths = NetLengths::Mm;
+    RunProgress unseen;
+    QCOMPARE(WriteReport(session, choices, testing::TestEnvironment(), unseen).result,
+             ReportResult::Written);
     QCOMPARE(fromWindow, testing::ReadBytes(reportPath.toStdString()));
 }
 
@@ -135,7 +137,7 @@ void StartRunTest::replacingAnotherDesignsReportIsShownBeforeTheEnd() {
                         "Created By     netlist-report\r\nEmail          x\r\n"
                         "Design Name    amp.rev-b.pcb\r\n");
     WindowUnderTest window(BoardDesign(pathIn(directory, "amp.rev-c.pcb")));
-    window.form.Form_Load();
+    window.form.presenter().startUp();
     window.show();
     QTest::mouseClick(window.control<QPushButton>("Start"), Qt::LeftButton);
 
@@ -152,9 +154,9 @@ void StartRunTest::progressIsPaintedWhileTheRunHoldsTheEventLoop() {
     for (const bool throttled : {false, true}) {
         WindowUnderTest window(throttled ? ManyNetsDesign(pathIn(directory, "big.pcb"), 500)
                                          : BoardDesign(pathIn(directory, "amp.pcb")));
-        window.form.setStatusRepaintInterval(throttled ? std::chrono::milliseconds(3600000)
-                                                       : std::chrono::milliseconds(0));
-        window.form.Form_Load();
+        window.form.presenter().setStatusRepaintInterval(
+            throttled ? std::chrono::milliseconds(3600000) : std::chrono::milliseconds(0));
+        window.form.presenter().startUp();
         window.show();
         PaintRecorder recorder(window.control<QLabel>("status_label"), window.form);
         QTest::mouseClick(window.control<QPushButton>("Start"), Qt::LeftButton);
@@ -186,7 +188,7 @@ void StartRunTest::failedRunsKeepTheWindowOpenWithTheirMessage() {
         // report's folder is missing.
         WindowUnderTest window(
             BoardDesign(pathIn(directory, designLetGo ? "amp.pcb" : "gone/amp.pcb")));
-        window.form.Form_Load();
+        window.form.presenter().startUp();
         window.show();
         window.spy.refuseAll = designLetGo;
         QTest::mouseClick(window.control<QPushButton>("Start"), Qt::LeftButton);

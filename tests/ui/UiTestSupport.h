@@ -14,7 +14,7 @@
 #include "design/standin/StandInLibrary.h"
 #include "tests/support/TestEnvironment.h"
 #include "tests/ui/SpyLibrary.h"
-#include "ui/qt/Form1.h"
+#include "ui/qt/MainWindow.h"
 
 namespace netlist::test {
 
@@ -47,7 +47,7 @@ class WindowUnderTest {
     QStringList warnings;
     bool warnedAfterEnd = false;
     QString fileToChoose;  // what the user picks when the window asks for a design file
-    Form1 form;
+    MainWindow form;
 
     template <typename Control>
     Control* control(const char* name) {

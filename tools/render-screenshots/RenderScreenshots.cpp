@@ -18,9 +18,9 @@
 #include "design/files/SampleDesign.h"
 #include "design/standin/StandInLibrary.h"
 #include "report/ReportEnvironment.h"
+#include "ui/qt/AboutBox.h"
 #include "ui/qt/FailureBox.h"
-#include "ui/qt/Form1.h"
-#include "ui/qt/Form2.h"
+#include "ui/qt/MainWindow.h"
 
 using namespace netlist;
 
@@ -51,7 +51,7 @@ OpenedDesign OpenDesignFile(const std::filesystem::path& file) {
     }
 }
 
-void DropFile(Form1& form, const QString& file) {
+void DropFile(MainWindow& form, const QString& file) {
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(file)});
     QDragEnterEvent enter(form.rect().center(), Qt::CopyAction, &data, Qt::LeftButton,
@@ -87,7 +87,7 @@ int main(int argc, char** argv) {
         QTextStream(stderr) << "render_screenshots: cannot create " << directory.path() << "\n";
         return 1;
     }
-    const Form1::Actions stay{[](int) {}, [](const QString&) {}, [] { return QString(); }};
+    const MainWindow::Actions stay{[](int) {}, [](const QString&) {}, [] { return QString(); }};
 
     // On Linux the stand-in always serves the design: the windows offer Open.
     const DesignChoice sample{OpenDesignFile, {}};
@@ -95,25 +95,25 @@ int main(int argc, char** argv) {
                                      std::filesystem::current_path() / "sample-schematic.json"};
 
     StandInLibrary board(SampleDesign());
-    Form1 beforeStartUp(board, StillEnvironment(), stay, sample);
+    MainWindow beforeStartUp(board, StillEnvironment(), stay, sample);
     bool saved = save(beforeStartUp, directory, QStringLiteral("main-before-start-up.png"));
 
-    Form1 boardWindow(board, StillEnvironment(), stay, sample);
-    boardWindow.Form_Load();
+    MainWindow boardWindow(board, StillEnvironment(), stay, sample);
+    boardWindow.presenter().startUp();
     saved = save(boardWindow, directory, QStringLiteral("main-board.png")) && saved;
 
     StandInLibrary schematic(SchematicDesign());
-    Form1 schematicWindow(schematic, StillEnvironment(), stay, schematicFile);
-    schematicWindow.Form_Load();
+    MainWindow schematicWindow(schematic, StillEnvironment(), stay, schematicFile);
+    schematicWindow.presenter().startUp();
     saved = save(schematicWindow, directory, QStringLiteral("main-schematic.png")) && saved;
 
-    Form1 droppedWindow(board, StillEnvironment(), stay, sample);
-    droppedWindow.Form_Load();
+    MainWindow droppedWindow(board, StillEnvironment(), stay, sample);
+    droppedWindow.presenter().startUp();
     droppedWindow.show();
     DropFile(droppedWindow, QString::fromLocal8Bit(argv[2]));
     saved = save(droppedWindow, directory, QStringLiteral("main-dropped-design.png")) && saved;
 
-    Form2 about;
+    AboutBox about;
     saved = save(about, directory, QStringLiteral("about.png")) && saved;
 
     const std::unique_ptr<QMessageBox> failure(NewFailureBox(QString::fromStdString(

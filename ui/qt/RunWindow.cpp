@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "report/RunChoices.h"
-#include "ui/qt/Form1.h"
+#include "ui/qt/MainWindow.h"
 
 namespace netlist {
 
@@ -21,10 +21,9 @@ int RunWindow(int argc, char** argv, DesignLibrary& library, const RunChoices& c
     // frame; closing the About box last must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    Form1 form(library, std::move(environment), {}, designChoice);
-    form.Form_Load();
-    ApplyRunChoices(form.model(), choices);
-    form.showModel();
+    MainWindow form(library, std::move(environment), {}, designChoice);
+    form.presenter().startUp();
+    form.presenter().preset(choices);
     form.show();
     return QApplication::exec();
 }

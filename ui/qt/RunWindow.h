@@ -1,9 +1,9 @@
 #pragma once
 
 #include "design/DesignLibrary.h"
-#include "report/DesignChoice.h"
 #include "report/ReportEnvironment.h"
 #include "report/RunChoices.h"
+#include "ui/DesignChoice.h"
 
 namespace netlist {
 

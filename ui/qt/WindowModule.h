@@ -5,8 +5,8 @@
 #pragma once
 
 #include "design/DesignLibrary.h"
-#include "report/DesignChoice.h"
 #include "report/RunChoices.h"
+#include "ui/DesignChoice.h"
 
 namespace netlist {
 

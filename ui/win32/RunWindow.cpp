@@ -5,7 +5,7 @@
 #include <commctrl.h>
 
 #include "report/RunChoices.h"
-#include "ui/win32/Form1.h"
+#include "ui/win32/MainWindow.h"
 
 namespace netlist::win32 {
 
@@ -13,10 +13,9 @@ int RunWindow(DesignLibrary& library, const RunChoices& choices, const DesignCho
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
 
-    Form1 form(library, SystemReportEnvironment(), {}, designChoice);
-    form.Form_Load();
-    ApplyRunChoices(form.model(), choices);
-    form.showModel();
+    MainWindow form(library, SystemReportEnvironment(), designChoice);
+    form.presenter().startUp();
+    form.presenter().preset(choices);
     ShowWindow(form.handle(), SW_SHOWNORMAL);
     UpdateWindow(form.handle());
 

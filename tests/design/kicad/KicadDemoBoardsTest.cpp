@@ -12,7 +12,7 @@
 #include "design/files/DesignFileLoader.h"
 #include "design/files/kicad/KicadBoardReader.h"
 #include "design/standin/StandInLibrary.h"
-#include "report/Form1Model.h"
+#include "report/ReportRun.h"
 #include "tests/design/kicad/KicadTestSupport.h"
 #include "tests/support/TestEnvironment.h"
 #include "tests/support/TestFiles.h"
@@ -105,13 +105,15 @@ TEST(KicadDemoBoards, EveryBoardLoadsAndReportsWithLengths) {
         const std::string nets = "\r\nNumber of Nets " + std::to_string(design.nets.size()) + " ";
         EXPECT_GE(CountedLayers(design), 2);
         StandInLibrary library(std::move(design));
-        Form1Model form(library, testing::TestEnvironment());
-        form.Form_Load();
-        form.controls().check1Value = 1;
-        form.Check1_Click();
-        form.controls().option1Selected = false;  // lengths in millimetres
-        ASSERT_EQ(form.Start_Click(), RunOutcome::Written) << form.controls().statusLabelCaption;
-        const std::string report = testing::ReadBytes(form.reportPath());
+        DesignSession session(library);
+        ConnectToDesign(session);
+        ReportChoices choices;
+        choices.lengths = NetLengths::Mm;
+        RunProgress unseen;
+        const ReportOutcome outcome =
+            WriteReport(session, choices, testing::TestEnvironment(), unseen);
+        ASSERT_EQ(outcome.result, ReportResult::Written) << outcome.statusText;
+        const std::string report = testing::ReadBytes(outcome.reportPath);
         EXPECT_THAT(report, HasSubstr(nets));
         EXPECT_THAT(report, EndsWith("End of Report\f\r\n"));
     }

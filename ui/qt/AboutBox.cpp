@@ -1,4 +1,4 @@
-#include "ui/qt/Form2.h"
+#include "ui/qt/AboutBox.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -15,7 +15,7 @@ namespace {
 const QSize kClientSize{window::kForm2Client.width, window::kForm2Client.height};
 }  // namespace
 
-Form2::Form2(QWidget* parent) : QWidget(parent, Qt::Window) {
+AboutBox::AboutBox(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QString::fromLatin1(window::kForm2Caption));
     setWindowIcon(NetlistIcon());
@@ -41,7 +41,7 @@ Form2::Form2(QWidget* parent) : QWidget(parent, Qt::Window) {
     Command1 = new QPushButton(QString::fromLatin1(window::kOkButton), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setAutoDefault(false);
-    connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
+    connect(Command1, &QPushButton::clicked, this, &AboutBox::Command1_Click);
     // Ok is the box's only control: it has the keyboard whenever the box is active.
     Command1->setFocus();
 
@@ -57,7 +57,7 @@ Form2::Form2(QWidget* parent) : QWidget(parent, Qt::Window) {
     setFixedSize(sizeHint().expandedTo(kClientSize));
 }
 
-void Form2::Command1_Click() {
+void AboutBox::Command1_Click() {
     hide();
 }
 

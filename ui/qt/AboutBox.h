@@ -10,10 +10,10 @@ class QPushButton;
 
 namespace netlist {
 
-class Form2 : public QWidget {
+class AboutBox : public QWidget {
     Q_OBJECT
   public:
-    explicit Form2(QWidget* parent = nullptr);
+    explicit AboutBox(QWidget* parent = nullptr);
 
     void Command1_Click();
 

@@ -10,13 +10,13 @@
 
 namespace netlist::win32 {
 
-class Form2 {
+class AboutBox {
   public:
     // Creates the box, hidden, owned by the main window.
-    explicit Form2(HWND owner);
-    ~Form2();
-    Form2(const Form2&) = delete;
-    Form2& operator=(const Form2&) = delete;
+    explicit AboutBox(HWND owner);
+    ~AboutBox();
+    AboutBox(const AboutBox&) = delete;
+    AboutBox& operator=(const AboutBox&) = delete;
 
     // The box's window, or null once its frame closed it.
     HWND handle() const { return window_; }

@@ -1,18 +1,17 @@
-// The main window: shows the display-free main-window model, copies the
-// user's edits into it, calls its handlers and shows the outcome. All report
-// logic lives in the model; this class only presents it.
+// The main window in Qt: creates and lays out the controls, copies the
+// presenter's state into them and the user's edits back. The window's logic
+// lives in MainWindowPresenter.
 #pragma once
 
 #include <QMainWindow>
 #include <QPointer>
-#include <chrono>
 #include <functional>
 
 #include "design/DesignLibrary.h"
-#include "report/DesignChoice.h"
-#include "report/Form1Model.h"
 #include "report/ReportEnvironment.h"
-#include "ui/StatusRepaintThrottle.h"
+#include "ui/DesignChoice.h"
+#include "ui/MainWindowPresenter.h"
+#include "ui/MainWindowView.h"
 
 class QAction;
 class QCheckBox;
@@ -25,9 +24,9 @@ class QRadioButton;
 namespace netlist {
 
 class CaptionLabel;
-class Form2;
+class AboutBox;
 
-class Form1 : public QMainWindow {
+class MainWindow : public QMainWindow, private MainWindowView {
     Q_OBJECT
   public:
     // What the window does beyond itself; tests replace both.
@@ -45,32 +44,14 @@ class Form1 : public QMainWindow {
     // Where designChoice offers it, the user may open another design (the
     // menu item "&Open…" and dropping a file on the window), and a line at
     // the bottom tells where the design shown comes from.
-    Form1(DesignLibrary& library, ReportEnvironment environment, Actions actions = {},
-          DesignChoice designChoice = {}, QWidget* parent = nullptr);
-    ~Form1() override;
+    MainWindow(DesignLibrary& library, ReportEnvironment environment, Actions actions = {},
+               DesignChoice designChoice = {}, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
-    Form1Model& model() { return model_; }
-
-    void Form_Load();
-    void Check1_Click();
-    void Exit_Click();
-    void About_Click();
-    void Start_Click();
-    void Open_Click();
-    // Opens the design in the file as the host would open another one; a file
-    // that is refused leaves the design shown and the user is told why.
-    void openDesign(const QString& file);
-
-    // Brings every control in line with the model; needed after the model's
-    // controls were changed directly, as the command-line presets do.
-    void showModel();
-
-    void setStatusRepaintInterval(std::chrono::milliseconds interval) {
-        statusThrottle_.setInterval(interval);
-    }
+    MainWindowPresenter& presenter() { return presenter_; }
 
     // The About box while it exists, else null.
-    Form2* aboutBox() const;
+    AboutBox* aboutBox() const;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -81,18 +62,24 @@ class Form1 : public QMainWindow {
     void createControls();
     void arrangeControls();
     void connectControls();
-    void statusChanged();
     void setInputEnabled(bool enabled);
-    void endProgram(int exitCode);
-    void showDesignSource();
 
-    // Before the model, which may be left asking the library it keeps.
-    DesignChooser chooser_;
-    Form1Model model_;
+    // MainWindowView
+    void showState(const WindowState& state) override;
+    void showDesignSource(const std::string& notice) override;
+    bool onScreen() const override { return isVisible(); }
+    void paintNow() override;
+    void runStarted() override { setInputEnabled(false); }
+    void runEnded(bool windowStaysOpen) override {
+        if (windowStaysOpen) setInputEnabled(true);
+    }
+    void warn(const std::string& message) override;
+    std::filesystem::path chooseDesignFile(const std::filesystem::path& current) override;
+    void showAboutBox() override;
+    void endProgram(int exitCode) override;
+
     Actions actions_;
-    StatusRepaintThrottle statusThrottle_;
-    bool running_ = false;
-    bool ended_ = false;
+    MainWindowPresenter presenter_;
 
     QAction* Open = nullptr;
     QAction* About = nullptr;
@@ -115,7 +102,7 @@ class Form1 : public QMainWindow {
     QLabel* Label4 = nullptr;
     QPushButton* Start = nullptr;
     QPushButton* Exit = nullptr;
-    QPointer<Form2> Form2_;
+    QPointer<AboutBox> aboutBox_;
 };
 
 }  // namespace netlist

@@ -1,4 +1,4 @@
-#include "ui/win32/Form1.h"
+#include "ui/win32/MainWindow.h"
 
 #include <commctrl.h>
 #include <commdlg.h>
@@ -8,8 +8,8 @@
 
 #include "platform/windows/WideText.h"
 #include "ui/WindowTexts.h"
+#include "ui/win32/AboutBox.h"
 #include "ui/win32/ControlIds.h"
-#include "ui/win32/Form2.h"
 #include "ui/win32/GdiArtwork.h"
 
 namespace netlist::win32 {
@@ -100,54 +100,19 @@ bool isChecked(HWND button) {
 
 }  // namespace
 
-Form1::Form1(DesignLibrary& library, ReportEnvironment environment, Actions actions,
-             DesignChoice designChoice)
-    : chooser_(std::move(designChoice)),
-      model_(library, std::move(environment)),
-      actions_(std::move(actions)) {
-    if (!actions_.endProgram) {
-        actions_.endProgram = [this](int code) {
-            Form2_.reset();
-            PostQuitMessage(code);
-            DestroyWindow(window_);
-        };
-    }
-    if (!actions_.warn) {
-        actions_.warn = [this](const std::wstring& message) {
-            const std::wstring caption = Windows1252ToUtf16(window::kForm1Caption);
-            MessageBoxW(window_, message.c_str(), caption.c_str(), MB_OK | MB_ICONWARNING);
-        };
-    }
-    if (!actions_.chooseDesignFile) {
-        actions_.chooseDesignFile = [this]() -> std::filesystem::path {
-            wchar_t file[32768] = L"";
-            const std::wstring title = Windows1252ToUtf16(window::kOpenTitle);
-            const std::wstring folder = chooser_.file().parent_path().wstring();
-            OPENFILENAMEW dialog{};
-            dialog.lStructSize = sizeof dialog;
-            dialog.hwndOwner = window_;
-            dialog.lpstrFilter =
-                L"Designs (*.kicad_pcb, *.net, *.json)\0*.kicad_pcb;*.net;*.json\0"
-                L"All files (*.*)\0*.*\0";
-            dialog.lpstrFile = file;
-            dialog.nMaxFile = sizeof file / sizeof file[0];
-            dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
-            dialog.lpstrTitle = title.c_str();
-            dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-            if (!GetOpenFileNameW(&dialog)) return {};
-            return std::filesystem::path(file);
-        };
-    }
+MainWindow::MainWindow(DesignLibrary& library, ReportEnvironment environment,
+                       DesignChoice designChoice)
+    : presenter_(*this, library, std::move(environment), std::move(designChoice)) {
     titleBrush_ = CreateSolidBrush(RGB(window::kTitleGrey, window::kTitleGrey, window::kTitleGrey));
     titleFont_ = metrics_.createBoldFont(138);
-    RegisterObjectWindowClass<Form1>(kForm1Class);
+    RegisterObjectWindowClass<MainWindow>(kForm1Class);
 
     HMENU menu = CreateMenu();
-    if (chooser_.offered())
+    if (presenter_.offersDesignFiles())
         AppendMenuW(menu, MF_STRING, kOpenId, Windows1252ToUtf16(window::kOpenMenu).c_str());
     AppendMenuW(menu, MF_STRING, kAboutId, Windows1252ToUtf16(window::kAboutMenu).c_str());
     const int clientHeight =
-        window::kForm1Client.height + (chooser_.offered() ? kSourceLineHeight : 0);
+        window::kForm1Client.height + (presenter_.offersDesignFiles() ? kSourceLineHeight : 0);
     RECT frame{0, 0, metrics_.scaled(window::kForm1Client.width), metrics_.scaled(clientHeight)};
     AdjustWindowRectEx(&frame, kStyle, TRUE, 0);
     const std::wstring caption = Windows1252ToUtf16(window::kForm1Caption);
@@ -157,22 +122,19 @@ Form1::Form1(DesignLibrary& library, ReportEnvironment environment, Actions acti
                         menu, GetModuleHandleW(nullptr), this);
     if (window_) {
         createControls();
-        if (chooser_.offered()) createDesignSourceLine();
+        if (presenter_.offersDesignFiles()) createDesignSourceLine();
     }
-    model_.onStatusChanged = [this] { statusChanged(); };
-    showModel();
-    showDesignSource();
+    presenter_.show();
 }
 
-Form1::~Form1() {
-    model_.onStatusChanged = nullptr;
-    Form2_.reset();
+MainWindow::~MainWindow() {
+    aboutBox_.reset();
     if (window_) DestroyWindow(window_);
     DeleteObject(titleFont_);
     DeleteObject(titleBrush_);
 }
 
-void Form1::createControls() {
+void MainWindow::createControls() {
     const std::wstring title = Windows1252ToUtf16(window::kTitle);
     const int titleWidth = metrics_.textWidth(titleFont_, title) + metrics_.scaled(20);
     const int clientWidth = metrics_.scaled(window::kForm1Client.width);
@@ -213,7 +175,7 @@ void Form1::createControls() {
     SendMessageW(tooltip, TTM_SETMAXTIPWIDTH, 0, metrics_.scaled(window::kForm1Client.width));
 }
 
-void Form1::createDesignSourceLine() {
+void MainWindow::createDesignSourceLine() {
     HWND line = CreateWindowExW(WS_EX_STATICEDGE, L"STATIC", L"", kCaption, metrics_.scaled(kLeft),
                                 metrics_.scaled(kSourceLineTop),
                                 metrics_.scaled(window::kForm1Client.width - 2 * kLeft),
@@ -224,85 +186,53 @@ void Form1::createDesignSourceLine() {
     DragAcceptFiles(window_, TRUE);
 }
 
-void Form1::showDesignSource() {
-    if (!window_ || !chooser_.offered()) return;
-    const std::wstring text =
-        chooser_.showsSample()
-            ? Windows1252ToUtf16(window::kSampleNotice)
-            : Windows1252ToUtf16(window::kDesignFileNotice) + chooser_.file().wstring();
-    setText(control(kDesignSourceId), text);
+void MainWindow::showDesignSource(const std::string& notice) {
+    if (window_) setText(control(kDesignSourceId), Utf8ToUtf16(notice));
 }
 
-void Form1::showModel() {
+void MainWindow::showState(const WindowState& state) {
     if (!window_) return;
     // Setting a control's state sends notifications; they are not edits.
     showing_ = true;
-    const Form1Controls& controls = model_.controls();
-    setText(control(kLabel3Id), Windows1252ToUtf16(controls.label3Caption));
-    setText(control(kStatusLabelId), Windows1252ToUtf16(controls.statusLabelCaption));
-    setText(control(kStatusLabel3Id), Windows1252ToUtf16(controls.statusLabel3Caption));
+    setText(control(kLabel3Id), Windows1252ToUtf16(state.kindCaption));
+    setText(control(kStatusLabelId), Windows1252ToUtf16(state.statusText));
+    setText(control(kStatusLabel3Id), Windows1252ToUtf16(state.designNameShown));
     // Characters the report cannot hold stay visible as typed.
-    if (Utf16ToWindows1252(windowText(control(kText1Id))) != controls.text1)
-        SetWindowTextW(control(kText1Id), Windows1252ToUtf16(controls.text1).c_str());
+    if (Utf16ToWindows1252(windowText(control(kText1Id))) != state.designerName)
+        SetWindowTextW(control(kText1Id), Windows1252ToUtf16(state.designerName).c_str());
 
-    EnableWindow(control(kStartId), controls.startEnabled);
-    setChecked(control(kCheck1Id), controls.check1Value == 1);
-    EnableWindow(control(kCheck1Id), controls.check1Enabled);
-    setChecked(control(kOption1Id), controls.option1Selected);
-    setChecked(control(kOption2Id), !controls.option1Selected);
-    EnableWindow(control(kOption1Id), controls.option1Enabled);
-    EnableWindow(control(kOption2Id), controls.option2Enabled);
-    setChecked(control(kOption3Id), controls.option3Selected);
-    setChecked(control(kOption4Id), !controls.option3Selected);
-    EnableWindow(control(kOption3Id), controls.option3Enabled);
-    EnableWindow(control(kOption4Id), controls.option4Enabled);
+    EnableWindow(control(kStartId), state.startEnabled);
+    setChecked(control(kCheck1Id), state.lengthsWanted);
+    EnableWindow(control(kCheck1Id), state.lengthsEnabled);
+    setChecked(control(kOption1Id), state.unitIsMils);
+    setChecked(control(kOption2Id), !state.unitIsMils);
+    EnableWindow(control(kOption1Id), state.unitEnabled);
+    EnableWindow(control(kOption2Id), state.unitEnabled);
+    setChecked(control(kOption3Id), state.openInViewer);
+    setChecked(control(kOption4Id), !state.openInViewer);
+    EnableWindow(control(kOption3Id), state.viewChoiceEnabled);
+    EnableWindow(control(kOption4Id), state.viewChoiceEnabled);
     showing_ = false;
     // A control that was disabled while it had the focus took the focus with
     // it: the keyboard would reach nothing until the window is activated again.
     if (GetActiveWindow() == window_ && !GetFocus()) focus_.restore(window_);
 }
 
-HWND Form1::aboutBox() const {
-    return Form2_ ? Form2_->handle() : nullptr;
+HWND MainWindow::aboutBox() const {
+    return aboutBox_ ? aboutBox_->handle() : nullptr;
 }
 
-bool Form1::translateDialogMessage(MSG& message) {
+bool MainWindow::translateDialogMessage(MSG& message) {
     if (HWND about = aboutBox(); about && IsDialogMessageW(about, &message)) return true;
     return window_ && IsDialogMessageW(window_, &message);
 }
 
-void Form1::Form_Load() {
-    model_.Form_Load();
-    showModel();
+void MainWindow::showAboutBox() {
+    if (!aboutBox()) aboutBox_ = std::make_unique<AboutBox>(window_);
+    aboutBox_->show();
 }
 
-void Form1::Check1_Click() {
-    if (ended_) return;
-    model_.controls().check1Value = isChecked(control(kCheck1Id)) ? 1 : 0;
-    model_.Check1_Click();
-    showModel();
-}
-
-void Form1::Exit_Click() {
-    if (ended_) return;
-    model_.Exit_Click();
-    endProgram(0);
-}
-
-void Form1::About_Click() {
-    if (ended_) return;
-    if (!aboutBox()) Form2_ = std::make_unique<Form2>(window_);
-    Form2_->show();
-}
-
-void Form1::Start_Click() {
-    if (ended_ || running_) return;
-    // The run does not return to the message loop, so no input reaches the
-    // windows until it is over; the status line is painted by hand.
-    running_ = true;
-    statusThrottle_.restart();
-    const RunOutcome outcome = model_.Start_Click();
-    running_ = false;
+void MainWindow::runEnded(bool) {
     // Clicks and keys made while the run kept the windows waiting were meant
     // for windows that could not answer: they are dropped, not replayed.
     MSG input;
@@ -310,34 +240,34 @@ void Form1::Start_Click() {
     }
     while (PeekMessageW(&input, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE)) {
     }
-    showModel();
-    if (outcome == RunOutcome::Written) {
-        ended_ = true;
-        if (!model_.replacedReportNotice().empty())
-            actions_.warn(
-                Windows1252ToUtf16(model_.replacedReportNotice() + window::kReplacedReportAdvice));
-        if (!model_.viewerError().empty()) actions_.warn(Windows1252ToUtf16(model_.viewerError()));
-        actions_.endProgram(0);
-    }
-    // Otherwise the window stays open with the reason in the status line.
 }
 
-void Form1::Open_Click() {
-    if (ended_ || running_) return;
-    const std::filesystem::path file = actions_.chooseDesignFile();
-    if (!file.empty()) openDesign(file);
+void MainWindow::warn(const std::string& message) {
+    const std::wstring text = Utf8ToUtf16(message);
+    const std::wstring caption = Windows1252ToUtf16(window::kForm1Caption);
+    MessageBoxW(window_, text.c_str(), caption.c_str(), MB_OK | MB_ICONWARNING);
 }
 
-void Form1::openDesign(const std::filesystem::path& file) {
-    if (ended_ || running_ || !chooser_.offered()) return;
-    const std::optional<std::string> refusal = chooser_.open(file, model_);
-    showModel();
-    showDesignSource();
-    if (refusal)
-        actions_.warn(Utf8ToUtf16(*refusal) + L"\n\n" + Windows1252ToUtf16(window::kDesignKept));
+std::filesystem::path MainWindow::chooseDesignFile(const std::filesystem::path& current) {
+    wchar_t file[32768] = L"";
+    const std::wstring title = Windows1252ToUtf16(window::kOpenTitle);
+    const std::wstring folder = current.parent_path().wstring();
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = window_;
+    dialog.lpstrFilter =
+        L"Designs (*.kicad_pcb, *.net, *.json)\0*.kicad_pcb;*.net;*.json\0"
+        L"All files (*.*)\0*.*\0";
+    dialog.lpstrFile = file;
+    dialog.nMaxFile = sizeof file / sizeof file[0];
+    dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
+    dialog.lpstrTitle = title.c_str();
+    dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
+    if (!GetOpenFileNameW(&dialog)) return {};
+    return std::filesystem::path(file);
 }
 
-void Form1::dropFiles(WPARAM drop) {
+void MainWindow::dropFiles(WPARAM drop) {
     const auto files = reinterpret_cast<HDROP>(drop);
     std::wstring file;
     // One design at a time: a drop of several files opens none.
@@ -346,58 +276,58 @@ void Form1::dropFiles(WPARAM drop) {
         file.resize(DragQueryFileW(files, 0, file.data(), static_cast<UINT>(file.size())));
     }
     DragFinish(files);
-    if (!file.empty()) openDesign(file);
+    if (!file.empty()) presenter_.openDesign(file);
 }
 
-void Form1::statusChanged() {
-    if (!running_ || !IsWindowVisible(window_) || !statusThrottle_.due()) return;
-    showModel();
-    // Painted at once: the run keeps the message loop waiting until it ends.
+void MainWindow::paintNow() {
     RedrawWindow(window_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
-void Form1::endProgram(int exitCode) {
-    ended_ = true;
-    actions_.endProgram(exitCode);
+void MainWindow::endProgram(int exitCode) {
+    // Once the window is being destroyed, the About box goes with it.
+    if (window_) aboutBox_.reset();
+    PostQuitMessage(exitCode);
+    if (window_) DestroyWindow(window_);
 }
 
-void Form1::onCommand(int id, int notification) {
+void MainWindow::onCommand(int id, int notification) {
     if (showing_) return;
     switch (id) {
         case kAboutId:
-            About_Click();
+            presenter_.about();
             break;
         case kOpenId:
-            Open_Click();
+            presenter_.open();
             break;
         case kStartId:
-            if (notification == BN_CLICKED) Start_Click();
+            if (notification == BN_CLICKED) presenter_.start();
             break;
         case kExitId:
-            if (notification == BN_CLICKED) Exit_Click();
+            if (notification == BN_CLICKED) presenter_.end();
             break;
         case kCheck1Id:
-            if (notification == BN_CLICKED) Check1_Click();
+            if (notification == BN_CLICKED)
+                presenter_.lengthsClicked(isChecked(control(kCheck1Id)));
             break;
         case kText1Id:
             if (notification == EN_CHANGE)
-                model_.controls().text1 = Utf16ToWindows1252(windowText(control(kText1Id)));
+                presenter_.designerEdited(Utf16ToWindows1252(windowText(control(kText1Id))));
             break;
         case kOption1Id:
         case kOption2Id:
             // One button of each pair speaks for it.
-            model_.controls().option1Selected = isChecked(control(kOption1Id));
+            presenter_.unitChosen(isChecked(control(kOption1Id)));
             break;
         case kOption3Id:
         case kOption4Id:
-            model_.controls().option3Selected = isChecked(control(kOption3Id));
+            presenter_.viewChosen(isChecked(control(kOption3Id)));
             break;
         default:  // Enter and Escape (IDOK, IDCANCEL) do nothing by themselves.
             break;
     }
 }
 
-LRESULT Form1::colourStatic(HDC dc, HWND label) {
+LRESULT MainWindow::colourStatic(HDC dc, HWND label) {
     if (label == control(kLabel1Id)) {
         SetTextColor(dc, RGB(0, 0, 0));
         SetBkColor(dc, RGB(window::kTitleGrey, window::kTitleGrey, window::kTitleGrey));
@@ -408,7 +338,7 @@ LRESULT Form1::colourStatic(HDC dc, HWND label) {
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
 }
 
-LRESULT Form1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
             onCommand(LOWORD(wParam), HIWORD(wParam));
@@ -435,16 +365,14 @@ LRESULT Form1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CLOSE:
             // Closing by the frame ends the program as it stands: the session
             // is left to the design library, as the user did not press End.
-            if (!ended_) endProgram(0);
+            presenter_.frameClosed();
             return 0;
         case WM_NCDESTROY: {
             HWND window = window_;
             window_ = nullptr;
             SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-            if (!ended_) {
-                ended_ = true;
-                PostQuitMessage(0);
-            }
+            // Destroyed from outside: the program ends all the same.
+            if (!presenter_.ended()) presenter_.frameClosed();
             return DefWindowProcW(window, message, wParam, lParam);
         }
         default:

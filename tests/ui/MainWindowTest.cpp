@@ -1,6 +1,6 @@
 // The main window: its controls at start and after start-up, the focus order,
 // the layout, texts in Windows-1252, long messages and the About box (the
-// length choices: StartRunTest and Form1ModelTest).
+// length choices: StartRunTest and MainWindowPresenterTest).
 #include <QAction>
 #include <QApplication>
 #include <QDropEvent>
@@ -15,13 +15,13 @@
 #include <QUrl>
 
 #include "tests/ui/UiTestSupport.h"
+#include "ui/qt/AboutBox.h"
 #include "ui/qt/CaptionLabel.h"
-#include "ui/qt/Form2.h"
 
 using namespace netlist;
 using namespace netlist::test;
 
-class Form1Test : public QObject {
+class MainWindowTest : public QObject {
     Q_OBJECT
 
   private slots:
@@ -33,7 +33,7 @@ class Form1Test : public QObject {
     void aDesignIsChosenOnlyWhereNoHostChoosesIt();
 };
 
-void Form1Test::controlsStartWithTheirStatesAndFocusOrder() {
+void MainWindowTest::controlsStartWithTheirStatesAndFocusOrder() {
     WindowUnderTest window(BoardDesign("/boards/amp.pcb"));
     // name: checked, enabled
     const std::pair<const char*, std::pair<bool, bool>> buttons[] = {{"Option4", {true, true}},
@@ -58,9 +58,9 @@ void Form1Test::controlsStartWithTheirStatesAndFocusOrder() {
     QCOMPARE(window.spy.openCalls, 0);
 }
 
-void Form1Test::layoutGivesEveryCaptionItsRoom() {
+void MainWindowTest::layoutGivesEveryCaptionItsRoom() {
     WindowUnderTest window(BoardDesign("/boards/amp.pcb"));
-    window.form.Form_Load();
+    window.form.presenter().startUp();
     window.show();
     for (const char* name :
          {"Label1", "Label3", "Label4", "Frame3", "Frame1", "Frame2", "Frame5", "Frame4", "Check1",
@@ -72,36 +72,34 @@ void Form1Test::layoutGivesEveryCaptionItsRoom() {
     }
 }
 
-void Form1Test::textsCrossTheWindowInWindows1252() {
+void MainWindowTest::textsCrossTheWindowInWindows1252() {
     WindowUnderTest window(BoardDesign("/boards/Schaltpl\xE4ne \x80.pcb"));
-    window.form.Form_Load();
+    window.form.presenter().startUp();
     QCOMPARE(window.control<QLabel>("status_label3")->text(),
              QString::fromUtf8("Schaltpläne €.pcb"));
 
     window.show();
     auto* designer = window.control<QLineEdit>("Text1");
     TypeText(designer, QString::fromUtf8("Jürgen Œ"));
-    QCOMPARE(window.form.model().controls().text1, std::string("J\xFCrgen \x8C"));
+    QCOMPARE(window.form.presenter().state().designerName, std::string("J\xFCrgen \x8C"));
     // A character the report cannot hold reaches the model as "?", while the
     // box keeps showing what was typed.
     TypeText(designer, QString::fromUtf8("Ω"));
-    QCOMPARE(window.form.model().controls().text1, std::string("J\xFCrgen \x8C?"));
-    window.form.showModel();
+    QCOMPARE(window.form.presenter().state().designerName, std::string("J\xFCrgen \x8C?"));
+    window.form.presenter().show();
     QCOMPARE(designer->text(), QString::fromUtf8("Jürgen ŒΩ"));
 }
 
-void Form1Test::longStatusStaysReadable() {
+void MainWindowTest::longStatusStaysReadable() {
     WindowUnderTest window(BoardDesign("/boards/amp.pcb"));
-    window.form.Form_Load();
+    window.form.presenter().startUp();
     window.show();
     const QSize before = window.form.size();
     const std::string longMessage =
         "cannot write /a/very/long/directory/name/that/does/not/fit/amp.wrf: Permission denied";
-    window.form.model().controls().statusLabelCaption = longMessage;
-    window.form.showModel();
-
     auto* status = qobject_cast<CaptionLabel*>(window.control<QLabel>("status_label"));
     QVERIFY(status);
+    status->setText(QString::fromStdString(longMessage));
     // The window keeps its shape; the caption shows the start and the end of
     // the message and keeps all of it for its tooltip.
     QCOMPARE(window.form.size(), before);
@@ -111,14 +109,14 @@ void Form1Test::longStatusStaysReadable() {
     QVERIFY(status->fontMetrics().horizontalAdvance(shown) <= status->contentsRect().width());
 }
 
-void Form1Test::aboutBoxIsOneModelessBoxThatOnlyItsFrameDestroys() {
+void MainWindowTest::aboutBoxIsOneModelessBoxThatOnlyItsFrameDestroys() {
     WindowUnderTest window(BoardDesign("/boards/amp.pcb"));
-    window.form.Form_Load();
+    window.form.presenter().startUp();
     window.show();
     window.control<QAction>("About")->trigger();
     window.control<QAction>("About")->trigger();
-    QCOMPARE(window.form.findChildren<Form2*>().size(), 1);
-    QPointer<Form2> box = window.form.aboutBox();
+    QCOMPARE(window.form.findChildren<AboutBox*>().size(), 1);
+    QPointer<AboutBox> box = window.form.aboutBox();
     QVERIFY(box && box->isWindow());
     QVERIFY(!box->findChild<QLabel*>(QStringLiteral("Picture1"))->pixmap().isNull());
     // Modeless: the main window stays usable beside it.
@@ -146,7 +144,7 @@ void Form1Test::aboutBoxIsOneModelessBoxThatOnlyItsFrameDestroys() {
 
 namespace {
 
-QStringList menuTexts(Form1& form) {
+QStringList menuTexts(MainWindow& form) {
     QStringList texts;
     for (const QAction* action : form.menuBar()->actions()) texts << action->text();
     return texts;
@@ -154,7 +152,7 @@ QStringList menuTexts(Form1& form) {
 
 // Drags the file over the window and drops it, as a file manager would;
 // returns whether the window took the drag.
-bool dropFile(Form1& form, const QString& file) {
+bool dropFile(MainWindow& form, const QString& file) {
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(file)});
     const QPoint place = form.rect().center();
@@ -168,10 +166,10 @@ bool dropFile(Form1& form, const QString& file) {
 
 }  // namespace
 
-void Form1Test::aDesignIsChosenOnlyWhereNoHostChoosesIt() {
+void MainWindowTest::aDesignIsChosenOnlyWhereNoHostChoosesIt() {
     // The host's window: nothing beyond About, nothing taken from a drag.
     WindowUnderTest host(BoardDesign("/boards/amp.pcb"));
-    host.form.Form_Load();
+    host.form.presenter().startUp();
     QCOMPARE(menuTexts(host.form), QStringList{QStringLiteral("&About")});
     QVERIFY(!host.control<QLabel>("designSource"));
     QTemporaryDir directory;
@@ -186,7 +184,7 @@ void Form1Test::aDesignIsChosenOnlyWhereNoHostChoosesIt() {
     // dropped one.
     WindowUnderTest sample(BoardDesign("/boards/sample-board.pcb"), testing::TestEnvironment(),
                            {DesignFileOpener(), {}});
-    sample.form.Form_Load();
+    sample.form.presenter().startUp();
     sample.show();
     QCOMPARE(menuTexts(sample.form),
              (QStringList{QString::fromUtf8("&Open…"), QStringLiteral("&About")}));
@@ -210,5 +208,5 @@ void Form1Test::aDesignIsChosenOnlyWhereNoHostChoosesIt() {
     QVERIFY(sample.endCodes.empty());
 }
 
-QTEST_MAIN(Form1Test)
-#include "Form1Test.moc"
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"

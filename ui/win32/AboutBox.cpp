@@ -1,4 +1,4 @@
-#include "ui/win32/Form2.h"
+#include "ui/win32/AboutBox.h"
 
 #include <algorithm>
 
@@ -20,19 +20,19 @@ constexpr int kButtonHeight = 25;
 
 }  // namespace
 
-Form2::Form2(HWND owner) {
-    RegisterObjectWindowClass<Form2>(kForm2Class);
+AboutBox::AboutBox(HWND owner) {
+    RegisterObjectWindowClass<AboutBox>(kForm2Class);
     const std::wstring caption = Windows1252ToUtf16(window::kForm2Caption);
     window_ = CreateWindowExW(0, kForm2Class, caption.c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                               0, 0, owner, nullptr, GetModuleHandleW(nullptr), this);
     if (window_) createControls();
 }
 
-Form2::~Form2() {
+AboutBox::~AboutBox() {
     if (window_) DestroyWindow(window_);
 }
 
-void Form2::createControls() {
+void AboutBox::createControls() {
     const WindowMetrics metrics;
     const std::wstring credit = Windows1252ToUtf16(window::kCreditText);
     const std::wstring contact = Windows1252ToUtf16(window::kContactAddress);
@@ -79,17 +79,17 @@ void Form2::createControls() {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void Form2::show() {
+void AboutBox::show() {
     if (!window_) return;
     ShowWindow(window_, SW_SHOW);
     SetForegroundWindow(window_);
 }
 
-void Form2::Command1_Click() {
+void AboutBox::Command1_Click() {
     ShowWindow(window_, SW_HIDE);
 }
 
-void Form2::paint() {
+void AboutBox::paint() {
     PAINTSTRUCT paintStruct;
     HDC dc = BeginPaint(window_, &paintStruct);
     static const artwork::Picture picture = artwork::AboutPicture();
@@ -97,7 +97,7 @@ void Form2::paint() {
     EndPaint(window_, &paintStruct);
 }
 
-LRESULT Form2::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT AboutBox::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
             if (LOWORD(wParam) == kCommand1Id && HIWORD(wParam) == BN_CLICKED) Command1_Click();

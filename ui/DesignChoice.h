@@ -1,7 +1,7 @@
 // Where no host application chooses the design (the stand-in serves a design
 // file or the built-in sample), the user chooses it in the window: the window
 // asks the program for a library over the file the user named, and switches
-// the main-window model to it.
+// the window to it.
 #pragma once
 
 #include <filesystem>
@@ -13,8 +13,6 @@
 #include "design/DesignLibrary.h"
 
 namespace netlist {
-
-class Form1Model;
 
 // A library serving the file, or, when the file was refused, why (UTF-8,
 // naming the file and the place).
@@ -42,9 +40,10 @@ class DesignChooser {
     // The design file shown; empty for the built-in sample or a host's design.
     const std::filesystem::path& file() const { return choice_.file; }
 
-    // Switches the model to the design in file and returns nothing; when the
-    // file is refused, returns why and leaves the model on its design.
-    std::optional<std::string> open(const std::filesystem::path& file, Form1Model& model);
+    // Hands a library over the design in file to use and returns nothing;
+    // when the file is refused, returns why and leaves everything as it was.
+    std::optional<std::string> open(const std::filesystem::path& file,
+                                    const std::function<void(DesignLibrary&)>& use);
 
   private:
     DesignChoice choice_;

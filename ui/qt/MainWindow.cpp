@@ -1,4 +1,4 @@
-#include "ui/qt/Form1.h"
+#include "ui/qt/MainWindow.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -22,10 +22,10 @@
 #include <QVBoxLayout>
 
 #include "ui/WindowTexts.h"
+#include "ui/qt/AboutBox.h"
 #include "ui/qt/Artwork.h"
 #include "ui/qt/CaptionLabel.h"
 #include "ui/qt/CreditText.h"
-#include "ui/qt/Form2.h"
 #include "ui/qt/TextConversion.h"
 
 namespace netlist {
@@ -71,27 +71,15 @@ QString droppedFile(const QMimeData* data) {
 
 }  // namespace
 
-Form1::Form1(DesignLibrary& library, ReportEnvironment environment, Actions actions,
-             DesignChoice designChoice, QWidget* parent)
+MainWindow::MainWindow(DesignLibrary& library, ReportEnvironment environment, Actions actions,
+                       DesignChoice designChoice, QWidget* parent)
     : QMainWindow(parent),
-      chooser_(std::move(designChoice)),
-      model_(library, std::move(environment)),
-      actions_(std::move(actions)) {
+      actions_(std::move(actions)),
+      presenter_(*this, library, std::move(environment), std::move(designChoice)) {
     if (!actions_.endProgram) actions_.endProgram = [](int code) { QCoreApplication::exit(code); };
     if (!actions_.warn) {
         actions_.warn = [this](const QString& message) {
             QMessageBox::warning(this, windowTitle(), message);
-        };
-    }
-    if (!actions_.chooseDesignFile) {
-        actions_.chooseDesignFile = [this] {
-            const QString folder =
-                chooser_.file().empty()
-                    ? QDir::currentPath()
-                    : QFile::decodeName(chooser_.file().parent_path().string().c_str());
-            return QFileDialog::getOpenFileName(
-                this, FromWindows1252(window::kOpenTitle), folder,
-                QStringLiteral("Designs (*.kicad_pcb *.net *.json);;All files (*)"));
         };
     }
     setObjectName(QStringLiteral("Form1"));
@@ -100,16 +88,12 @@ Form1::Form1(DesignLibrary& library, ReportEnvironment environment, Actions acti
     createControls();
     arrangeControls();
     connectControls();
-    model_.onStatusChanged = [this] { statusChanged(); };
-    showModel();
-    showDesignSource();
+    presenter_.show();
 }
 
-Form1::~Form1() {
-    model_.onStatusChanged = nullptr;
-}
+MainWindow::~MainWindow() = default;
 
-void Form1::createControls() {
+void MainWindow::createControls() {
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("centralWidget"));
     setCentralWidget(central);
@@ -169,7 +153,7 @@ void Form1::createControls() {
         named(new QLabel(CreditText() + QStringLiteral(", ") + ContactText(), central), "Label4");
     Label4->setAlignment(Qt::AlignCenter);
 
-    if (chooser_.offered()) {
+    if (presenter_.offersDesignFiles()) {
         Open = menuBar()->addAction(FromWindows1252(window::kOpenMenu));
         Open->setObjectName(QStringLiteral("Open"));
         setAcceptDrops(true);
@@ -183,7 +167,7 @@ void Form1::createControls() {
     Start->setFocus();
 }
 
-void Form1::arrangeControls() {
+void MainWindow::arrangeControls() {
     auto* titleRow = new QHBoxLayout;
     titleRow->addWidget(Label3);
     titleRow->addStretch(1);
@@ -237,163 +221,111 @@ void Form1::arrangeControls() {
     setFixedSize(sizeHint());
 }
 
-void Form1::connectControls() {
-    connect(About, &QAction::triggered, this, &Form1::About_Click);
-    if (Open) connect(Open, &QAction::triggered, this, &Form1::Open_Click);
-    connect(Start, &QPushButton::clicked, this, &Form1::Start_Click);
-    connect(Exit, &QPushButton::clicked, this, &Form1::Exit_Click);
-    connect(Check1, &QCheckBox::clicked, this, &Form1::Check1_Click);
+void MainWindow::connectControls() {
+    MainWindowPresenter& presenter = presenter_;
+    connect(About, &QAction::triggered, this, [&presenter] { presenter.about(); });
+    if (Open) connect(Open, &QAction::triggered, this, [&presenter] { presenter.open(); });
+    connect(Start, &QPushButton::clicked, this, [&presenter] { presenter.start(); });
+    connect(Exit, &QPushButton::clicked, this, [&presenter] { presenter.end(); });
+    connect(Check1, &QCheckBox::clicked, this,
+            [&presenter](bool ticked) { presenter.lengthsClicked(ticked); });
     connect(Text1, &QLineEdit::textEdited, this,
-            [this](const QString& text) { model_.controls().text1 = ToWindows1252(text); });
+            [&presenter](const QString& text) { presenter.designerEdited(ToWindows1252(text)); });
     // One button of each pair speaks for its group: exactly one of the two is
     // selected at any time.
     connect(Option1, &QRadioButton::toggled, this,
-            [this](bool selected) { model_.controls().option1Selected = selected; });
+            [&presenter](bool selected) { presenter.unitChosen(selected); });
     connect(Option3, &QRadioButton::toggled, this,
-            [this](bool selected) { model_.controls().option3Selected = selected; });
+            [&presenter](bool selected) { presenter.viewChosen(selected); });
 }
 
-void Form1::showModel() {
-    const Form1Controls& controls = model_.controls();
-    Label3->setText(FromWindows1252(controls.label3Caption));
-    status_label->setText(FromWindows1252(controls.statusLabelCaption));
-    status_label3->setText(FromWindows1252(controls.statusLabel3Caption));
-    // Leaves the box alone while it holds what the model holds, so that
+void MainWindow::showState(const WindowState& state) {
+    Label3->setText(FromWindows1252(state.kindCaption));
+    status_label->setText(FromWindows1252(state.statusText));
+    status_label3->setText(FromWindows1252(state.designNameShown));
+    // Leaves the box alone while it holds what the state holds, so that
     // typing is not disturbed and characters the report cannot hold stay
     // visible as typed.
-    if (ToWindows1252(Text1->text()) != controls.text1)
-        Text1->setText(FromWindows1252(controls.text1));
+    if (ToWindows1252(Text1->text()) != state.designerName)
+        Text1->setText(FromWindows1252(state.designerName));
 
-    Start->setEnabled(controls.startEnabled);
-    Check1->setChecked(controls.check1Value == 1);
-    Check1->setEnabled(controls.check1Enabled);
-    (controls.option1Selected ? Option1 : Option2)->setChecked(true);
-    Option1->setEnabled(controls.option1Enabled);
-    Option2->setEnabled(controls.option2Enabled);
-    (controls.option3Selected ? Option3 : Option4)->setChecked(true);
-    Option3->setEnabled(controls.option3Enabled);
-    Option4->setEnabled(controls.option4Enabled);
+    Start->setEnabled(state.startEnabled);
+    Check1->setChecked(state.lengthsWanted);
+    Check1->setEnabled(state.lengthsEnabled);
+    (state.unitIsMils ? Option1 : Option2)->setChecked(true);
+    Option1->setEnabled(state.unitEnabled);
+    Option2->setEnabled(state.unitEnabled);
+    (state.openInViewer ? Option3 : Option4)->setChecked(true);
+    Option3->setEnabled(state.viewChoiceEnabled);
+    Option4->setEnabled(state.viewChoiceEnabled);
 }
 
-Form2* Form1::aboutBox() const {
-    return Form2_.data();
+void MainWindow::showDesignSource(const std::string& notice) {
+    if (designSource)
+        designSource->setText(QDir::toNativeSeparators(QString::fromStdString(notice)));
 }
 
-void Form1::Form_Load() {
-    model_.Form_Load();
-    showModel();
-}
-
-void Form1::Check1_Click() {
-    if (ended_) return;
-    model_.controls().check1Value = Check1->isChecked() ? 1 : 0;
-    model_.Check1_Click();
-    showModel();
-}
-
-void Form1::Exit_Click() {
-    if (ended_) return;
-    model_.Exit_Click();
-    endProgram(0);
-}
-
-void Form1::About_Click() {
-    if (ended_) return;
-    if (!Form2_) Form2_ = new Form2(this);
-    Form2_->show();
-}
-
-void Form1::Start_Click() {
-    if (ended_ || running_) return;
-    // The run does not return to the event loop, so no input reaches the
-    // window until it is over; disabling shows that and keeps it so.
-    running_ = true;
-    setInputEnabled(false);
-    statusThrottle_.restart();
-    const RunOutcome outcome = model_.Start_Click();
-    running_ = false;
-    showModel();
-    if (outcome == RunOutcome::Written) {
-        // Nothing but the end follows, even while the warning waits for Ok:
-        // the window stays disabled and its frame no longer ends anything.
-        ended_ = true;
-        if (!model_.replacedReportNotice().empty())
-            actions_.warn(
-                FromWindows1252(model_.replacedReportNotice() + window::kReplacedReportAdvice));
-        if (!model_.viewerError().empty()) actions_.warn(FromWindows1252(model_.viewerError()));
-        actions_.endProgram(0);
-        return;
-    }
-    // The window stays open with the reason in the status line.
-    setInputEnabled(true);
-}
-
-void Form1::Open_Click() {
-    if (ended_ || running_) return;
-    const QString file = actions_.chooseDesignFile();
-    if (!file.isEmpty()) openDesign(file);
-}
-
-void Form1::openDesign(const QString& file) {
-    if (ended_ || running_ || !chooser_.offered()) return;
-    const std::optional<std::string> refusal =
-        chooser_.open(std::filesystem::path(QFile::encodeName(file).toStdString()), model_);
-    showModel();
-    showDesignSource();
-    if (refusal) {
-        actions_.warn(QString::fromStdString(*refusal) + QStringLiteral("\n\n") +
-                      FromWindows1252(window::kDesignKept));
-    }
-}
-
-void Form1::showDesignSource() {
-    if (!designSource) return;
-    if (chooser_.showsSample()) {
-        designSource->setText(FromWindows1252(window::kSampleNotice));
-    } else {
-        designSource->setText(
-            FromWindows1252(window::kDesignFileNotice) +
-            QDir::toNativeSeparators(QFile::decodeName(chooser_.file().string().c_str())));
-    }
-}
-
-void Form1::dragEnterEvent(QDragEnterEvent* event) {
-    if (!ended_ && !running_ && !droppedFile(event->mimeData()).isEmpty())
-        event->acceptProposedAction();
-}
-
-void Form1::dropEvent(QDropEvent* event) {
-    const QString file = droppedFile(event->mimeData());
-    if (file.isEmpty()) return;
-    event->acceptProposedAction();
-    openDesign(file);
-}
-
-void Form1::statusChanged() {
-    if (!running_ || !isVisible()) return;
-    if (!statusThrottle_.due()) return;
-    showModel();
-    // Painted at once: the run keeps the event loop waiting until it ends.
+void MainWindow::paintNow() {
     centralWidget()->repaint();
 }
 
-void Form1::setInputEnabled(bool enabled) {
+void MainWindow::warn(const std::string& message) {
+    actions_.warn(QString::fromStdString(message));
+}
+
+std::filesystem::path MainWindow::chooseDesignFile(const std::filesystem::path& current) {
+    QString file;
+    if (actions_.chooseDesignFile) {
+        file = actions_.chooseDesignFile();
+    } else {
+        const QString folder = current.empty()
+                                   ? QDir::currentPath()
+                                   : QFile::decodeName(current.parent_path().string().c_str());
+        file = QFileDialog::getOpenFileName(
+            this, FromWindows1252(window::kOpenTitle), folder,
+            QStringLiteral("Designs (*.kicad_pcb *.net *.json);;All files (*)"));
+    }
+    if (file.isEmpty()) return {};
+    return std::filesystem::path(QFile::encodeName(file).toStdString());
+}
+
+void MainWindow::showAboutBox() {
+    if (!aboutBox_) aboutBox_ = new AboutBox(this);
+    aboutBox_->show();
+}
+
+AboutBox* MainWindow::aboutBox() const {
+    return aboutBox_.data();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (presenter_.takesDesignFiles() && !droppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QString file = droppedFile(event->mimeData());
+    if (file.isEmpty()) return;
+    event->acceptProposedAction();
+    presenter_.openDesign(std::filesystem::path(QFile::encodeName(file).toStdString()));
+}
+
+void MainWindow::setInputEnabled(bool enabled) {
     centralWidget()->setEnabled(enabled);
     menuBar()->setEnabled(enabled);
 }
 
-void Form1::endProgram(int exitCode) {
-    ended_ = true;
+void MainWindow::endProgram(int exitCode) {
     setInputEnabled(false);
     actions_.endProgram(exitCode);
 }
 
-void Form1::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     // Closing by the frame ends the program as it stands: the session is
     // left to the design library, as the user did not press End.
     event->accept();
-    if (Form2_) Form2_->close();
-    if (!ended_) endProgram(0);
+    if (aboutBox_) aboutBox_->close();
+    presenter_.frameClosed();
 }
 
 }  // namespace netlist
