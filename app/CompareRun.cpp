@@ -7,11 +7,11 @@
 
 #include "app/ExitCodes.h"
 #include "app/Messages.h"
+#include "app/ServedDesign.h"
+#include "design/HostLibraryError.h"
 #include "design/Records.h"
 #include "design/StatusMessage.h"
 #include "design/files/DesignFileError.h"
-#include "design/files/SampleDesign.h"
-#include "design/standin/StandInLibrary.h"
 #include "platform/NativePath.h"
 #include "platform/Windows1252.h"
 #include "report/ReportEnvironment.h"
@@ -21,20 +21,11 @@
 #include "report/compare/CompareReport.h"
 #include "report/compare/CompareSide.h"
 
-#ifdef _WIN32
-#include "design/windows/HostLibrary.h"
-#include "platform/windows/Utf8CommandLine.h"
-#endif
-
 namespace netlist {
 namespace {
 
 std::filesystem::path pathOf(const std::string& utf8) {
-#ifdef _WIN32
-    return PathFromUtf8(utf8);
-#else
-    return std::filesystem::path(utf8);
-#endif
+    return ArgumentPath(utf8);
 }
 
 // The new side: the named design file, else the design a plain run serves.
@@ -46,15 +37,11 @@ SnapshotResult newSide(const CommandLine& options) {
             RefuseForeignReportFolder(result.snapshot.designPath, pathOf(*options.design));
         return result;
     }
-#ifdef _WIN32
-    HostLibrary host;
-    SnapshotResult result = TakeSnapshot(host);
-    result.snapshot.date = FileDateText(NativeFileSystemPath(result.snapshot.designPath));
+    const ServedDesign served = ServeDesign(std::nullopt);
+    SnapshotResult result = TakeSnapshot(*served.library);
+    if (served.hostChooses())
+        result.snapshot.date = FileDateText(NativeFileSystemPath(result.snapshot.designPath));
     return result;
-#else
-    StandInLibrary library(SampleDesign());
-    return TakeSnapshot(library);
-#endif
 }
 
 int compare(const CommandLine& options) {
@@ -65,11 +52,9 @@ int compare(const CommandLine& options) {
     } catch (const DesignFileError& error) {
         Tell(std::cerr, error.what());
         return exitcode::kDesignFileInvalid;
-#ifdef _WIN32
     } catch (const HostLibraryError& error) {
         Tell(std::cerr, error.what());
         return exitcode::kDesignNotAvailable;
-#endif
     }
     for (const SnapshotResult* side : {&before, &after}) {
         if (side->status != 0) {

@@ -111,7 +111,8 @@ void MainWindowPresenter::start() {
     if (ended_ || running_) return;
     ReportChoices choices;
     choices.designer = state_.designerName;
-    if (state_.lengthsWanted) choices.lengths = state_.unitIsMils ? NetLengths::Mils : NetLengths::Mm;
+    if (state_.lengthsWanted)
+        choices.lengths = state_.unitIsMils ? NetLengths::Mils : NetLengths::Mm;
     choices.openInViewer = state_.openInViewer;
     choices.outputPath = reportTarget_;
 

@@ -24,8 +24,8 @@ class MainWindowPresenter {
   public:
     // Keeps the view; calls none of its functions until startUp or show.
     // Where designChoice offers it, the user may open another design.
-    MainWindowPresenter(MainWindowView& view, DesignLibrary& library,
-                        ReportEnvironment environment, DesignChoice designChoice = {});
+    MainWindowPresenter(MainWindowView& view, DesignLibrary& library, ReportEnvironment environment,
+                        DesignChoice designChoice = {});
     MainWindowPresenter(const MainWindowPresenter&) = delete;
     MainWindowPresenter& operator=(const MainWindowPresenter&) = delete;
 

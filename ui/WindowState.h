@@ -17,9 +17,9 @@ struct WindowState {
     bool startEnabled = true;
     bool lengthsWanted = false;  // "With Nets Length"
     bool lengthsEnabled = true;
-    bool unitIsMils = true;    // "mils"; "mm" otherwise
-    bool unitEnabled = false;  // both unit buttons
-    bool openInViewer = false;     // "Screen"; "File" otherwise
+    bool unitIsMils = true;         // "mils"; "mm" otherwise
+    bool unitEnabled = false;       // both unit buttons
+    bool openInViewer = false;      // "Screen"; "File" otherwise
     bool viewChoiceEnabled = true;  // both view buttons
 };
 

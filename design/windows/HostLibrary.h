@@ -5,19 +5,12 @@
 #pragma once
 
 #include <memory>
-#include <stdexcept>
 #include <string>
 
 #include "design/DesignLibrary.h"
+#include "design/HostLibraryError.h"
 
 namespace netlist {
-
-// The DLL or one of its operations cannot be had. The message names the DLL
-// (its full path once loaded), the missing export and the Windows error text.
-class HostLibraryError : public std::runtime_error {
-  public:
-    using std::runtime_error::runtime_error;
-};
 
 inline constexpr const char* kHostLibraryDll = "designdb32.dll";
 
