@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs what is missing, checks the formatting, builds, and runs the whole
+# Installs what is missing, checks the formatting, builds, runs clang-tidy and the whole
 # test suite: once on the release build (with the Debian package's test), once
 # under AddressSanitizer + UndefinedBehaviorSanitizer, then the Windows
 # cross-builds under wine and the Windows zip, where mingw-w64 is installed.
@@ -13,6 +13,9 @@ scripts/check-format.sh
 echo "== release build"
 scripts/build.sh build -DCMAKE_BUILD_TYPE=Release -DNETLIST_BUILD_TESTS=ON -DNETLIST_BUILD_BENCH=ON
 ctest --test-dir build --output-on-failure -j2
+
+echo "== clang-tidy"
+scripts/clang-tidy.sh build
 
 echo "== Debian package"
 package="$(scripts/package-deb.sh)"

@@ -40,7 +40,7 @@ std::string shownValue(std::string_view text) {
 // "disallowed flag override"); the user gets ours. Its messages start with
 // the option's name, which picks the text.
 std::string usageMessage(const CLI::ParseError& error) {
-    const std::string what = error.what();
+    std::string what = error.what();
     const std::string kind = error.get_name();
     if (kind == "ArgumentMismatch") {
         // "batch was given a disallowed flag override": a switch with a value.

@@ -1,9 +1,8 @@
-#include "app/ProgramArguments.h"
-
 #include <windows.h>
 
 #include <cstdio>
 
+#include "app/ProgramArguments.h"
 #include "platform/windows/Utf8CommandLine.h"
 
 namespace netlist {

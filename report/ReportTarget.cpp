@@ -69,7 +69,7 @@ std::string followAsTheKernelDoes(const std::string& reportPath) {
         const std::string part = std::move(parts.back());
         parts.pop_back();
         if (part == ".") continue;
-        const std::string path = join(folder, part);
+        std::string path = join(folder, part);
         if (part == "..") {
             folder = path;
             continue;

@@ -56,7 +56,7 @@ std::string ServedDesignPath(const std::filesystem::path& path) {
             continue;
         }
 #endif
-        const std::string served = Utf8ToWindows1252(utf8);
+        std::string served = Utf8ToWindows1252(utf8);
         if (Windows1252ToUtf8(served) != utf8) {
             unrepresentable = true;
         } else if (HoldsControlCharacter(served)) {

@@ -5,7 +5,7 @@
 #include "app/CommandLine.h"
 #include "tests/support/TestFiles.h"
 
-namespace netlist {
+namespace netlist::test {
 namespace {
 
 // The words of a row's input line: separated by blanks, "''" for an empty one.
@@ -41,9 +41,9 @@ std::string Outcome(const std::vector<std::string>& words) {
 }
 
 TEST(CommandLine, TakesWhatItCanAndSaysPlainlyWhatItCannot) {
-    for (const auto& row : testing::ReadDataCases("app/data/command-line.txt"))
+    for (const auto& row : test::ReadDataCases("app/data/command-line.txt"))
         EXPECT_EQ(Outcome(Words(row.input)), row.expected) << "command-line.txt:" << row.line;
 }
 
 }  // namespace
-}  // namespace netlist
+}  // namespace netlist::test

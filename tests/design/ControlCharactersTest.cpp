@@ -5,7 +5,7 @@
 #include "design/ControlCharacters.h"
 #include "platform/Windows1252.h"
 
-namespace netlist {
+namespace netlist::test {
 namespace {
 
 TEST(ControlCharacters, NeverReachTheTerminal) {
@@ -30,4 +30,4 @@ TEST(ControlCharacters, NeverReachTheTerminal) {
 }
 
 }  // namespace
-}  // namespace netlist
+}  // namespace netlist::test

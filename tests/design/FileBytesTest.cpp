@@ -13,16 +13,16 @@
 #include "design/files/FileMapping.h"
 #include "tests/support/TestFiles.h"
 
-namespace netlist {
+namespace netlist::test {
 namespace {
 
 // A design file that another program cuts short while it is parsed in place
 // must end the run with a message and the design-file exit code, not a crash.
 TEST(FileBytesDeathTest, AFileCutShortWhileReadEndsTheRunWithAMessage) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    testing::ScratchFolder folder;
+    test::ScratchFolder folder;
     const std::filesystem::path path = folder.path() / "board.kicad_pcb";
-    testing::WriteBytes(path, std::string(64 * 1024, '('));
+    test::WriteBytes(path, std::string(64 * 1024, '('));
     EXPECT_EXIT(
         {
             EndProcessOnMappedFileCutShort("netlist-report: ", 3);
@@ -47,11 +47,11 @@ TEST(FileBytes, AFileOfNoKnownSizeIsReadOnlyUpToTheLimit) {
     } catch (const DesignFileError& error) {
         EXPECT_STREQ(error.what(), "/dev/zero: is larger than 1 MiB, more than any design file");
     }
-    testing::ScratchFolder folder;
+    test::ScratchFolder folder;
     const std::filesystem::path pipe = folder.path() / "design.json";
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
     const std::string content(kLimit, '{');
-    std::thread writer([&] { testing::WriteBytes(pipe, content); });
+    std::thread writer([&] { test::WriteBytes(pipe, content); });
     const FileBytes bytes = FileBytes::read(pipe, kLimit);
     writer.join();
     EXPECT_EQ(bytes.view(), content);
@@ -59,4 +59,4 @@ TEST(FileBytes, AFileOfNoKnownSizeIsReadOnlyUpToTheLimit) {
 #endif
 
 }  // namespace
-}  // namespace netlist
+}  // namespace netlist::test

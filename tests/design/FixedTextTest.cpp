@@ -4,7 +4,7 @@
 
 #include "design/FixedText.h"
 
-namespace netlist {
+namespace netlist::test {
 namespace {
 
 TEST(FixedText, ReadUpToTheFirstNulAndTrimmedOfBlanks) {
@@ -29,4 +29,4 @@ TEST(FixedText, ShortTextsEndWithNulLongOnesFillTheField) {
 }
 
 }  // namespace
-}  // namespace netlist
+}  // namespace netlist::test

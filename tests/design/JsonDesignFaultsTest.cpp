@@ -9,7 +9,7 @@
 #include "design/files/JsonDesignReader.h"
 #include "tests/support/TestFiles.h"
 
-namespace netlist {
+namespace netlist::test {
 namespace {
 
 std::string faultOf(std::string_view content) {
@@ -23,7 +23,7 @@ std::string faultOf(std::string_view content) {
 }
 
 TEST(JsonDesignFaults, EachFaultIsNamedWithItsPlace) {
-    for (const auto& row : testing::ReadDataCases("design/data/json-faults.txt"))
+    for (const auto& row : test::ReadDataCases("design/data/json-faults.txt"))
         EXPECT_THAT(faultOf(row.input), ::testing::StartsWith("boards/amp.json: " + row.expected))
             << "json-faults.txt:" << row.line;
 }
@@ -34,4 +34,4 @@ TEST(JsonDesignFaults, AnEndCodeMayBeForcedAndALongKeyIsShownShort) {
 }
 
 }  // namespace
-}  // namespace netlist
+}  // namespace netlist::test

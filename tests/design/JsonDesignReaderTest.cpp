@@ -8,7 +8,7 @@
 
 #include "design/files/JsonDesignReader.h"
 
-namespace netlist {
+namespace netlist::test {
 namespace {
 
 std::optional<std::int32_t> forced(const DesignData& design, Operation operation) {
@@ -48,4 +48,4 @@ TEST(JsonDesignReader, TextsArriveWholeInWindows1252) {
 }
 
 }  // namespace
-}  // namespace netlist
+}  // namespace netlist::test

@@ -14,7 +14,7 @@
 #include "design/files/JsonDesignReader.h"
 #include "tests/support/TestFiles.h"
 
-namespace netlist {
+namespace netlist::test {
 namespace {
 
 void expectAgreement(const std::string& content, const std::string& name) {
@@ -49,7 +49,7 @@ TEST(JsonReadersAgree, OnEveryDesignFileOfTheProject) {
 
 // The constructs where a one-pass reader most easily goes wrong.
 TEST(JsonReadersAgree, OnTheEdgesOfJsonAndOfTheDesignFormat) {
-    for (const auto& row : testing::ReadDataCases("design/data/json-readers-agree.txt"))
+    for (const auto& row : test::ReadDataCases("design/data/json-readers-agree.txt"))
         expectAgreement(row.input, "json-readers-agree.txt:" + std::to_string(row.line));
 }
 
@@ -66,4 +66,4 @@ TEST(JsonReadersAgree, ANulByteAfterTheDesignIsRefusedAtItsPlace) {
 }
 
 }  // namespace
-}  // namespace netlist
+}  // namespace netlist::test

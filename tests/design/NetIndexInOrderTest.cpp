@@ -7,7 +7,7 @@
 
 #include "design/standin/NetIndex.h"
 
-namespace netlist {
+namespace netlist::test {
 namespace {
 
 TEST(NetIndex, FindsNetsNumberedInOrderAndMissesJustOutside) {
@@ -29,4 +29,4 @@ TEST(NetIndex, FindsNetsNumberedInOrderAndMissesJustOutside) {
 }
 
 }  // namespace
-}  // namespace netlist
+}  // namespace netlist::test

@@ -5,7 +5,7 @@
 
 #include "design/standin/NetIndex.h"
 
-namespace netlist {
+namespace netlist::test {
 namespace {
 
 TEST(NetIndex, FindsEachIdsFirstNetAndMissesTheRest) {
@@ -33,4 +33,4 @@ TEST(NetIndex, FindsEachIdsFirstNetAndMissesTheRest) {
 }
 
 }  // namespace
-}  // namespace netlist
+}  // namespace netlist::test

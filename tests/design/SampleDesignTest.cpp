@@ -8,7 +8,7 @@
 
 #include "design/files/SampleDesign.h"
 
-namespace netlist {
+namespace netlist::test {
 namespace {
 
 TEST(SampleDesign, EveryNodeIsAFreePinOfAComponentThatExists) {
@@ -29,4 +29,4 @@ TEST(SampleDesign, EveryNodeIsAFreePinOfAComponentThatExists) {
 }
 
 }  // namespace
-}  // namespace netlist
+}  // namespace netlist::test

@@ -12,7 +12,7 @@
 #include "design/StatusCodes.h"
 #include "design/standin/StandInLibrary.h"
 
-namespace netlist {
+namespace netlist::test {
 namespace {
 
 // Three nets (ids 7, 3, 12, in this walk order), two layers, two components.
@@ -218,4 +218,4 @@ TEST(StandInLibrary, HundredByteTextsFillTheFieldWithoutNul) {
 }
 
 }  // namespace
-}  // namespace netlist
+}  // namespace netlist::test

@@ -4,7 +4,7 @@
 
 #include "design/StatusMessage.h"
 
-namespace netlist {
+namespace netlist::test {
 namespace {
 
 TEST(StatusMessage, KnownCodesGiveTheLibrarysWordingOthersTheirNumber) {
@@ -29,4 +29,4 @@ TEST(StatusMessage, KnownCodesGiveTheLibrarysWordingOthersTheirNumber) {
 }
 
 }  // namespace
-}  // namespace netlist
+}  // namespace netlist::test

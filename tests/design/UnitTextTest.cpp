@@ -5,7 +5,7 @@
 #include "design/Records.h"
 #include "design/UnitText.h"
 
-namespace netlist {
+namespace netlist::test {
 namespace {
 
 TEST(UnitText, TwoDecimalsRoundedAwayFromZeroFromTheDecimalForm) {
@@ -40,4 +40,4 @@ TEST(UnitText, TwoDecimalsRoundedAwayFromZeroFromTheDecimalForm) {
 }
 
 }  // namespace
-}  // namespace netlist
+}  // namespace netlist::test

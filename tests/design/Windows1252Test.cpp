@@ -2,7 +2,7 @@
 
 #include "platform/Windows1252.h"
 
-namespace netlist {
+namespace netlist::test {
 namespace {
 
 TEST(Utf8ToWindows1252, OneByteForEachCharacterAndAQuestionMarkForOthers) {
@@ -38,4 +38,4 @@ TEST(Windows1252ToUtf8, RoundTripsEveryMappedByte) {
 }
 
 }  // namespace
-}  // namespace netlist
+}  // namespace netlist::test

@@ -13,7 +13,7 @@
 #include "design/files/DesignFileError.h"
 #include "design/standin/StandInLibrary.h"
 
-namespace netlist::fuzz {
+namespace netlist::test {
 
 inline void Check(bool holds) {
     if (!holds) __builtin_trap();
@@ -78,4 +78,4 @@ int ReadAndServe(const std::uint8_t* data, std::size_t size, Reader read, Accept
     return 0;
 }
 
-}  // namespace netlist::fuzz
+}  // namespace netlist::test

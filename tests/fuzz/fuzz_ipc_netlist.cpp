@@ -9,7 +9,7 @@ namespace {
 // has a pad. (A name may still convert to nothing: characters such as U+FEFF
 // have no Windows-1252 form and are dropped, as in every reader.)
 void CheckIpcDesign(const netlist::DesignData& design) {
-    using netlist::fuzz::Check;
+    using netlist::test::Check;
     for (std::size_t i = 0; i < design.nets.size(); ++i) {
         const netlist::DesignNet& net = design.nets[i];
         Check(net.id == static_cast<std::int32_t>(i + 1) && net.length == 0);
@@ -24,7 +24,7 @@ void CheckIpcDesign(const netlist::DesignData& design) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace netlist;
     LooksLikeIpcNetlist(std::string_view(reinterpret_cast<const char*>(data), size));
-    return fuzz::ReadAndServe(
+    return test::ReadAndServe(
         data, size, [](std::string_view content) { return ReadIpcNetlist(content, "fuzz.ipc"); },
         CheckIpcDesign, "PCB");
 }

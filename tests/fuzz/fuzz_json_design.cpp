@@ -7,15 +7,15 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace netlist;
-    return fuzz::ReadAndServe(
+    return test::ReadAndServe(
         data, size,
         [](std::string_view content) {
             std::optional<DesignData> fast = ReadWellFormedJsonDesign(content, "fuzz.json");
             if (!fast) return ReadJsonDesignThoroughly(content, "fuzz.json");
             try {
-                fuzz::Check(ReadJsonDesignThoroughly(content, "fuzz.json") == *fast);
+                test::Check(ReadJsonDesignThoroughly(content, "fuzz.json") == *fast);
             } catch (const DesignFileError&) {
-                fuzz::Check(false);  // the fast reader accepted what the thorough one refuses
+                test::Check(false);  // the fast reader accepted what the thorough one refuses
             }
             return std::move(*fast);
         },

@@ -4,8 +4,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace netlist;
-    return fuzz::ReadAndServe(
+    return test::ReadAndServe(
         data, size,
         [](std::string_view content) { return ReadKicadBoard(content, "fuzz.kicad_pcb"); },
-        fuzz::CheckKicadDesign, "PCB");
+        test::CheckKicadDesign, "PCB");
 }

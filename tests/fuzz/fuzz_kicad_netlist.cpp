@@ -4,7 +4,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace netlist;
-    return fuzz::ReadAndServe(
+    return test::ReadAndServe(
         data, size, [](std::string_view content) { return ReadKicadNetlist(content, "fuzz.net"); },
-        fuzz::CheckKicadDesign, "SCH");
+        test::CheckKicadDesign, "SCH");
 }

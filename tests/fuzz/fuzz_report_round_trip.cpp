@@ -37,7 +37,7 @@ std::string scratchFolder() {
         // In memory, where the report's flush to the disk costs nothing.
         char pattern[] = "/dev/shm/fuzz-report-round-trip-XXXXXX";
         const char* made = ::mkdtemp(pattern);
-        fuzz::Check(made != nullptr);
+        test::Check(made != nullptr);
         return std::string(made);
     }();
     return folder;
@@ -46,7 +46,7 @@ std::string scratchFolder() {
 std::string readAll(const std::string& path) {
     std::string bytes;
     FILE* file = std::fopen(path.c_str(), "rb");
-    fuzz::Check(file != nullptr);
+    test::Check(file != nullptr);
     char chunk[1 << 16];
     for (std::size_t got; (got = std::fread(chunk, 1, sizeof chunk, file)) > 0;)
         bytes.append(chunk, got);
@@ -124,33 +124,33 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (board) choices.lengths = mils ? NetLengths::Mils : NetLengths::Mm;
     RunProgress unseen;
     const ReportOutcome outcome = WriteReport(session, choices, environment, unseen);
-    fuzz::Check(outcome.result == ReportResult::Written);
+    test::Check(outcome.result == ReportResult::Written);
     const std::string report = readAll(outcome.reportPath);
 
     // Line ends and the final form feed are the only control characters.
     std::string_view body(report);
-    fuzz::Check(body.ends_with("End of Report\f\r\n"));
+    test::Check(body.ends_with("End of Report\f\r\n"));
     body.remove_suffix(3);
     for (std::size_t at = 0; at < body.size(); ++at) {
         if (body[at] == '\r')
-            fuzz::Check(at + 1 < body.size() && body[++at] == '\n');
+            test::Check(at + 1 < body.size() && body[++at] == '\n');
         else
-            fuzz::Check(!IsControlByte(body[at]));
+            test::Check(!IsControlByte(body[at]));
     }
 
     DesignSnapshot readBack;
     try {
         readBack = ReadReport(report, "fuzz.wrf");
     } catch (const DesignFileError&) {
-        fuzz::Check(false);  // a report of this program that does not read back
+        test::Check(false);  // a report of this program that does not read back
     }
     StandInLibrary again(design);
     const SnapshotResult source = TakeSnapshot(again);
-    fuzz::Check(readBack.nets.size() == source.snapshot.nets.size());
+    test::Check(readBack.nets.size() == source.snapshot.nets.size());
     if (readsBackExactly(design)) {
         const DesignDiff diff = CompareSnapshots(
             readBack, source.snapshot, board ? std::optional<std::int32_t>(2540) : std::nullopt);
-        fuzz::Check(diff.empty());
+        test::Check(diff.empty());
     }
     return 0;
 }

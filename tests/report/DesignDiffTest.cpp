@@ -6,7 +6,7 @@
 #include "design/standin/StandInLibrary.h"
 #include "report/compare/DesignDiff.h"
 
-namespace netlist {
+namespace netlist::test {
 namespace {
 
 SnapshotNet net(std::string name, std::vector<std::string> pins, std::int64_t length = 0) {
@@ -123,4 +123,4 @@ TEST(DesignDiffTest, HugeCountsAndLongNamesAreComparedWithoutRunningOutOfRoom) {
 }
 
 }  // namespace
-}  // namespace netlist
+}  // namespace netlist::test

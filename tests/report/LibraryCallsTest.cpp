@@ -18,7 +18,7 @@
 #include "tests/support/TestEnvironment.h"
 #include "tests/support/TestFiles.h"
 
-namespace netlist {
+namespace netlist::test {
 namespace {
 
 namespace fs = std::filesystem;
@@ -82,10 +82,10 @@ class RecordingLibrary final : public DesignLibrary {
 
 // The calls of the three ways a design is met, each under a heading.
 std::string callsOf(const fs::path& design) {
-    testing::ScratchFolder folder;
+    test::ScratchFolder folder;
     const fs::path copy = folder.path() / design.filename();
     fs::copy_file(design, copy);
-    const testing::CurrentFolder inFolder(folder.path());
+    const test::CurrentFolder inFolder(folder.path());
     StandInLibrary served(LoadDesignFile(copy));
     RecordingLibrary library(served);
 
@@ -96,7 +96,7 @@ std::string callsOf(const fs::path& design) {
         RunProgress unseen;
         ReportChoices choices;
         choices.lengths = NetLengths::Mm;
-        WriteReport(session, choices, testing::TestEnvironment(), unseen);
+        WriteReport(session, choices, test::TestEnvironment(), unseen);
     }
     library.log += "# a compare side\n";
     TakeSnapshot(library);
@@ -135,10 +135,10 @@ TEST(LibraryCallsTest, EveryGoldenDesignIsCalledInTheRecordedOrder) {
         } catch (const DesignFileError&) {
             calls = "refused by the loader\n";
         }
-        if (record) testing::WriteBytes(expected, calls);
-        EXPECT_EQ(calls, testing::ReadBytes(expected));
+        if (record) test::WriteBytes(expected, calls);
+        EXPECT_EQ(calls, test::ReadBytes(expected));
     }
 }
 
 }  // namespace
-}  // namespace netlist
+}  // namespace netlist::test

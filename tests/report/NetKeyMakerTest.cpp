@@ -15,7 +15,7 @@
 #include "report/NetKeyMaker.h"
 #include "report/NetList.h"
 
-namespace netlist {
+namespace netlist::test {
 namespace {
 
 int sign(int value) {
@@ -105,4 +105,4 @@ TEST(NetList, KeepsItsOrderWhenAnItemWithoutACompactKeyJoinsLater) {
 }
 
 }  // namespace
-}  // namespace netlist
+}  // namespace netlist::test

@@ -7,11 +7,11 @@
 #include "report/NetOrdering.h"
 #include "tests/support/TestFiles.h"
 
-namespace netlist {
+namespace netlist::test {
 namespace {
 
 TEST(NetSortKeyText, PrefixesSupplyAndSingleNodeNetsAndPadsAFinalDigit) {
-    for (const auto& row : testing::ReadDataCases("report/data/net-sort-keys.txt")) {
+    for (const auto& row : test::ReadDataCases("report/data/net-sort-keys.txt")) {
         const std::size_t close = row.input.rfind('"');
         EXPECT_EQ(
             NetSortKeyText(row.input.substr(1, close - 1), std::stoi(row.input.substr(close + 1))),
@@ -115,4 +115,4 @@ TEST(NetList, KeepsItsOrderWhenReadsAndAddsInterleave) {
 }
 
 }  // namespace
-}  // namespace netlist
+}  // namespace netlist::test

@@ -12,7 +12,7 @@
 #include "report/ViewerLaunch.h"
 #include "tests/report/ReportTestSupport.h"
 
-namespace netlist {
+namespace netlist::test {
 namespace {
 
 // 2024-02-01 13:04:05 UTC.
@@ -60,11 +60,11 @@ class ViewerLaunchTest : public ::testing::Test {
     void SetUp() override {
         const char* path = std::getenv("PATH");
         savedPath_ = path ? path : "";
-        testing::WriteBytes(folder.path() / "xdg-open",
-                            "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"" +
-                                folder.file("arguments") + ".part\"\n/bin/mv \"" +
-                                folder.file("arguments") + ".part\" \"" + folder.file("arguments") +
-                                "\"\n");
+        test::WriteBytes(folder.path() / "xdg-open",
+                         "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"" +
+                             folder.file("arguments") + ".part\"\n/bin/mv \"" +
+                             folder.file("arguments") + ".part\" \"" + folder.file("arguments") +
+                             "\"\n");
         std::filesystem::permissions(folder.path() / "xdg-open", std::filesystem::perms::owner_all);
     }
     void TearDown() override { setenv("PATH", savedPath_.c_str(), 1); }
@@ -72,10 +72,10 @@ class ViewerLaunchTest : public ::testing::Test {
     std::string waitForArguments() {
         for (int i = 0; i < 500 && !std::filesystem::exists(folder.file("arguments")); ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        return testing::ReadBytes(folder.file("arguments"));
+        return test::ReadBytes(folder.file("arguments"));
     }
 
-    testing::ScratchFolder folder;
+    test::ScratchFolder folder;
 
   private:
     std::string savedPath_;
@@ -109,4 +109,4 @@ TEST_F(ViewerLaunchTest, AMissingViewerIsAClearMessage) {
 #endif
 
 }  // namespace
-}  // namespace netlist
+}  // namespace netlist::test

@@ -4,13 +4,13 @@
 #include "report/ReportPaths.h"
 #include "tests/support/TestFiles.h"
 
-namespace netlist {
+namespace netlist::test {
 namespace {
 
 // Whole runs show the usual names (ReportRunTest, ReportTargetTest and the golden
 // reports); these are the edges.
 TEST(ReportPaths, NamesTheReportAfterTheDesignFileInItsFolder) {
-    for (const auto& row : testing::ReadDataCases("report/data/report-names.txt"))
+    for (const auto& row : test::ReadDataCases("report/data/report-names.txt"))
         EXPECT_EQ(DeriveReportNames(row.input).reportPath, row.expected)
             << "report-names.txt:" << row.line;
     EXPECT_EQ(DeriveReportNames("/b/odd\\name.pcb").designFileName, "name.pcb");
@@ -26,4 +26,4 @@ TEST(ReportPaths, FileSystemPathsAreUtf8WithSlashes) {
 #endif
 
 }  // namespace
-}  // namespace netlist
+}  // namespace netlist::test

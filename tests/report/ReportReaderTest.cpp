@@ -4,7 +4,7 @@
 #include "design/files/DesignFileError.h"
 #include "report/compare/ReportReader.h"
 
-namespace netlist {
+namespace netlist::test {
 namespace {
 
 // A board report with these net-table lines (each block after its empty
@@ -125,4 +125,4 @@ TEST(ReportReaderTest, RefusesWhatIsNotACompleteReportNamingLineAndColumn) {
 }
 
 }  // namespace
-}  // namespace netlist
+}  // namespace netlist::test

@@ -15,7 +15,7 @@
 #include "report/compare/ReportReader.h"
 #include "tests/report/ReportTestSupport.h"
 
-namespace netlist {
+namespace netlist::test {
 namespace {
 
 // The same seed gives the same design.
@@ -70,11 +70,11 @@ TEST(ReportRoundTripTest, AReportReadsBackAsTheDesignItWasWrittenFrom) {
     for (const int nets : {1, 2, 17, 100001}) {
         SCOPED_TRACE(nets);
         Generator random(static_cast<std::uint32_t>(nets));
-        testing::ScratchFolder folder;
-        DesignData design = testing::Design(DesignKind::Pcb, folder.file("generated.pcb"),
-                                            generatedNets(nets, random));
+        test::ScratchFolder folder;
+        DesignData design = test::Design(DesignKind::Pcb, folder.file("generated.pcb"),
+                                         generatedNets(nets, random));
         const bool mils = nets % 2 != 0;
-        const testing::RunResult run = testing::RunReport(design, {"", true, mils, false});
+        const test::RunResult run = test::RunReport(design, {"", true, mils, false});
         ASSERT_EQ(run.result, ReportResult::Written) << run.status;
 
         const DesignSnapshot report = ReadReport(run.report, "generated.wrf");
@@ -92,4 +92,4 @@ TEST(ReportRoundTripTest, AReportReadsBackAsTheDesignItWasWrittenFrom) {
 }
 
 }  // namespace
-}  // namespace netlist
+}  // namespace netlist::test

@@ -26,18 +26,18 @@
 #include "report/ReportFile.h"
 #endif
 
-namespace netlist {
+namespace netlist::test {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::CurrentFolder;
-using testing::Design;
-using testing::FileNames;
-using testing::ReadBytes;
-using testing::ReportLines;
-using testing::RunReport;
-using testing::ScratchFolder;
-using testing::WriteBytes;
+using test::CurrentFolder;
+using test::Design;
+using test::FileNames;
+using test::ReadBytes;
+using test::ReportLines;
+using test::RunReport;
+using test::ScratchFolder;
+using test::WriteBytes;
 using Strings = std::vector<std::string>;
 
 // Everything below a folder: "dir/" for folders, "file 644" for files with
@@ -406,4 +406,4 @@ TEST(ReportTargetDeathTest, AReportTheUserMayNotWriteIsNotReplaced) {
 #endif
 
 }  // namespace
-}  // namespace netlist
+}  // namespace netlist::test

@@ -9,7 +9,7 @@
 #include "design/standin/StandInLibrary.h"
 #include "report/ReportPaths.h"
 
-namespace netlist::testing {
+namespace netlist::test {
 
 std::vector<std::string> ReportLines(const std::string& bytes) {
     std::vector<std::string> lines;
@@ -69,4 +69,4 @@ RunResult RunReport(const DesignData& design, const RunOptions& options) {
     return result;
 }
 
-}  // namespace netlist::testing
+}  // namespace netlist::test

@@ -12,7 +12,7 @@
 #include "tests/support/TestEnvironment.h"
 #include "tests/support/TestFiles.h"
 
-namespace netlist::testing {
+namespace netlist::test {
 
 // The lines of a report, without their CR LF; a final line end gives no
 // empty last element.
@@ -42,4 +42,4 @@ struct RunResult {
 // Start-up and one report run over a stand-in serving design.
 RunResult RunReport(const DesignData& design, const RunOptions& options = {});
 
-}  // namespace netlist::testing
+}  // namespace netlist::test

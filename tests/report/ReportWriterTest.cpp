@@ -6,10 +6,10 @@
 #include "report/ReportWriter.h"
 #include "tests/report/ReportTestSupport.h"
 
-namespace netlist {
+namespace netlist::test {
 namespace {
 
-using testing::ReadBytes;
+using test::ReadBytes;
 using Item = PrintItem;
 constexpr LineEnd kOpen = LineEnd::StaysOpen;
 constexpr LineEnd kEnds = LineEnd::Ends;
@@ -67,7 +67,7 @@ TEST(ReportWriter, LaysStatementsOutInColumns) {
          "?\xE9\"????? x\f\r\nU?1-?  \r\n"},
     };
     for (const auto& [statements, bytes] : cases) {
-        testing::ScratchFolder folder;
+        test::ScratchFolder folder;
         ReportWriter writer;
         writer.open(folder.file("out.wrf"));
         statements(writer);
@@ -77,21 +77,21 @@ TEST(ReportWriter, LaysStatementsOutInColumns) {
 }
 
 TEST(ReportWriter, ThePreviousFileStaysUntilCommitAndAfterAbandon) {
-    testing::ScratchFolder folder;
+    test::ScratchFolder folder;
     const std::string path = folder.file("out.wrf");
     for (const bool abandon : {false, true}) {
-        testing::WriteBytes(path, "previous report");
+        test::WriteBytes(path, "previous report");
         ReportWriter writer;
         writer.open(path);
         writer.print({Item::Text("new")}, kEnds);
         EXPECT_EQ(ReadBytes(path), "previous report");
         abandon ? writer.abandon() : writer.commit();
         EXPECT_EQ(ReadBytes(path), abandon ? "previous report" : "new\r\n");
-        EXPECT_EQ(testing::FileNames(folder.path()), std::vector<std::string>{"out.wrf"});
+        EXPECT_EQ(test::FileNames(folder.path()), std::vector<std::string>{"out.wrf"});
         // Once committed or abandoned, the report is no longer open.
         EXPECT_THROW(writer.print({Item::Text("x")}, kEnds), ReportFileError);
     }
 }
 
 }  // namespace
-}  // namespace netlist
+}  // namespace netlist::test

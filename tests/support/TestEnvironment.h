@@ -9,7 +9,7 @@
 
 #include "report/ReportEnvironment.h"
 
-namespace netlist::testing {
+namespace netlist::test {
 
 inline constexpr char kFixedDate[] = "02/01/2024 13:04:05";
 
@@ -24,4 +24,4 @@ inline ReportEnvironment TestEnvironment(
     return environment;
 }
 
-}  // namespace netlist::testing
+}  // namespace netlist::test

@@ -14,7 +14,7 @@
 #include <unistd.h>
 #endif
 
-namespace netlist::testing {
+namespace netlist::test {
 
 ScratchFolder::ScratchFolder() {
     static std::atomic<int> counter{0};
@@ -102,4 +102,4 @@ std::vector<DataCase> ReadDataCases(const std::string& relativePath) {
     return cases;
 }
 
-}  // namespace netlist::testing
+}  // namespace netlist::test

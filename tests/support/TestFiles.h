@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace netlist::testing {
+namespace netlist::test {
 
 // A fresh folder under the system's temporary folder, removed afterwards
 // (also when a test made it or its files read-only).
@@ -56,4 +56,4 @@ struct DataCase {
 // The rows of a data file beside the tests (NETLIST_TEST_DATA/relativePath).
 std::vector<DataCase> ReadDataCases(const std::string& relativePath);
 
-}  // namespace netlist::testing
+}  // namespace netlist::test

@@ -6,7 +6,7 @@
 #include "tests/report/ReportTestSupport.h"
 #include "ui/MainWindowPresenter.h"
 
-namespace netlist {
+namespace netlist::test {
 namespace {
 
 class RecordingView final : public MainWindowView {
@@ -56,12 +56,12 @@ TEST(MainWindowPresenter, StartUpEnablesTheControlsForEachOutcome) {
         {DesignKind::None, std::nullopt, "", false, false, "No Connection", ""},
     };
     for (const auto& c : cases) {
-        DesignData design = testing::Design(c.kind, "/boards/amp.pcb", {});
+        DesignData design = test::Design(c.kind, "/boards/amp.pcb", {});
         design.forcedStatus[static_cast<std::size_t>(Operation::TGetDesignInfo)] =
             c.designInfoStatus;
         StandInLibrary library(design);
         RecordingView view;
-        MainWindowPresenter presenter(view, library, testing::TestEnvironment());
+        MainWindowPresenter presenter(view, library, test::TestEnvironment());
         presenter.startUp();
         const WindowState& shown = view.shown;
         SCOPED_TRACE(c.status);
@@ -105,9 +105,9 @@ TEST(MainWindowPresenter, PresetTicksTheLengthsOnlyWhereTheWindowEnablesThem) {
         {DesignKind::None, NetLengths::Mm, false, true},
     };
     for (const Case& c : cases) {
-        StandInLibrary library(testing::Design(c.kind, "/boards/amp.pcb", {}));
+        StandInLibrary library(test::Design(c.kind, "/boards/amp.pcb", {}));
         RecordingView view;
-        MainWindowPresenter presenter(view, library, testing::TestEnvironment());
+        MainWindowPresenter presenter(view, library, test::TestEnvironment());
         presenter.startUp();
         presenter.preset(RunChoices{"Zo\xC3\xAB", c.lengths, true, std::nullopt});
         const WindowState& shown = view.shown;
@@ -125,20 +125,20 @@ TEST(MainWindowPresenter, PresetTicksTheLengthsOnlyWhereTheWindowEnablesThem) {
 // would when the host opened another one, the user's choices stay, and a
 // refused file leaves everything on the design shown.
 TEST(MainWindowPresenter, OpensAnotherDesignAndKeepsTheShownOneOnARefusal) {
-    testing::ScratchFolder folder;
-    StandInLibrary first(testing::Design(DesignKind::Pcb, folder.file("amp.pcb"),
-                                         {testing::Net(1, "GND", {"U1-1", "C1-2"})}));
+    test::ScratchFolder folder;
+    StandInLibrary first(test::Design(DesignKind::Pcb, folder.file("amp.pcb"),
+                                      {test::Net(1, "GND", {"U1-1", "C1-2"})}));
     DesignChoice choice{[&](const std::filesystem::path& file) {
                             if (file.filename() == "bad.json")
                                 return OpenedDesign{nullptr, "bad.json: line 1, column 1: bad"};
-                            return OpenedDesign{std::make_unique<StandInLibrary>(testing::Design(
+                            return OpenedDesign{std::make_unique<StandInLibrary>(test::Design(
                                                     DesignKind::Sch, folder.file("filter.sch"),
-                                                    {testing::Net(4, "VIN", {"R1-1", "R2-2"})})),
+                                                    {test::Net(4, "VIN", {"R1-1", "R2-2"})})),
                                                 {}};
                         },
                         {}};
     RecordingView view;
-    MainWindowPresenter presenter(view, first, testing::TestEnvironment(), std::move(choice));
+    MainWindowPresenter presenter(view, first, test::TestEnvironment(), std::move(choice));
     presenter.show();
     EXPECT_EQ(view.designSource.rfind("Built-in sample board", 0), 0u);
     presenter.startUp();
@@ -165,7 +165,7 @@ TEST(MainWindowPresenter, OpensAnotherDesignAndKeepsTheShownOneOnARefusal) {
     // Start reports the new design.
     presenter.start();
     EXPECT_EQ(view.endCodes, std::vector<int>{0});
-    const std::string report = testing::ReadBytes(folder.path() / "filter.wrf");
+    const std::string report = test::ReadBytes(folder.path() / "filter.wrf");
     EXPECT_NE(report.find("VIN"), std::string::npos);
     EXPECT_NE(report.find("Design By      Pat"), std::string::npos);
 }
@@ -173,14 +173,14 @@ TEST(MainWindowPresenter, OpensAnotherDesignAndKeepsTheShownOneOnARefusal) {
 // A written report ends the program, after the warnings; once ended, input
 // already queued does nothing. A failed run keeps the window with its reason.
 TEST(MainWindowPresenter, StartEndsOnceAfterItsWarningsAndFailedRunsKeepTheWindow) {
-    testing::ScratchFolder folder;
-    testing::WriteBytes(folder.file("amp.wrf"),
-                        "Created By     netlist-report\r\nEmail          x\r\n"
-                        "Design Name    amp.rev-b.pcb\r\n");
-    StandInLibrary library(testing::Design(DesignKind::Pcb, folder.file("amp.rev-c.pcb"),
-                                           {testing::Net(1, "GND", {"U1-1", "C1-2"})}));
+    test::ScratchFolder folder;
+    test::WriteBytes(folder.file("amp.wrf"),
+                     "Created By     netlist-report\r\nEmail          x\r\n"
+                     "Design Name    amp.rev-b.pcb\r\n");
+    StandInLibrary library(test::Design(DesignKind::Pcb, folder.file("amp.rev-c.pcb"),
+                                        {test::Net(1, "GND", {"U1-1", "C1-2"})}));
     RecordingView view;
-    MainWindowPresenter presenter(view, library, testing::TestEnvironment(nullptr, "no viewer"));
+    MainWindowPresenter presenter(view, library, test::TestEnvironment(nullptr, "no viewer"));
     presenter.startUp();
     presenter.viewChosen(true);
     presenter.start();
@@ -196,9 +196,9 @@ TEST(MainWindowPresenter, StartEndsOnceAfterItsWarningsAndFailedRunsKeepTheWindo
     EXPECT_EQ(view.endCodes, std::vector<int>{0});
     EXPECT_EQ(view.aboutBoxes, 0);
 
-    StandInLibrary missingFolder(testing::Design(DesignKind::Pcb, folder.file("gone/amp.pcb"), {}));
+    StandInLibrary missingFolder(test::Design(DesignKind::Pcb, folder.file("gone/amp.pcb"), {}));
     RecordingView failed;
-    MainWindowPresenter stays(failed, missingFolder, testing::TestEnvironment());
+    MainWindowPresenter stays(failed, missingFolder, test::TestEnvironment());
     stays.startUp();
     stays.start();
     EXPECT_TRUE(failed.endCodes.empty());
@@ -211,4 +211,4 @@ TEST(MainWindowPresenter, StartEndsOnceAfterItsWarningsAndFailedRunsKeepTheWindo
 }
 
 }  // namespace
-}  // namespace netlist
+}  // namespace netlist::test

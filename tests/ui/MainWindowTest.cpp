@@ -182,7 +182,7 @@ void MainWindowTest::aDesignIsChosenOnlyWhereNoHostChoosesIt() {
 
     // The built-in sample's window says so, opens a chosen file and takes a
     // dropped one.
-    WindowUnderTest sample(BoardDesign("/boards/sample-board.pcb"), testing::TestEnvironment(),
+    WindowUnderTest sample(BoardDesign("/boards/sample-board.pcb"), test::TestEnvironment(),
                            {DesignFileOpener(), {}});
     sample.form.presenter().startUp();
     sample.show();

@@ -62,11 +62,11 @@ void RunWindowTest::presetsTheChoicesAndEndsWithTheWrittenReport() {
     });
     char name[] = "netlist-report";
     char* argv[] = {name, nullptr};
-    QCOMPARE(RunWindow(1, argv, library, choices, {}, testing::TestEnvironment(viewer)), 0);
+    QCOMPARE(RunWindow(1, argv, library, choices, {}, test::TestEnvironment(viewer)), 0);
 
     QVERIFY(startUpDoneWhenShown);
     QVERIFY(presetsShown);
-    const std::string report = testing::ReadBytes(outputPath.toStdString());
+    const std::string report = test::ReadBytes(outputPath.toStdString());
     QVERIFY(report.find("Zo\xEB") != std::string::npos && report.find("mm") != std::string::npos);
     QVERIFY(!QFile::exists(directory.filePath(QStringLiteral("amp.wrf"))));
     QCOMPARE(*viewer, std::vector<std::string>{outputPath.toStdString()});

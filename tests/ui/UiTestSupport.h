@@ -38,7 +38,7 @@ DesignOpener DesignFileOpener();
 class WindowUnderTest {
   public:
     explicit WindowUnderTest(DesignData design,
-                             ReportEnvironment environment = testing::TestEnvironment(),
+                             ReportEnvironment environment = test::TestEnvironment(),
                              DesignChoice designChoice = {});
 
     StandInLibrary library;

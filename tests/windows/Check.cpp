@@ -4,7 +4,7 @@
 #include <exception>
 #include <vector>
 
-namespace netlist::check {
+namespace netlist::test {
 namespace {
 
 struct Case {
@@ -35,12 +35,12 @@ const std::string& DataFolder() {
     return dataFolder;
 }
 
-}  // namespace netlist::check
+}  // namespace netlist::test
 
 // Prints "PASS name" or "FAIL name" for every case, then the counts; exits
 // non-zero when a case failed.
 int main(int argc, char** argv) {
-    using namespace netlist::check;
+    using namespace netlist::test;
     if (argc > 1) dataFolder = argv[1];
     int passed = 0;
     int failed = 0;

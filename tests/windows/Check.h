@@ -7,7 +7,7 @@
 #include <sstream>
 #include <string>
 
-namespace netlist::check {
+namespace netlist::test {
 
 struct CaseAbandoned {};
 
@@ -27,28 +27,27 @@ struct Registrar {
     Registrar(const char* name, std::function<void()> body) { RegisterCase(name, std::move(body)); }
 };
 
-}  // namespace netlist::check
+}  // namespace netlist::test
 
 #define NETLIST_CHECK_JOIN2(a, b) a##b
 #define NETLIST_CHECK_JOIN(a, b) NETLIST_CHECK_JOIN2(a, b)
-#define TEST_CASE(name)                                                               \
-    static void NETLIST_CHECK_JOIN(testCase, __LINE__)();                             \
-    static const ::netlist::check::Registrar NETLIST_CHECK_JOIN(registrar, __LINE__){ \
-        name, NETLIST_CHECK_JOIN(testCase, __LINE__)};                                \
+#define TEST_CASE(name)                                                              \
+    static void NETLIST_CHECK_JOIN(testCase, __LINE__)();                            \
+    static const ::netlist::test::Registrar NETLIST_CHECK_JOIN(registrar, __LINE__){ \
+        name, NETLIST_CHECK_JOIN(testCase, __LINE__)};                               \
     static void NETLIST_CHECK_JOIN(testCase, __LINE__)()
 
 #define CHECK(condition) \
-    ((condition) ? void() : ::netlist::check::Fail(__FILE__, __LINE__, #condition))
-#define CHECK_EQ(left, right)      \
-    (((left) == (right))           \
-         ? void()                  \
-         : ::netlist::check::Fail( \
-               __FILE__, __LINE__, \
-               #left " == " #right ": " + ::netlist::check::Describe((left), (right))))
-#define REQUIRE(condition)                                          \
-    do {                                                            \
-        if (!(condition)) {                                         \
-            ::netlist::check::Fail(__FILE__, __LINE__, #condition); \
-            throw ::netlist::check::CaseAbandoned{};                \
-        }                                                           \
+    ((condition) ? void() : ::netlist::test::Fail(__FILE__, __LINE__, #condition))
+#define CHECK_EQ(left, right)                                               \
+    (((left) == (right)) ? void()                                           \
+                         : ::netlist::test::Fail(__FILE__, __LINE__,        \
+                                                 #left " == " #right ": " + \
+                                                     ::netlist::test::Describe((left), (right))))
+#define REQUIRE(condition)                                         \
+    do {                                                           \
+        if (!(condition)) {                                        \
+            ::netlist::test::Fail(__FILE__, __LINE__, #condition); \
+            throw ::netlist::test::CaseAbandoned{};                \
+        }                                                          \
     } while (false)

@@ -12,7 +12,7 @@
 #include "tests/windows/Check.h"
 #include "tests/windows/probe/ProbeCall.h"
 
-namespace netlist {
+namespace netlist::test {
 namespace {
 
 using probe::ProbeCall;
@@ -128,4 +128,4 @@ TEST_CASE("the DLL beside the program is the one loaded") {
 }
 
 }  // namespace
-}  // namespace netlist
+}  // namespace netlist::test

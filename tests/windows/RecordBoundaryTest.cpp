@@ -13,7 +13,7 @@
 #include "design/windows/HostLibrary.h"
 #include "tests/windows/Check.h"
 
-namespace netlist {
+namespace netlist::test {
 namespace {
 
 constexpr unsigned char kUntouched = 0xA5;
@@ -52,7 +52,7 @@ std::string pattern(std::string prefix, std::size_t length) {
 struct StandIn {
     explicit StandIn(const std::string& designFile, const char* kind = "PCB") {
         SetEnvironmentVariableA("NETLIST_STANDIN_DESIGN",
-                                (check::DataFolder() + "/" + designFile).c_str());
+                                (test::DataFolder() + "/" + designFile).c_str());
         opened = library.TOpenDesign(0, kInterfaceVersion, kind, context);
     }
     ~StandIn() { SetEnvironmentVariableA("NETLIST_STANDIN_DESIGN", nullptr); }
@@ -144,4 +144,4 @@ TEST_CASE("a design file the stand-in cannot read is refused, not served") {
 }
 
 }  // namespace
-}  // namespace netlist
+}  // namespace netlist::test

@@ -11,7 +11,7 @@
 #include "report/NetCollation.h"
 #include "tests/windows/Check.h"
 
-namespace netlist {
+namespace netlist::test {
 namespace {
 
 // List items in the order their sort keys give.
@@ -37,8 +37,7 @@ TEST_CASE("UTF-8 to Windows-1252 keeps every character the code page has") {
         if (byte == 0x81 || byte == 0x8D || byte == 0x8F || byte == 0x90 || byte == 0x9D) continue;
         const std::string text(1, static_cast<char>(byte));
         if (Utf8ToWindows1252(Windows1252ToUtf8(text)) != text)
-            check::Fail(__FILE__, __LINE__,
-                        "byte " + std::to_string(byte) + " does not round-trip");
+            test::Fail(__FILE__, __LINE__, "byte " + std::to_string(byte) + " does not round-trip");
     }
 }
 
@@ -96,4 +95,4 @@ TEST_CASE("\"~\" comes before every other punctuation mark and symbol") {
 }
 
 }  // namespace
-}  // namespace netlist
+}  // namespace netlist::test

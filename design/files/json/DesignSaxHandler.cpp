@@ -104,14 +104,14 @@ std::string DesignSaxHandler::pathThrough(std::size_t frameCount) const {
     return path;
 }
 
-bool DesignSaxHandler::failAt(std::size_t searchFrom, std::string path, std::string what) {
+bool DesignSaxHandler::failAt(std::size_t searchFrom, std::string path, const std::string& what) {
     fault_.emplace(files::PlaceOf(content_, NextTokenStart(content_, searchFrom)), what,
                    std::move(path));
     return false;
 }
 
-bool DesignSaxHandler::fail(std::string what) {
-    return failAt(valueSearchFrom_, pathThrough(frames_.size()), std::move(what));
+bool DesignSaxHandler::fail(const std::string& what) {
+    return failAt(valueSearchFrom_, pathThrough(frames_.size()), what);
 }
 
 bool DesignSaxHandler::wrongType(std::string_view found) {
@@ -284,8 +284,8 @@ bool DesignSaxHandler::key(Json::string_t& name) {
     const std::size_t searchFrom = lastEventEnd_;
     lastEventEnd_ = input_.consumed();
     Frame& object = frames_.back();
-    const auto failHere = [&](std::string what) {
-        return failAt(searchFrom, pathThrough(frames_.size() - 1), std::move(what));
+    const auto failHere = [&](const std::string& what) {
+        return failAt(searchFrom, pathThrough(frames_.size() - 1), what);
     };
 
     if (object.shape == Shape::StatusMap) {

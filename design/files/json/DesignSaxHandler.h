@@ -61,8 +61,8 @@ class DesignSaxHandler {
     // as an element of the list it is in. False when the list is full.
     bool beginValue();
     bool wrongType(std::string_view found);
-    bool fail(std::string what);
-    bool failAt(std::size_t searchFrom, std::string path, std::string what);
+    bool fail(const std::string& what);
+    bool failAt(std::size_t searchFrom, std::string path, const std::string& what);
     std::string pathThrough(std::size_t frameCount) const;
 
     bool storeText(Json::string_t& value);

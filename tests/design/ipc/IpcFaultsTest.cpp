@@ -6,11 +6,11 @@
 #include "design/files/ipc/IpcNetlistReader.h"
 #include "tests/support/TestFiles.h"
 
-namespace netlist {
+namespace netlist::test {
 namespace {
 
 TEST(IpcFaults, EachFaultIsNamedWithItsPlace) {
-    for (const auto& row : testing::ReadDataCases("design/ipc/data/ipc-faults.txt")) {
+    for (const auto& row : test::ReadDataCases("design/ipc/data/ipc-faults.txt")) {
         std::string fault = "read without error";
         try {
             ReadIpcNetlist(row.input, "bad.ipc");
@@ -22,4 +22,4 @@ TEST(IpcFaults, EachFaultIsNamedWithItsPlace) {
 }
 
 }  // namespace
-}  // namespace netlist
+}  // namespace netlist::test

@@ -12,7 +12,7 @@
 #include "tests/design/kicad/KicadTestSupport.h"
 #include "tests/support/TestFiles.h"
 
-namespace netlist {
+namespace netlist::test {
 namespace {
 
 namespace fs = std::filesystem;
@@ -85,7 +85,7 @@ const std::map<std::string, std::vector<std::string>> kPartsTheFormatCannotKeep 
 };
 
 TEST(IpcKicadExports, EveryExportAgreesWithItsBoard) {
-    const std::vector<fs::path> boards = kicadtest::DemoBoards();
+    const std::vector<fs::path> boards = test::DemoBoards();
     if (boards.empty()) GTEST_SKIP() << "kicad-demos is not installed";
     int boardsWithLayerCount = 0;
     for (const fs::path& board : boards) {
@@ -117,4 +117,4 @@ TEST(IpcKicadExports, EveryExportAgreesWithItsBoard) {
 }
 
 }  // namespace
-}  // namespace netlist
+}  // namespace netlist::test

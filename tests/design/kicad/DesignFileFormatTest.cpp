@@ -7,18 +7,18 @@
 #include "tests/design/kicad/KicadTestSupport.h"
 #include "tests/support/TestFiles.h"
 
-namespace netlist {
+namespace netlist::test {
 namespace {
 
 namespace fs = std::filesystem;
-using kicadtest::DataFile;
-using testing::CurrentFolder;
+using test::CurrentFolder;
+using test::DataFile;
+using test::ReadBytes;
+using test::ScratchFolder;
+using test::WriteBytes;
 using ::testing::EndsWith;
 using ::testing::HasSubstr;
-using testing::ReadBytes;
-using testing::ScratchFolder;
 using ::testing::StartsWith;
-using testing::WriteBytes;
 
 std::string LoadError(const fs::path& path) {
     try {
@@ -37,7 +37,7 @@ TEST(DesignFileFormat, IsToldByTheContent) {
         {"KicadNetlist", DesignFileFormat::KicadNetlist},
         {"IpcNetlist", DesignFileFormat::IpcNetlist},
         {"Unknown", DesignFileFormat::Unknown}};
-    for (const auto& row : testing::ReadDataCases("design/kicad/data/file-formats.txt"))
+    for (const auto& row : test::ReadDataCases("design/kicad/data/file-formats.txt"))
         EXPECT_EQ(DetectDesignFileFormat(row.input), formats.at(row.expected))
             << "file-formats.txt:" << row.line;
 }
@@ -167,4 +167,4 @@ TEST(DesignFileFormat, ThePathIsServedAsTheReportNeedsItOrRefused) {
 }
 
 }  // namespace
-}  // namespace netlist
+}  // namespace netlist::test

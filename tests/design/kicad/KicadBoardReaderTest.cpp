@@ -5,12 +5,12 @@
 #include "design/files/kicad/KicadBoardReader.h"
 #include "tests/design/kicad/KicadTestSupport.h"
 
-namespace netlist {
+namespace netlist::test {
 namespace {
 
-using kicadtest::DataFile;
-using kicadtest::NetNamed;
-using kicadtest::NetNames;
+using test::DataFile;
+using test::NetNamed;
+using test::NetNames;
 using ::testing::ElementsAre;
 
 DesignData Board(std::string_view name) {
@@ -83,4 +83,4 @@ TEST(KicadBoard, AnEmptyBoardAndTheLongestLengthAreRead) {
 }
 
 }  // namespace
-}  // namespace netlist
+}  // namespace netlist::test

@@ -17,7 +17,7 @@
 #include "tests/support/TestEnvironment.h"
 #include "tests/support/TestFiles.h"
 
-namespace netlist {
+namespace netlist::test {
 namespace {
 
 namespace fs = std::filesystem;
@@ -41,10 +41,10 @@ std::string Facts(const DesignData& design, const std::vector<std::string>& netN
           << "\ncopper layers " << CountedLayers(design) << "\npads " << top + bottom << " top "
           << top << " bottom " << bottom << "\n";
     for (const std::string& name : netNames) {
-        const DesignNet& net = kicadtest::NetNamed(design, name);
+        const DesignNet& net = test::NetNamed(design, name);
         facts << "net '" << name << "': " << net.nodeCount << " pins, length " << net.length
               << "\n   ";
-        for (const std::string& pin : kicadtest::Pins(net)) facts << " " << pin;
+        for (const std::string& pin : test::Pins(net)) facts << " " << pin;
         facts << "\n";
     }
     return facts.str();
@@ -53,7 +53,7 @@ std::string Facts(const DesignData& design, const std::vector<std::string>& netN
 // The figures come from data/demo-board-facts.txt: golden_facts.py's output
 // after a line "== BOARD NET...".
 TEST(KicadDemoBoards, FactsAgreeWithTheIndependentCount) {
-    std::istringstream data(testing::ReadBytes(kicadtest::DataFile("demo-board-facts.txt")));
+    std::istringstream data(test::ReadBytes(test::DataFile("demo-board-facts.txt")));
     std::vector<std::pair<std::vector<std::string>, std::string>> boards;  // board and nets, facts
     for (std::string line; std::getline(data, line);) {
         if (line.starts_with("#")) continue;
@@ -67,7 +67,7 @@ TEST(KicadDemoBoards, FactsAgreeWithTheIndependentCount) {
     }
     ASSERT_EQ(boards.size(), 3u);
     for (const auto& [words, facts] : boards) {
-        const fs::path board = kicadtest::DemoBoard(words.front());
+        const fs::path board = test::DemoBoard(words.front());
         if (!fs::exists(board)) GTEST_SKIP() << "kicad-demos is not installed";
         EXPECT_EQ(Facts(LoadDesignFile(board), {words.begin() + 1, words.end()}), facts)
             << words.front();
@@ -75,10 +75,9 @@ TEST(KicadDemoBoards, FactsAgreeWithTheIndependentCount) {
 }
 
 TEST(KicadDemoBoards, EveryCutOfABoardIsAClearError) {
-    const fs::path board =
-        kicadtest::DemoBoard("test_pads_inside_pads/test_pads_inside_pads.kicad_pcb");
+    const fs::path board = test::DemoBoard("test_pads_inside_pads/test_pads_inside_pads.kicad_pcb");
     if (!fs::exists(board)) GTEST_SKIP() << "kicad-demos is not installed";
-    const std::string content = testing::ReadBytes(board);
+    const std::string content = test::ReadBytes(board);
     const std::size_t complete = content.rfind(')') + 1;
     ASSERT_GT(complete, 9000u);
     for (std::size_t length = 0; length < complete; ++length) {
@@ -93,11 +92,11 @@ TEST(KicadDemoBoards, EveryCutOfABoardIsAClearError) {
 }
 
 TEST(KicadDemoBoards, EveryBoardLoadsAndReportsWithLengths) {
-    const std::vector<fs::path> boards = kicadtest::DemoBoards();
+    const std::vector<fs::path> boards = test::DemoBoards();
     if (boards.empty()) GTEST_SKIP() << "kicad-demos is not installed";
     for (const fs::path& board : boards) {
         SCOPED_TRACE(board.string());
-        testing::ScratchFolder folder;
+        test::ScratchFolder folder;
         DesignData design = LoadDesignFile(board);
         // The report is written beside the design path: serve the board as
         // if it lay in the scratch folder.
@@ -111,13 +110,13 @@ TEST(KicadDemoBoards, EveryBoardLoadsAndReportsWithLengths) {
         choices.lengths = NetLengths::Mm;
         RunProgress unseen;
         const ReportOutcome outcome =
-            WriteReport(session, choices, testing::TestEnvironment(), unseen);
+            WriteReport(session, choices, test::TestEnvironment(), unseen);
         ASSERT_EQ(outcome.result, ReportResult::Written) << outcome.statusText;
-        const std::string report = testing::ReadBytes(outcome.reportPath);
+        const std::string report = test::ReadBytes(outcome.reportPath);
         EXPECT_THAT(report, HasSubstr(nets));
         EXPECT_THAT(report, EndsWith("End of Report\f\r\n"));
     }
 }
 
 }  // namespace
-}  // namespace netlist
+}  // namespace netlist::test

@@ -7,11 +7,11 @@
 #include "design/files/kicad/KicadNetlistReader.h"
 #include "tests/support/TestFiles.h"
 
-namespace netlist {
+namespace netlist::test {
 namespace {
 
 TEST(KicadFaults, EachFaultIsNamedWithItsPlace) {
-    for (const auto& row : testing::ReadDataCases("design/kicad/data/kicad-faults.txt")) {
+    for (const auto& row : test::ReadDataCases("design/kicad/data/kicad-faults.txt")) {
         std::string fault = "read without error";
         try {
             if (row.expected.starts_with("bad.net:"))
@@ -26,4 +26,4 @@ TEST(KicadFaults, EachFaultIsNamedWithItsPlace) {
 }
 
 }  // namespace
-}  // namespace netlist
+}  // namespace netlist::test

@@ -4,10 +4,10 @@
 #include "design/files/kicad/KicadNetlistReader.h"
 #include "tests/design/kicad/KicadTestSupport.h"
 
-namespace netlist {
+namespace netlist::test {
 namespace {
 
-using kicadtest::NetNames;
+using test::NetNames;
 using ::testing::ElementsAre;
 
 std::vector<std::int32_t> Ids(const DesignData& design) {
@@ -33,4 +33,4 @@ TEST(KicadNetlist, NetsWithoutCodesTakeTheLowestFreeNumbers) {
 }
 
 }  // namespace
-}  // namespace netlist
+}  // namespace netlist::test

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-namespace netlist::kicadtest {
+namespace netlist::test {
 
 namespace fs = std::filesystem;
 
@@ -51,4 +51,4 @@ std::vector<std::string> NetNames(const DesignData& design) {
     return names;
 }
 
-}  // namespace netlist::kicadtest
+}  // namespace netlist::test

@@ -8,7 +8,7 @@
 
 #include "design/DesignData.h"
 
-namespace netlist::kicadtest {
+namespace netlist::test {
 
 // A file under tests/design/kicad/data/.
 std::filesystem::path DataFile(std::string_view name);
@@ -23,4 +23,4 @@ const DesignNet& NetNamed(const DesignData& design, std::string_view name);
 std::vector<std::string> Pins(const DesignNet& net);
 std::vector<std::string> NetNames(const DesignData& design);
 
-}  // namespace netlist::kicadtest
+}  // namespace netlist::test

@@ -75,7 +75,7 @@ TEST(SExpression, HeadIsOnlyALeadingSymbol) {
 }
 
 TEST(SExpression, UnescapesStrings) {
-    for (const auto& row : netlist::testing::ReadDataCases("design/kicad/data/sexpr-strings.txt"))
+    for (const auto& row : netlist::test::ReadDataCases("design/kicad/data/sexpr-strings.txt"))
         EXPECT_EQ(OnlyRoot(Parse(row.input)).text(), row.expected)
             << "sexpr-strings.txt:" << row.line;
 }
@@ -117,7 +117,7 @@ std::string FaultOf(const std::string& text, const Limits& limits, bool skipZone
 }
 
 TEST(SExpression, FaultsNameTheirPlace) {
-    for (const auto& row : netlist::testing::ReadDataCases("design/kicad/data/sexpr-faults.txt")) {
+    for (const auto& row : netlist::test::ReadDataCases("design/kicad/data/sexpr-faults.txt")) {
         const std::size_t bar = row.expected.find(" | ");
         Limits limits;
         bool skipZone = false;
