@@ -24,4 +24,8 @@ std::string NativeTextToWindows1252(std::string_view nativeText) {
     return Utf8ToWindows1252(nativeText);
 }
 
+bool BackslashIsPartOfNames() {
+    return true;
+}
+
 }  // namespace netlist

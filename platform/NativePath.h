@@ -20,4 +20,8 @@ std::string NativeFileSystemPath(std::string_view windows1252Path);
 // The reverse, for messages that name a native path.
 std::string NativeTextToWindows1252(std::string_view nativeText);
 
+// Whether a "\" in a path is a character of a name (Linux) rather than a
+// folder separator (Windows).
+bool BackslashIsPartOfNames();
+
 }  // namespace netlist

@@ -21,4 +21,8 @@ std::string NativeTextToWindows1252(std::string_view nativeText) {
     return std::string(nativeText);
 }
 
+bool BackslashIsPartOfNames() {
+    return false;
+}
+
 }  // namespace netlist

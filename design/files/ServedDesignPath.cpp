@@ -6,6 +6,7 @@
 
 #include "design/ControlCharacters.h"
 #include "design/Records.h"
+#include "platform/NativePath.h"
 #include "platform/Windows1252.h"
 
 namespace netlist {
@@ -48,14 +49,13 @@ std::string ServedDesignPath(const std::filesystem::path& path) {
     for (const std::filesystem::path& candidate : candidates) {
         const std::u8string text = candidate.u8string();  // UTF-8 on every platform
         const std::string utf8(reinterpret_cast<const char*>(text.data()), text.size());
-#ifndef _WIN32
         // The report run reads every "\" of a design path as a folder
-        // separator, as designs made on Windows need; here it is part of a name.
-        if (utf8.find('\\') != std::string::npos) {
+        // separator, as designs made on Windows need; where it is part of a
+        // name, the path cannot be served.
+        if (BackslashIsPartOfNames() && utf8.find('\\') != std::string::npos) {
             backslash = true;
             continue;
         }
-#endif
         std::string served = Utf8ToWindows1252(utf8);
         if (Windows1252ToUtf8(served) != utf8) {
             unrepresentable = true;

@@ -98,18 +98,13 @@ void AboutBox::paint() {
 }
 
 LRESULT AboutBox::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (LRESULT result = 0; focus_.handle(window_, message, wParam, lParam, result)) return result;
     switch (message) {
         case WM_COMMAND:
             if (LOWORD(wParam) == kCommand1Id && HIWORD(wParam) == BN_CLICKED) Command1_Click();
             return 0;
         case WM_PAINT:
             paint();
-            return 0;
-        case WM_ACTIVATE:
-            if (LOWORD(wParam) == WA_INACTIVE) focus_.remember(window_);
-            return DefWindowProcW(window_, message, wParam, lParam);
-        case WM_SETFOCUS:
-            focus_.restore(window_);
             return 0;
         case WM_NCDESTROY: {
             // Closed by its frame (the default WM_CLOSE destroys it): the next

@@ -26,4 +26,18 @@ void DialogFocus::restore(HWND window) {
     if (control_) SetFocus(control_);
 }
 
+bool DialogFocus::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (message == WM_ACTIVATE) {
+        if (LOWORD(wParam) == WA_INACTIVE) remember(window);
+        result = DefWindowProcW(window, message, wParam, lParam);
+        return true;
+    }
+    if (message == WM_SETFOCUS) {
+        restore(window);
+        result = 0;
+        return true;
+    }
+    return false;
+}
+
 }  // namespace netlist::win32

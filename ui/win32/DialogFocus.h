@@ -16,6 +16,9 @@ class DialogFocus {
     // On WM_SETFOCUS of the window itself (the default activation gives the
     // focus to the window), and after controls were enabled or disabled.
     void restore(HWND window);
+    // Does both for the window's messages: true, with the message's result,
+    // for WM_ACTIVATE and WM_SETFOCUS.
+    bool handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
   private:
     HWND control_ = nullptr;

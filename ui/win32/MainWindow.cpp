@@ -339,6 +339,7 @@ LRESULT MainWindow::colourStatic(HDC dc, HWND label) {
 }
 
 LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (LRESULT result = 0; focus_.handle(window_, message, wParam, lParam, result)) return result;
     switch (message) {
         case WM_COMMAND:
             onCommand(LOWORD(wParam), HIWORD(wParam));
@@ -350,12 +351,6 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 tooltipText_ = windowText(reinterpret_cast<HWND>(request->hdr.idFrom));
                 request->lpszText = tooltipText_.data();
             }
-            return 0;
-        case WM_ACTIVATE:
-            if (LOWORD(wParam) == WA_INACTIVE) focus_.remember(window_);
-            return DefWindowProcW(window_, message, wParam, lParam);
-        case WM_SETFOCUS:
-            focus_.restore(window_);
             return 0;
         case WM_DROPFILES:
             dropFiles(wParam);
