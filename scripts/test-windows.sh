@@ -25,6 +25,8 @@
 set -uo pipefail
 cd "$(dirname "$0")/.."
 root="$PWD"
+# shellcheck source=../tests/support/own_display.sh
+source tests/support/own_display.sh
 linux_build="${NETLIST_LINUX_BUILD:-build}"
 
 passed=0
@@ -118,7 +120,7 @@ run_wine() {
 }
 
 stop_wineservers() {
-    [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null
+    stop_own_display
     for dir in build-win64 build-win32; do
         [[ -f "$root/$dir/wineprefix/system.reg" ]] &&
             WINEPREFIX="$root/$dir/wineprefix" "$wineserver_program" -k 2>/dev/null
@@ -146,23 +148,10 @@ test_program() {
 }
 
 # An X display for the window tests: the caller's, else an Xvfb of our own.
-xvfb_pid=""
 ensure_display() {
-    [[ -n "${DISPLAY:-}" || -n "$xvfb_pid" ]] && return 0
+    [[ -n "${DISPLAY:-}" || -n "$own_display_pid" ]] && return 0
     command -v Xvfb >/dev/null || return 1
-    local number
-    for number in $(seq 90 120); do
-        [[ -e /tmp/.X11-unix/X$number || -e /tmp/.X$number-lock ]] && continue
-        Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-        xvfb_pid=$!
-        sleep 1
-        if kill -0 "$xvfb_pid" 2>/dev/null; then
-            export DISPLAY=":$number"
-            return 0
-        fi
-        xvfb_pid=""
-    done
-    return 1
+    start_own_display
 }
 
 window_tests() {
