@@ -5,6 +5,7 @@
 
 #include "design/ControlCharacters.h"
 #include "design/FixedText.h"
+#include "design/StatusMessage.h"
 #include "report/ReportPaths.h"
 
 namespace netlist {
@@ -54,10 +55,22 @@ void readNets(DesignLibrary& library, SessionContext& context, Records& records,
         ids.push_back(records.net.netId);
     }
     snapshot.netCount = static_cast<std::int64_t>(snapshot.nets.size());
+    // Each net is then read by its id, as a report reads it, so that a net
+    // the library cannot find by id shows as the report's row for it does.
     // The node walks come after the net walk: the library keeps one walk at
     // a time.
     for (std::size_t i = 0; i < ids.size(); ++i) {
         SnapshotNet& net = snapshot.nets[i];
+        const std::int32_t found = library.TGetNetById(context, ids[i], records.net);
+        if (found != 0) {
+            net = SnapshotNet{};
+            net.name = StatusMessage(found) + " (net id " + std::to_string(ids[i]) + ")";
+            continue;
+        }
+        net.name = shown(records.net.netName);
+        net.pinCount = records.net.nodeCount;
+        net.length.reset();
+        if (snapshot.isBoard()) net.length = records.net.netLength;
         // The count is the design's word, not a promise of as many nodes.
         net.pins.reserve(static_cast<std::size_t>(std::clamp(net.pinCount, 0, kPinsReserved)));
         for (std::int32_t status = library.TGetFirstNetNode(context, ids[i], records.node);

@@ -91,7 +91,8 @@ Form1::Form1(DesignLibrary& library, ReportEnvironment environment, Actions acti
                     : QFile::decodeName(chooser_.file().parent_path().string().c_str());
             return QFileDialog::getOpenFileName(
                 this, FromWindows1252(window::kOpenTitle), folder,
-                QStringLiteral("Designs (*.kicad_pcb *.net *.json);;All files (*)"));
+                QStringLiteral(
+                    "Designs (*.kicad_pcb *.net *.ipc *.d356 *.356 *.json);;All files (*)"));
         };
     }
     setObjectName(QStringLiteral("Form1"));
