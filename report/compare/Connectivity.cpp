@@ -171,7 +171,8 @@ class Comparison {
         std::sort(restBefore.begin(), restBefore.end(), byRank(before_));
         std::sort(restAfter.begin(), restAfter.end(), byRank(after_));
         const std::size_t pairs = std::min(restBefore.size(), restAfter.size());
-        for (std::size_t i = 0; i < pairs; ++i) links_.push_back({restBefore[i], restAfter[i], key});
+        for (std::size_t i = 0; i < pairs; ++i)
+            links_.push_back({restBefore[i], restAfter[i], key});
         leftOver(before_, std::span<const NetIndex>(restBefore).subspan(pairs), key);
         leftOver(after_, std::span<const NetIndex>(restAfter).subspan(pairs), key);
     }
@@ -195,10 +196,28 @@ class Comparison {
         return cutAfter ? SameNetName(a, b, true) : SameNetName(b, a, true);
     }
 
+    // Puts the links in order of OLD's net, then NEW's net, then key: by a
+    // count of each net's links first, as a net has few links and a design
+    // many nets.
+    void sortLinks() {
+        std::vector<std::uint32_t> next(before_.keys.size() + 1, 0);
+        for (const Link& link : links_) ++next[link.before + 1];
+        for (std::size_t net = 1; net < next.size(); ++net) next[net] += next[net - 1];
+        std::vector<Link> sorted(links_.size());
+        for (const Link& link : links_) sorted[next[link.before]++] = link;
+        links_ = std::move(sorted);
+        for (auto run = links_.begin(); run != links_.end();) {
+            const auto end = std::find_if(
+                run, links_.end(), [&](const Link& link) { return link.before != run->before; });
+            std::sort(run, end, [](const Link& x, const Link& y) {
+                return std::tie(x.after, x.key) < std::tie(y.after, y.key);
+            });
+            run = end;
+        }
+    }
+
     void weigh() {
-        std::sort(links_.begin(), links_.end(), [](const Link& x, const Link& y) {
-            return std::tie(x.before, x.after, x.key) < std::tie(y.before, y.after, y.key);
-        });
+        sortLinks();
         edges_.clear();
         for (const Link& link : links_) {
             if (edges_.empty() || edges_.back().before != link.before ||
@@ -304,8 +323,7 @@ class Comparison {
                 before_.heldMostly[edge.before] < 2 && after_.heldMostly[edge.after] < 2 &&
                 mostly(edge.pins,
                        std::max(before_.compared[edge.before], after_.compared[edge.after])))
-                diff.probablyRenamed.push_back(
-                    {before_.net(edge.before), after_.net(edge.after)});
+                diff.probablyRenamed.push_back({before_.net(edge.before), after_.net(edge.after)});
         SortInReportOrder(diff.probablyRenamed,
                           [](const NetPair& pair) -> const SnapshotNet& { return *pair.before; });
     }
@@ -322,26 +340,32 @@ class Comparison {
                                     nets->first, nets->second, edge.pins);
         std::sort(picked.begin(), picked.end());
         for (const auto& [rank, heldRank, net, part, pins] : picked) {
-            if (out.empty() || out.back().net != holding.net(net)) out.push_back({holding.net(net), {}});
+            if (out.empty() || out.back().net != holding.net(net))
+                out.push_back({holding.net(net), {}});
             out.back().parts.push_back({held.net(part), pins});
         }
         for (NetGroup& group : out)
-            SortInReportOrder(group.parts,
-                              [](const NetShare& share) -> const SnapshotNet& { return *share.net; });
-        SortInReportOrder(out, [](const NetGroup& group) -> const SnapshotNet& { return *group.net; });
+            SortInReportOrder(group.parts, [](const NetShare& share) -> const SnapshotNet& {
+                return *share.net;
+            });
+        SortInReportOrder(out,
+                          [](const NetGroup& group) -> const SnapshotNet& { return *group.net; });
     }
 
-    std::vector<NetPins> pinsByNet(const Side& side, std::vector<std::pair<NetIndex, PinKey>>& pins) {
+    std::vector<NetPins> pinsByNet(const Side& side,
+                                   std::vector<std::pair<NetIndex, PinKey>>& pins) {
         std::sort(pins.begin(), pins.end(), [&](const auto& a, const auto& b) {
             if (a.first != b.first) return side.ranks[a.first] < side.ranks[b.first];
             return NaturalLess(keys_.texts[a.second], keys_.texts[b.second]);
         });
         std::vector<NetPins> nets;
         for (const auto& [net, key] : pins) {
-            if (nets.empty() || nets.back().net != side.net(net)) nets.push_back({side.net(net), {}});
+            if (nets.empty() || nets.back().net != side.net(net))
+                nets.push_back({side.net(net), {}});
             nets.back().pins.push_back(keys_.texts[key]);
         }
-        SortInReportOrder(nets, [](const NetPins& each) -> const SnapshotNet& { return *each.net; });
+        SortInReportOrder(nets,
+                          [](const NetPins& each) -> const SnapshotNet& { return *each.net; });
         return nets;
     }
 

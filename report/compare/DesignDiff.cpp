@@ -158,29 +158,53 @@ void pairOneName(std::vector<std::size_t> before, std::vector<std::size_t> after
         pairs.emplace_back(before[k], after[k]);
 }
 
-// Nets of the same name on the two sides, as pairs of their indexes.
+// Nets of the same name on the two sides, as pairs of their indexes, in
+// OLD's order. Each side's nets are walked in the order of their ranks,
+// which is by name first.
 std::vector<std::pair<std::size_t, std::size_t>> pairByName(const DesignSnapshot& before,
                                                             const DesignSnapshot& after,
                                                             const PinKeys& keys) {
-    std::unordered_map<std::string_view, std::vector<std::size_t>> beforeByName, afterByName;
-    std::vector<std::string_view> names;
-    for (std::size_t i = 0; i < before.nets.size(); ++i) {
-        std::vector<std::size_t>& nets = beforeByName[before.nets[i].name];
-        if (nets.empty()) names.push_back(before.nets[i].name);
-        nets.push_back(i);
-    }
-    for (std::size_t j = 0; j < after.nets.size(); ++j)
-        afterByName[after.nets[j].name].push_back(j);
+    const auto byRank = [](const std::vector<std::uint32_t>& ranks) {
+        std::vector<std::size_t> order(ranks.size());
+        for (std::size_t net = 0; net < ranks.size(); ++net) order[ranks[net]] = net;
+        return order;
+    };
+    const std::vector<std::size_t> beforeOrder = byRank(keys.beforeRanks);
+    const std::vector<std::size_t> afterOrder = byRank(keys.afterRanks);
     std::vector<std::pair<std::size_t, std::size_t>> pairs;
-    for (const std::string_view name : names) {
-        const auto found = afterByName.find(name);
-        if (found == afterByName.end()) continue;
-        const std::vector<std::size_t>& inBefore = beforeByName[name];
-        if (inBefore.size() == 1 && found->second.size() == 1)
-            pairs.emplace_back(inBefore.front(), found->second.front());
-        else
-            pairOneName(inBefore, found->second, keys, pairs);
+    const auto name = [](const DesignSnapshot& side, const std::vector<std::size_t>& order,
+                         std::size_t place) -> const std::string& {
+        return side.nets[order[place]].name;
+    };
+    // The end of the run of nets named as the one at `place`.
+    const auto runEnd = [&](const DesignSnapshot& side, const std::vector<std::size_t>& order,
+                            std::size_t place) {
+        std::size_t end = place + 1;
+        while (end < order.size() && name(side, order, end) == name(side, order, place)) ++end;
+        return end;
+    };
+    for (std::size_t i = 0, j = 0; i < beforeOrder.size() && j < afterOrder.size();) {
+        const int order = name(before, beforeOrder, i).compare(name(after, afterOrder, j));
+        if (order < 0) {
+            i = runEnd(before, beforeOrder, i);
+        } else if (order > 0) {
+            j = runEnd(after, afterOrder, j);
+        } else {
+            const std::size_t endI = runEnd(before, beforeOrder, i);
+            const std::size_t endJ = runEnd(after, afterOrder, j);
+            if (endI - i == 1 && endJ - j == 1)
+                pairs.emplace_back(beforeOrder[i], afterOrder[j]);
+            else
+                pairOneName({beforeOrder.begin() + static_cast<std::ptrdiff_t>(i),
+                             beforeOrder.begin() + static_cast<std::ptrdiff_t>(endI)},
+                            {afterOrder.begin() + static_cast<std::ptrdiff_t>(j),
+                             afterOrder.begin() + static_cast<std::ptrdiff_t>(endJ)},
+                            keys, pairs);
+            i = endI;
+            j = endJ;
+        }
     }
+    std::sort(pairs.begin(), pairs.end());
     return pairs;
 }
 
@@ -309,7 +333,7 @@ class NameComparison {
                 diff_.countOnlyNets.push_back({&old, &now});
                 doubtfulBefore[i] = doubtfulAfter[j] = true;
             } else {
-                comparePins(old, now);
+                comparePins(old, now, keys.before[i], keys.after[j]);
             }
             compareLengths(old, now);
         }
@@ -325,7 +349,18 @@ class NameComparison {
     }
 
   private:
-    void comparePins(const SnapshotNet& old, const SnapshotNet& now) {
+    // oldKeys, nowKeys: the nets' pins as keys, each once.
+    void comparePins(const SnapshotNet& old, const SnapshotNet& now,
+                     const std::vector<PinKey>& oldKeys, const std::vector<PinKey>& nowKeys) {
+        // Most nets are unchanged, which their keys tell without copying
+        // texts: the same pins, none repeated (or repeats that count once).
+        const bool repeats = old.pins.size() != oldKeys.size() || now.pins.size() != nowKeys.size();
+        if (oldKeys == nowKeys && (once_ || !repeats)) {
+            if (comparedCount(old, oldKeys.size(), once_) !=
+                comparedCount(now, nowKeys.size(), once_))
+                diff_.changedNets.push_back({&old, &now, {}, {}});
+            return;
+        }
         const std::vector<std::string> oldSorted = comparedPins(old, once_);
         const std::vector<std::string> nowSorted = comparedPins(now, once_);
         // The count stands in the report beside the pins, and may differ

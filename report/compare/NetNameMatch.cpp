@@ -19,8 +19,7 @@ std::string spelled(std::string_view text) {
 // The name without a clash suffix ("#" and digits), if it has one.
 std::string_view withoutClashSuffix(std::string_view written) {
     const std::size_t hash = written.rfind('#');
-    if (hash == std::string_view::npos || hash == 0 || hash + 1 == written.size())
-        return written;
+    if (hash == std::string_view::npos || hash == 0 || hash + 1 == written.size()) return written;
     for (const char c : written.substr(hash + 1))
         if (c < '0' || c > '9') return written;
     return written.substr(0, hash);

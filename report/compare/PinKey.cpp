@@ -1,53 +1,121 @@
 #include "report/compare/PinKey.h"
 
 #include <algorithm>
+#include <deque>
+#include <functional>
 #include <numeric>
 #include <optional>
 #include <string_view>
 #include <tuple>
-#include <unordered_map>
 
 namespace netlist {
 namespace {
 
+// The first 8 bytes, the first the highest, zeros after a shorter text:
+// prefixes that differ order as their texts do, and most texts differ in
+// their first 8 bytes.
+std::uint64_t Prefix(std::string_view text) {
+    std::uint64_t value = 0;
+    for (std::size_t i = 0; i < 8; ++i)
+        value = value << 8 | (i < text.size() ? static_cast<unsigned char>(text[i]) : 0u);
+    return value;
+}
+
+// Texts to keys, in a flat table of open addressing: a design's pins are
+// many and short, and a node per text would cost more than the rest of
+// the comparison. The texts are views of the snapshots' strings (or of
+// `cut_`), which outlive the interner.
 class Interner {
   public:
-    PinKey key(std::string text) {
-        const auto [entry, added] = ids_.try_emplace(std::move(text), 0);
-        if (added) entry->second = static_cast<PinKey>(ids_.size() - 1);
-        return entry->second;
+    explicit Interner(std::size_t texts) {
+        std::size_t size = 16;
+        while (size < 2 * texts) size *= 2;
+        slots_.assign(size, Slot{});
+        texts_.reserve(texts);
     }
+
+    PinKey key(std::string_view text) {
+        const std::size_t hash = std::hash<std::string_view>{}(text);
+        std::size_t place = find(text, hash);
+        if (slots_[place].key != kEmpty) return slots_[place].key;
+        if (2 * (texts_.size() + 1) > slots_.size()) {
+            grow();
+            place = find(text, hash);
+        }
+        slots_[place] = {hash, static_cast<PinKey>(texts_.size())};
+        texts_.push_back(text);
+        return slots_[place].key;
+    }
+    // Keeps a text made here (a cut one) for as long as the interner.
+    std::string_view keep(std::string text) { return cut_.emplace_back(std::move(text)); }
+
     // Whether the text was given a key before `limit` keys were given out.
-    bool heldBefore(const std::string& text, PinKey limit) const {
-        const auto found = ids_.find(text);
-        return found != ids_.end() && found->second < limit;
+    bool heldBefore(std::string_view text, PinKey limit) const {
+        const Slot& slot = slots_[find(text, std::hash<std::string_view>{}(text))];
+        return slot.key != kEmpty && slot.key < limit;
     }
-    PinKey size() const { return static_cast<PinKey>(ids_.size()); }
+    PinKey size() const { return static_cast<PinKey>(texts_.size()); }
 
     // The texts by key, and for each key the key it becomes when keys ascend
     // as their texts do.
-    std::vector<std::string> texts(std::vector<PinKey>& renumbered) && {
-        std::vector<std::string> texts(ids_.size());
-        while (!ids_.empty()) {
-            auto entry = ids_.extract(ids_.begin());
-            texts[entry.mapped()] = std::move(entry.key());
+    std::vector<std::string> texts(std::vector<PinKey>& renumbered) const {
+        std::vector<std::pair<std::uint64_t, PinKey>> order;
+        order.reserve(texts_.size());
+        for (PinKey key = 0; key < texts_.size(); ++key)
+            order.emplace_back(Prefix(texts_[key]), key);
+        // By prefix alone first, then each run of one prefix by the texts.
+        std::sort(order.begin(), order.end());
+        for (auto run = order.begin(); run != order.end();) {
+            auto end = run + 1;
+            while (end != order.end() && end->first == run->first) ++end;
+            if (end - run > 1)
+                std::sort(run, end, [&](const auto& a, const auto& b) {
+                    return texts_[a.second] < texts_[b.second];
+                });
+            run = end;
         }
-        std::vector<PinKey> order(texts.size());
-        std::iota(order.begin(), order.end(), PinKey{0});
-        std::sort(order.begin(), order.end(),
-                  [&](PinKey a, PinKey b) { return texts[a] < texts[b]; });
-        renumbered.assign(texts.size(), 0);
+        renumbered.assign(texts_.size(), 0);
         std::vector<std::string> sorted;
-        sorted.reserve(texts.size());
-        for (const PinKey key : order) {
+        sorted.reserve(texts_.size());
+        for (const auto& [_, key] : order) {
             renumbered[key] = static_cast<PinKey>(sorted.size());
-            sorted.push_back(std::move(texts[key]));
+            sorted.emplace_back(texts_[key]);
         }
         return sorted;
     }
 
   private:
-    std::unordered_map<std::string, PinKey> ids_;
+    static constexpr PinKey kEmpty = UINT32_MAX;
+
+    struct Slot {
+        std::size_t hash = 0;
+        PinKey key = kEmpty;
+    };
+
+    // The slot that holds the text, or the empty one where it belongs.
+    std::size_t find(std::string_view text, std::size_t hash) const {
+        const std::size_t mask = slots_.size() - 1;
+        for (std::size_t place = hash & mask;; place = (place + 1) & mask) {
+            const Slot& slot = slots_[place];
+            if (slot.key == kEmpty || (slot.hash == hash && texts_[slot.key] == text)) return place;
+        }
+    }
+
+    void grow() {
+        std::vector<Slot> old(2 * slots_.size(), Slot{});
+        old.swap(slots_);
+        const std::size_t mask = slots_.size() - 1;
+        for (const Slot& slot : old) {
+            if (slot.key == kEmpty) continue;
+            std::size_t place = slot.hash & mask;
+            while (slots_[place].key != kEmpty) place = (place + 1) & mask;
+            slots_[place] = slot;
+        }
+    }
+
+    std::vector<Slot> slots_;
+    std::vector<std::string_view> texts_;
+    std::deque<std::string> cut_;
 };
 
 // The text cut to the bare-board widths, split into reference and pin at
@@ -82,7 +150,8 @@ std::vector<std::vector<PinKey>> keysOf(const DesignSnapshot& side, Interner& ke
         std::vector<PinKey> pins;
         pins.reserve(net.pins.size());
         for (const std::string& pin : net.pins)
-            pins.push_back(keys.key(netlistKeys ? cutText(pin, keys, *netlistKeys) : pin));
+            pins.push_back(
+                keys.key(netlistKeys ? keys.keep(cutText(pin, keys, *netlistKeys)) : pin));
         nets.push_back(std::move(pins));
     }
     return nets;
@@ -98,15 +167,29 @@ void renumber(std::vector<std::vector<PinKey>>& nets, const std::vector<PinKey>&
 
 std::vector<std::uint32_t> ranks(const DesignSnapshot& side,
                                  const std::vector<std::vector<PinKey>>& keys) {
-    std::vector<std::uint32_t> order(keys.size());
-    std::iota(order.begin(), order.end(), std::uint32_t{0});
-    std::sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
-        const SnapshotNet& netA = side.nets[a];
-        const SnapshotNet& netB = side.nets[b];
+    // By the names' first 8 bytes alone first, then each run of one prefix
+    // by the whole names, the pins, the count and the length.
+    std::vector<std::pair<std::uint64_t, std::uint32_t>> byPrefix;
+    byPrefix.reserve(keys.size());
+    for (std::uint32_t net = 0; net < keys.size(); ++net)
+        byPrefix.emplace_back(Prefix(side.nets[net].name), net);
+    std::sort(byPrefix.begin(), byPrefix.end());
+    const auto less = [&](const auto& x, const auto& y) {
+        const SnapshotNet& netA = side.nets[x.second];
+        const SnapshotNet& netB = side.nets[y.second];
         if (netA.name != netB.name) return netA.name < netB.name;
-        if (keys[a] != keys[b]) return keys[a] < keys[b];
+        if (keys[x.second] != keys[y.second]) return keys[x.second] < keys[y.second];
         return std::tie(netA.pinCount, netA.length) < std::tie(netB.pinCount, netB.length);
-    });
+    };
+    for (auto run = byPrefix.begin(); run != byPrefix.end();) {
+        auto end = run + 1;
+        while (end != byPrefix.end() && end->first == run->first) ++end;
+        if (end - run > 1) std::sort(run, end, less);
+        run = end;
+    }
+    std::vector<std::uint32_t> order;
+    order.reserve(byPrefix.size());
+    for (const auto& [_, net] : byPrefix) order.push_back(net);
     std::vector<std::uint32_t> placed(order.size());
     for (std::uint32_t place = 0; place < order.size(); ++place) placed[order[place]] = place;
     return placed;
@@ -119,7 +202,10 @@ bool CutToBareBoardWidths(const DesignSnapshot& before, const DesignSnapshot& af
 }
 
 PinKeys KeyPins(const DesignSnapshot& before, const DesignSnapshot& after) {
-    Interner keys;
+    std::size_t pins = 0;
+    for (const DesignSnapshot* side : {&before, &after})
+        for (const SnapshotNet& net : side->nets) pins += net.pins.size();
+    Interner keys(pins);
     PinKeys result;
     if (CutToBareBoardWidths(before, after)) {
         // The netlist's texts first, so that the other side's are cut to match.
@@ -133,7 +219,7 @@ PinKeys KeyPins(const DesignSnapshot& before, const DesignSnapshot& after) {
         result.after = keysOf(after, keys, std::nullopt);
     }
     std::vector<PinKey> renumbered;
-    result.texts = std::move(keys).texts(renumbered);
+    result.texts = keys.texts(renumbered);
     renumber(result.before, renumbered);
     renumber(result.after, renumbered);
     result.beforeRanks = ranks(before, result.before);

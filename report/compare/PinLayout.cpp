@@ -34,7 +34,7 @@ bool isBlank(std::string_view line) {
 // text ran past its stop's columns, which pushed what followed to the next
 // line.
 std::optional<std::vector<std::string_view>> textsBetween(std::string_view line, std::size_t first,
-                                                         std::size_t last, bool lastIsLong) {
+                                                          std::size_t last, bool lastIsLong) {
     std::vector<std::string_view> texts;
     for (std::size_t stop = first; stop <= last; ++stop) {
         const std::size_t at = stop * kStopWidth;
