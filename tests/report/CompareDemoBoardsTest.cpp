@@ -141,11 +141,13 @@ TEST(CompareDemoBoards, ABoardEditedAfterTheExportShowsExactlyItsEdit) {
         const std::string part = original.nets[a].nodes[0].refDes;
         DesignDiff removed = edited([&](std::vector<DesignNet>& nets) {
             for (DesignNet& net : nets)
-                std::erase_if(net.nodes, [&](const DesignNode& node) { return node.refDes == part; });
+                std::erase_if(net.nodes,
+                              [&](const DesignNode& node) { return node.refDes == part; });
         });
         ASSERT_FALSE(removed.pinsOnlyBefore.empty());
         for (const NetPins& net : removed.pinsOnlyBefore)
-            for (const std::string& pin : net.pins) EXPECT_EQ(pin.find(part.substr(0, 6) + "-"), 0u);
+            for (const std::string& pin : net.pins)
+                EXPECT_EQ(pin.find(part.substr(0, 6) + "-"), 0u);
         removed.pinsOnlyBefore.clear();
         EXPECT_EQ(Lists(removed), "");
     }

@@ -76,14 +76,17 @@ TEST(ConnectivityTest, EachEditLandsInItsOwnListInAnyOrder) {
         {"a pin moved", "A:U1-1,C1-1;B:U1-2,R2-1,C2-1,R1-1" + rest, "moved R1-1 A>B;"},
         {"two pins swapped", "A:U1-2,R1-1,C1-1;B:U1-1,R2-1,C2-1" + rest,
          "moved U1-1 A>B;moved U1-2 B>A;"},
-        {"two nets joined", "A:U1-1,R1-1,C1-1;B:U1-2,R2-1,C2-1;C:U1-3,R3-1;D:U1-4,R4-1,R5-1,R6-1;"
-                            "E:U2-1,R7-1,U2-2,R8-1",
+        {"two nets joined",
+         "A:U1-1,R1-1,C1-1;B:U1-2,R2-1,C2-1;C:U1-3,R3-1;D:U1-4,R4-1,R5-1,R6-1;"
+         "E:U2-1,R7-1,U2-2,R8-1",
          "joined E<E:2,F:2;"},
-        {"a net split", "A:U1-1,R1-1,C1-1;B:U1-2,R2-1,C2-1;C:U1-3,R3-1;D:U1-4,R4-1;D2:R5-1,R6-1;"
-                        "E:U2-1,R7-1;F:U2-2,R8-1",
+        {"a net split",
+         "A:U1-1,R1-1,C1-1;B:U1-2,R2-1,C2-1;C:U1-3,R3-1;D:U1-4,R4-1;D2:R5-1,R6-1;"
+         "E:U2-1,R7-1;F:U2-2,R8-1",
          "split D<D:2,D2:2;"},
-        {"a part removed", "A:U1-1,R1-1,C1-1;B:U1-2,R2-1,C2-1;C:U1-3;D:U1-4,R4-1,R5-1,R6-1;"
-                           "E:U2-1,R7-1;F:U2-2,R8-1",
+        {"a part removed",
+         "A:U1-1,R1-1,C1-1;B:U1-2,R2-1,C2-1;C:U1-3;D:U1-4,R4-1,R5-1,R6-1;"
+         "E:U2-1,R7-1;F:U2-2,R8-1",
          "only old C:R3-1;"},
         {"a lone pin connected", "A:U1-1,R1-1,C1-1,TP1-1;B:U1-2,R2-1,C2-1" + rest,
          "joined A<T:1,A:3;"},
