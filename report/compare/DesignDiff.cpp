@@ -429,11 +429,13 @@ DesignDiff CompareSnapshots(const DesignSnapshot& before, const DesignSnapshot& 
             doubtfulAfter[j] = after.nets[j].pinsAmbiguous;
     }
     CompareConnectivity(before, after, keys, doubtfulBefore, doubtfulAfter, diff);
-    // Nets renamed over the same pins are listed as such already.
-    std::unordered_set<const SnapshotNet*> renamedBefore;
-    for (const NetPair& renamed : diff.renamedNets) renamedBefore.insert(renamed.before);
-    std::erase_if(diff.probablyRenamed,
-                  [&](const NetPair& hint) { return renamedBefore.contains(hint.before); });
+    // Nets renamed over the same pins are listed as such already, and a net
+    // that is needs no hint about another, on either side.
+    std::unordered_set<const SnapshotNet*> renamed;
+    for (const NetPair& pair : diff.renamedNets) renamed.insert({pair.before, pair.after});
+    std::erase_if(diff.probablyRenamed, [&](const NetPair& hint) {
+        return renamed.contains(hint.before) || renamed.contains(hint.after);
+    });
 
     const auto afterNet = [](const auto& item) -> const SnapshotNet& { return *item.after; };
     const auto itself = [](const SnapshotNet* net) -> const SnapshotNet& { return *net; };
