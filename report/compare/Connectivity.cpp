@@ -34,8 +34,7 @@ struct Edge {
 // For each key, the nets of one side that hold it, in the side's order.
 class Occurrences {
   public:
-    Occurrences(const std::vector<std::vector<PinKey>>& nets, const std::vector<bool>& leftOut,
-                std::size_t keyCount)
+    Occurrences(const NetKeys& nets, const std::vector<bool>& leftOut, std::size_t keyCount)
         : offsets_(keyCount + 1, 0) {
         for (std::size_t net = 0; net < nets.size(); ++net)
             if (!leftOut[net])
@@ -60,7 +59,7 @@ class Occurrences {
 // One side of the comparison and what is learnt about its nets.
 struct Side {
     const DesignSnapshot& snapshot;
-    const std::vector<std::vector<PinKey>>& keys;
+    const NetKeys& keys;
     const std::vector<std::uint32_t>& ranks;
     Occurrences occurrences;
     std::vector<std::uint32_t> onlyHere;  // each net's pins in no net of the other side
@@ -68,7 +67,7 @@ struct Side {
     std::vector<NetIndex> counterpart;
     std::vector<std::uint32_t> heldMostly;  // how many nets of the other side it holds most of
 
-    Side(const DesignSnapshot& side, const std::vector<std::vector<PinKey>>& netKeys,
+    Side(const DesignSnapshot& side, const NetKeys& netKeys,
          const std::vector<std::uint32_t>& netRanks, const std::vector<bool>& leftOut,
          std::size_t keyCount)
         : snapshot(side),

@@ -1,6 +1,7 @@
 #include "report/compare/DesignDiff.h"
 
 #include <algorithm>
+#include <span>
 #include <string_view>
 #include <unordered_map>
 #include <unordered_set>
@@ -84,7 +85,7 @@ bool carriesLengths(const DesignSnapshot& side) {
                        [](const SnapshotNet& net) { return net.length.has_value(); });
 }
 
-std::size_t sharedPins(const std::vector<PinKey>& a, const std::vector<PinKey>& b) {
+std::size_t sharedPins(std::span<const PinKey> a, std::span<const PinKey> b) {
     std::size_t shared = 0;
     for (auto i = a.begin(), j = b.begin(); i != a.end() && j != b.end();) {
         if (*i < *j) {
@@ -351,11 +352,11 @@ class NameComparison {
   private:
     // oldKeys, nowKeys: the nets' pins as keys, each once.
     void comparePins(const SnapshotNet& old, const SnapshotNet& now,
-                     const std::vector<PinKey>& oldKeys, const std::vector<PinKey>& nowKeys) {
+                     std::span<const PinKey> oldKeys, std::span<const PinKey> nowKeys) {
         // Most nets are unchanged, which their keys tell without copying
         // texts: the same pins, none repeated (or repeats that count once).
         const bool repeats = old.pins.size() != oldKeys.size() || now.pins.size() != nowKeys.size();
-        if (oldKeys == nowKeys && (once_ || !repeats)) {
+        if (std::ranges::equal(oldKeys, nowKeys) && (once_ || !repeats)) {
             if (comparedCount(old, oldKeys.size(), once_) !=
                 comparedCount(now, nowKeys.size(), once_))
                 diff_.changedNets.push_back({&old, &now, {}, {}});

@@ -142,31 +142,20 @@ std::string cutText(std::string_view text, const Interner& keys, PinKey netlistK
     return first;
 }
 
-std::vector<std::vector<PinKey>> keysOf(const DesignSnapshot& side, Interner& keys,
-                                        std::optional<PinKey> netlistKeys) {
-    std::vector<std::vector<PinKey>> nets;
-    nets.reserve(side.nets.size());
+NetKeys keysOf(const DesignSnapshot& side, Interner& keys, std::optional<PinKey> netlistKeys) {
+    std::size_t pins = 0;
+    for (const SnapshotNet& net : side.nets) pins += net.pins.size();
+    NetKeys nets;
+    nets.reserve(side.nets.size(), pins);
     for (const SnapshotNet& net : side.nets) {
-        std::vector<PinKey> pins;
-        pins.reserve(net.pins.size());
         for (const std::string& pin : net.pins)
-            pins.push_back(
-                keys.key(netlistKeys ? keys.keep(cutText(pin, keys, *netlistKeys)) : pin));
-        nets.push_back(std::move(pins));
+            nets.add(keys.key(netlistKeys ? keys.keep(cutText(pin, keys, *netlistKeys)) : pin));
+        nets.endNet();
     }
     return nets;
 }
 
-void renumber(std::vector<std::vector<PinKey>>& nets, const std::vector<PinKey>& renumbered) {
-    for (std::vector<PinKey>& pins : nets) {
-        for (PinKey& key : pins) key = renumbered[key];
-        std::sort(pins.begin(), pins.end());
-        pins.erase(std::unique(pins.begin(), pins.end()), pins.end());
-    }
-}
-
-std::vector<std::uint32_t> ranks(const DesignSnapshot& side,
-                                 const std::vector<std::vector<PinKey>>& keys) {
+std::vector<std::uint32_t> ranks(const DesignSnapshot& side, const NetKeys& keys) {
     // By the names' first 8 bytes alone first, then each run of one prefix
     // by the whole names, the pins, the count and the length.
     std::vector<std::pair<std::uint64_t, std::uint32_t>> byPrefix;
@@ -178,7 +167,9 @@ std::vector<std::uint32_t> ranks(const DesignSnapshot& side,
         const SnapshotNet& netA = side.nets[x.second];
         const SnapshotNet& netB = side.nets[y.second];
         if (netA.name != netB.name) return netA.name < netB.name;
-        if (keys[x.second] != keys[y.second]) return keys[x.second] < keys[y.second];
+        const std::span<const PinKey> keysA = keys[x.second], keysB = keys[y.second];
+        if (!std::ranges::equal(keysA, keysB))
+            return std::ranges::lexicographical_compare(keysA, keysB);
         return std::tie(netA.pinCount, netA.length) < std::tie(netB.pinCount, netB.length);
     };
     for (auto run = byPrefix.begin(); run != byPrefix.end();) {
@@ -196,6 +187,25 @@ std::vector<std::uint32_t> ranks(const DesignSnapshot& side,
 }
 
 }  // namespace
+
+void NetKeys::renumber(const std::vector<PinKey>& renumbered) {
+    for (PinKey& key : keys_) key = renumbered[key];
+    // Nets shrink as their repeated keys go: each moves down to where the
+    // one before it now ends.
+    std::size_t kept = 0;
+    for (std::size_t net = 0; net + 1 < ends_.size(); ++net) {
+        const auto begin = keys_.begin() + ends_[net];
+        const auto end = keys_.begin() + ends_[net + 1];
+        std::sort(begin, end);
+        const auto unique = std::unique(begin, end);
+        ends_[net] = static_cast<std::uint32_t>(kept);
+        kept = static_cast<std::size_t>(
+            std::move(begin, unique, keys_.begin() + static_cast<std::ptrdiff_t>(kept)) -
+            keys_.begin());
+    }
+    ends_.back() = static_cast<std::uint32_t>(kept);
+    keys_.resize(kept);
+}
 
 bool CutToBareBoardWidths(const DesignSnapshot& before, const DesignSnapshot& after) {
     return before.bareBoardNetlist != after.bareBoardNetlist;
@@ -220,8 +230,8 @@ PinKeys KeyPins(const DesignSnapshot& before, const DesignSnapshot& after) {
     }
     std::vector<PinKey> renumbered;
     result.texts = keys.texts(renumbered);
-    renumber(result.before, renumbered);
-    renumber(result.after, renumbered);
+    result.before.renumber(renumbered);
+    result.after.renumber(renumbered);
     result.beforeRanks = ranks(before, result.before);
     result.afterRanks = ranks(after, result.after);
     return result;
