@@ -316,13 +316,20 @@ class Comparison {
         diff.pinsOnlyBefore = pinsByNet(before_, onlyBefore_);
         diff.pinsOnlyAfter = pinsByNet(after_, onlyAfter_);
 
-        // A join or a split explains the names already.
+        // A join or a split explains the names already. Nets that the report
+        // orders alike come in the order of their ranks.
+        std::vector<std::pair<NetIndex, NetIndex>> renamed;
         for (const Edge& edge : edges_)
             if (before_.counterpart[edge.before] == edge.after && !edge.sameName &&
                 before_.heldMostly[edge.before] < 2 && after_.heldMostly[edge.after] < 2 &&
                 mostly(edge.pins,
                        std::max(before_.compared[edge.before], after_.compared[edge.after])))
-                diff.probablyRenamed.push_back({before_.net(edge.before), after_.net(edge.after)});
+                renamed.emplace_back(edge.before, edge.after);
+        std::sort(renamed.begin(), renamed.end(), [&](const auto& a, const auto& b) {
+            return before_.ranks[a.first] < before_.ranks[b.first];
+        });
+        for (const auto& [net, other] : renamed)
+            diff.probablyRenamed.push_back({before_.net(net), after_.net(other)});
         SortInReportOrder(diff.probablyRenamed,
                           [](const NetPair& pair) -> const SnapshotNet& { return *pair.before; });
     }

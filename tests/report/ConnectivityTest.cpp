@@ -71,6 +71,7 @@ TEST(ConnectivityTest, EachEditLandsInItsOwnListInAnyOrder) {
         const char* edit;
         std::string after;
         const char* expected;
+        std::string before = "";  // when not the base
     } cases[] = {
         {"nothing", base, ""},
         {"a pin moved", "A:U1-1,C1-1;B:U1-2,R2-1,C2-1,R1-1" + rest, "moved R1-1 A>B;"},
@@ -93,9 +94,14 @@ TEST(ConnectivityTest, EachEditLandsInItsOwnListInAnyOrder) {
         // The pins of N are alone or nowhere on both sides: not compared.
         {"renamed, a pin added", "AX:U1-1,R1-1,C1-1,Q1-1;B:U1-2,R2-1,C2-1" + rest + ";N2:U3-1",
          "only new AX:Q1-1;renamed A>AX;"},
+        // Two hints whose nets the report orders alike.
+        {"two nets of one name renamed, a pin added to each",
+         "P:U1-1,U1-2,U1-3,U9-1;Q:U2-1,U2-2,U2-3,U9-2",
+         "only new P:U9-1;only new Q:U9-2;renamed X>P;renamed X>Q;",
+         "X:U1-1,U1-2,U1-3;X:U2-1,U2-2,U2-3"},
     };
-    const DesignSnapshot before = side(base);
     for (const auto& c : cases) {
+        const DesignSnapshot before = side(c.before.empty() ? base : c.before);
         const DesignSnapshot after = side(c.after);
         const DesignDiff diff = CompareSnapshots(before, after, std::nullopt);
         EXPECT_EQ(connections(diff), c.expected) << c.edit;
