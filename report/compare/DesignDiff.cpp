@@ -159,19 +159,21 @@ void pairOneName(std::vector<std::size_t> before, std::vector<std::size_t> after
         pairs.emplace_back(before[k], after[k]);
 }
 
+// A side's net indexes in the order of their ranks.
+std::vector<std::size_t> InRankOrder(const std::vector<std::uint32_t>& ranks) {
+    std::vector<std::size_t> order(ranks.size());
+    for (std::size_t net = 0; net < ranks.size(); ++net) order[ranks[net]] = net;
+    return order;
+}
+
 // Nets of the same name on the two sides, as pairs of their indexes, in
 // OLD's order. Each side's nets are walked in the order of their ranks,
 // which is by name first.
 std::vector<std::pair<std::size_t, std::size_t>> pairByName(const DesignSnapshot& before,
                                                             const DesignSnapshot& after,
                                                             const PinKeys& keys) {
-    const auto byRank = [](const std::vector<std::uint32_t>& ranks) {
-        std::vector<std::size_t> order(ranks.size());
-        for (std::size_t net = 0; net < ranks.size(); ++net) order[ranks[net]] = net;
-        return order;
-    };
-    const std::vector<std::size_t> beforeOrder = byRank(keys.beforeRanks);
-    const std::vector<std::size_t> afterOrder = byRank(keys.afterRanks);
+    const std::vector<std::size_t> beforeOrder = InRankOrder(keys.beforeRanks);
+    const std::vector<std::size_t> afterOrder = InRankOrder(keys.afterRanks);
     std::vector<std::pair<std::size_t, std::size_t>> pairs;
     const auto name = [](const DesignSnapshot& side, const std::vector<std::size_t>& order,
                          std::size_t place) -> const std::string& {
@@ -338,7 +340,7 @@ class NameComparison {
             }
             compareLengths(old, now);
         }
-        renamed(matchedBefore, matchedAfter);
+        renamed(matchedBefore, matchedAfter, keys);
         for (std::size_t i = 0; i < before_.nets.size(); ++i)
             if (!matchedBefore[i]) diff_.onlyBefore.push_back(&before_.nets[i]);
         for (std::size_t j = 0; j < after_.nets.size(); ++j)
@@ -385,12 +387,15 @@ class NameComparison {
     }
 
     // Unmatched nets with the same pins on both sides were renamed.
-    void renamed(std::vector<bool>& matchedBefore, std::vector<bool>& matchedAfter) {
+    // Nets of one side with the same pins pair in the order of their ranks,
+    // whatever order the sides list them in.
+    void renamed(std::vector<bool>& matchedBefore, std::vector<bool>& matchedAfter,
+                 const PinKeys& keys) {
         Matcher<std::string> byPins;
-        for (std::size_t j = 0; j < after_.nets.size(); ++j)
+        for (const std::size_t j : InRankOrder(keys.afterRanks))
             if (!matchedAfter[j] && !after_.nets[j].pinsAmbiguous && !after_.nets[j].pins.empty())
                 byPins.add(pinSetKey(comparedPins(after_.nets[j], once_)), j);
-        for (std::size_t i = 0; i < before_.nets.size(); ++i) {
+        for (const std::size_t i : InRankOrder(keys.beforeRanks)) {
             const SnapshotNet& old = before_.nets[i];
             if (matchedBefore[i] || old.pinsAmbiguous || old.pins.empty()) continue;
             const std::optional<std::size_t> j = byPins.take(pinSetKey(comparedPins(old, once_)));
