@@ -435,13 +435,15 @@ DesignDiff CompareSnapshots(const DesignSnapshot& before, const DesignSnapshot& 
             doubtfulAfter[j] = after.nets[j].pinsAmbiguous;
     }
     CompareConnectivity(before, after, keys, doubtfulBefore, doubtfulAfter, diff);
-    // Nets renamed over the same pins are listed as such already, and a net
-    // that is needs no hint about another, on either side.
-    std::unordered_set<const SnapshotNet*> renamed;
-    for (const NetPair& pair : diff.renamedNets) renamed.insert({pair.before, pair.after});
-    std::erase_if(diff.probablyRenamed, [&](const NetPair& hint) {
-        return renamed.contains(hint.before) || renamed.contains(hint.after);
-    });
+    // Nets of the same pins under other names are the name compare's to
+    // list (as renamed, or as nets of one side each): a hint is for nets
+    // whose pins differ in part.
+    if (diff.namesCompared)
+        std::erase_if(diff.probablyRenamed, [&](const NetPair& hint) {
+            return std::ranges::equal(
+                keys.before[static_cast<std::size_t>(hint.before - before.nets.data())],
+                keys.after[static_cast<std::size_t>(hint.after - after.nets.data())]);
+        });
 
     const auto afterNet = [](const auto& item) -> const SnapshotNet& { return *item.after; };
     const auto itself = [](const SnapshotNet* net) -> const SnapshotNet& { return *net; };

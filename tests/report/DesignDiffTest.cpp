@@ -78,9 +78,9 @@ TEST(DesignDiffTest, CountsLengthChangesBeyondTheLastPrintedDigitOnly) {
     }
 }
 
-// A net the name compare lists as renamed gets no hint about another net,
-// whichever side it is on: the hints do not depend on which side is OLD.
-TEST(DesignDiffTest, NoRenameHintBesideARenamedNetOnEitherSide) {
+// Nets of the same pins under other names get no hint, whichever side is
+// OLD: the name compare lists them (here A as renamed to N).
+TEST(DesignDiffTest, NoRenameHintForNetsOfTheSamePins) {
     const DesignSnapshot a = board({net("A", {"B-1"}), net("X", {"B-1"})});
     const DesignSnapshot b = board({net("M", {"C-1", "B-1"}), net("N", {"B-1"})});
     EXPECT_EQ(CompareSnapshots(a, b, std::nullopt).probablyRenamed.size(), 0u);
