@@ -90,8 +90,8 @@ TEST(CompareDemoBoards, ABoardReadsBackFromItsReportAndAPinSwapShows) {
     DesignNode& second = const_cast<DesignNode&>(kicadtest::NetNamed(design, "/DDAT0").nodes[0]);
     ASSERT_GE(first.refDes.size() + first.pinDes.size(), 12u);
     std::swap(first, second);
-    const DesignDiff swapped = CompareSnapshots(report, Snapshot(design), kUnitsPerMm);
-    EXPECT_EQ(Lists(swapped), "changed 2; moved 2; ");
+    const DesignSnapshot swapped = Snapshot(design);
+    EXPECT_EQ(Lists(CompareSnapshots(report, swapped, kUnitsPerMm)), "changed 2; moved 2; ");
 }
 
 // A board changed after its netlist was exported: each change shows in its
@@ -113,37 +113,42 @@ TEST(CompareDemoBoards, ABoardEditedAfterTheExportShowsExactlyItsEdit) {
         }
         if (large.size() < 2) continue;
         const std::size_t a = large[0], b = large[1];
+        // The edited board's lists against the netlist.
         const auto edited = [&](auto edit) {
             DesignData design = original;
             edit(design.nets);
             for (DesignNet& net : design.nets)
                 net.nodeCount = static_cast<std::int32_t>(net.nodes.size());
-            return CompareSnapshots(netlist, Snapshot(std::move(design)), std::nullopt);
+            const DesignSnapshot board = Snapshot(std::move(design));
+            return Lists(CompareSnapshots(netlist, board, std::nullopt));
         };
-        const DesignDiff moved = edited([&](std::vector<DesignNet>& nets) {
+        const std::string moved = edited([&](std::vector<DesignNet>& nets) {
             nets[b].nodes.push_back(nets[a].nodes.back());
             nets[a].nodes.pop_back();
         });
-        EXPECT_EQ(Lists(moved), "moved 1; ");
-        const DesignDiff joined = edited([&](std::vector<DesignNet>& nets) {
+        EXPECT_EQ(moved, "moved 1; ");
+        const std::string joined = edited([&](std::vector<DesignNet>& nets) {
             nets[a].nodes.insert(nets[a].nodes.end(), nets[b].nodes.begin(), nets[b].nodes.end());
             nets.erase(nets.begin() + static_cast<std::ptrdiff_t>(b));
         });
-        EXPECT_EQ(Lists(joined), "joined 1; ");
-        const DesignDiff split = edited([&](std::vector<DesignNet>& nets) {
+        EXPECT_EQ(joined, "joined 1; ");
+        const std::string split = edited([&](std::vector<DesignNet>& nets) {
             DesignNet half{1 << 30, "SPLIT", 0, 0, {}};
             half.nodes.assign(nets[a].nodes.begin() + 2, nets[a].nodes.end());
             nets[a].nodes.resize(2);
             nets.push_back(half);
         });
-        EXPECT_EQ(Lists(split), "split 1; ");
+        EXPECT_EQ(split, "split 1; ");
         // The part of the first pin of the first net, removed.
         const std::string part = original.nets[a].nodes[0].refDes;
-        DesignDiff removed = edited([&](std::vector<DesignNet>& nets) {
-            for (DesignNet& net : nets)
-                std::erase_if(net.nodes,
-                              [&](const DesignNode& node) { return node.refDes == part; });
-        });
+        DesignData withoutPart = original;
+        for (DesignNet& net : withoutPart.nets) {
+            std::erase_if(net.nodes, [&](const DesignNode& node) { return node.refDes == part; });
+            net.nodeCount = static_cast<std::int32_t>(net.nodes.size());
+        }
+        // The diff points into both sides: they outlive it.
+        const DesignSnapshot board = Snapshot(std::move(withoutPart));
+        DesignDiff removed = CompareSnapshots(netlist, board, std::nullopt);
         ASSERT_FALSE(removed.pinsOnlyBefore.empty());
         for (const NetPins& net : removed.pinsOnlyBefore)
             for (const std::string& pin : net.pins)

@@ -88,10 +88,11 @@ TEST(DesignDiffTest, NoRenameHintForNetsOfTheSamePins) {
 }
 
 TEST(DesignDiffTest, ARenamedNetShowsItsLengthChange) {
-    const DesignDiff diff = CompareSnapshots(
-        board({net("OLD", {"U1-1", "U2-1"}, 1000)}),
-        board({net("NEW", {"U1-2", "U1-1", "U2-1"}, 90000), net("NEXT", {"U2-1", "U1-1"}, 90000)}),
-        kUnitsPerMil);
+    // The diff points into both snapshots: they outlive it.
+    const DesignSnapshot before = board({net("OLD", {"U1-1", "U2-1"}, 1000)});
+    const DesignSnapshot after =
+        board({net("NEW", {"U1-2", "U1-1", "U2-1"}, 90000), net("NEXT", {"U2-1", "U1-1"}, 90000)});
+    const DesignDiff diff = CompareSnapshots(before, after, kUnitsPerMil);
     ASSERT_EQ(diff.renamedNets.size(), 1u);
     ASSERT_EQ(diff.lengthChanges.size(), 1u);
     EXPECT_EQ(diff.lengthChanges[0].after->name, "NEXT");
