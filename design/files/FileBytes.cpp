@@ -122,7 +122,13 @@ bool FileBytes::map([[maybe_unused]] const std::filesystem::path& path,
 #if defined(_WIN32)
     return false;
 #else
-    const int file = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Only a regular file is opened here: opening and closing a pipe would
+    // drop what its writer has sent and leave the writer a closed pipe.
+    // O_NONBLOCK keeps a file that turned into a pipe meanwhile from
+    // blocking; fstat below turns it away.
+    struct stat named {};
+    if (::stat(path.c_str(), &named) != 0 || !S_ISREG(named.st_mode)) return false;
+    const int file = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (file < 0) return false;
     struct stat status {};
     void* address = MAP_FAILED;
