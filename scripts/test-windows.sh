@@ -161,6 +161,11 @@ window_tests() {
         fail "$dir: window tests: no X display and no Xvfb to make one"
         return
     fi
+    # The prefix's wine processes of the steps before, started without this
+    # display, are stopped first: a desktop process they left would take the
+    # windows to no display at all.
+    WINEPREFIX="$root/$dir/wineprefix" "$wineserver_program" -k 2>/dev/null
+    WINEPREFIX="$root/$dir/wineprefix" "$wineserver_program" -w 2>/dev/null
     test_program "$dir" window_tests.exe
 }
 
