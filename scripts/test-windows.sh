@@ -154,6 +154,15 @@ ensure_display() {
     start_own_display
 }
 
+# stop_prefix DIR: ends the wine processes of DIR's prefix and waits for
+# them. Those of earlier steps were started without the display the window
+# cases use; a desktop process they left would take the windows to no
+# display at all.
+stop_prefix() {
+    WINEPREFIX="$root/$1/wineprefix" "$wineserver_program" -k 2>/dev/null
+    WINEPREFIX="$root/$1/wineprefix" "$wineserver_program" -w 2>/dev/null
+}
+
 window_tests() {
     local dir="$1"
     echo "== window tests ($dir)"
@@ -161,22 +170,16 @@ window_tests() {
         fail "$dir: window tests: no X display and no Xvfb to make one"
         return
     fi
-    # The prefix's wine processes of the steps before, started without this
-    # display, are stopped first: a desktop process they left would take the
-    # windows to no display at all.
-    WINEPREFIX="$root/$dir/wineprefix" "$wineserver_program" -k 2>/dev/null
-    WINEPREFIX="$root/$dir/wineprefix" "$wineserver_program" -w 2>/dev/null
+    stop_prefix "$dir"
     test_program "$dir" window_tests.exe
 }
 
-# The real-key cases, on the display the script starts: the prefix's wine
-# processes are stopped first, so that the program's window goes there.
+# The real-key cases, on the display real_keys_test.sh starts.
 real_keys() {
     local dir="$1" prefix="$root/$1/wineprefix" loader="$wine64_program" arch=win64 output
     if [[ "$dir" == build-win32 ]]; then loader="$wine32_program" arch=win32; fi
     echo "== real keys ($dir)"
-    WINEPREFIX="$prefix" "$wineserver_program" -k 2>/dev/null
-    WINEPREFIX="$prefix" "$wineserver_program" -w 2>/dev/null
+    stop_prefix "$dir"
     output="$(WINEPREFIX="$prefix" WINEARCH="$arch" WINELOADER="$loader" \
         tests/ui/real_keys_test.sh -- "$loader" "$root/$dir/netlist-report.exe" 2>&1)"
     while IFS= read -r line; do
