@@ -46,15 +46,11 @@ void readNets(DesignLibrary& library, SessionContext& context, Records& records,
     std::vector<std::int32_t> ids;
     for (std::int32_t status = library.TGetFirstNet(context, records.net); status == 0;
          status = library.TGetNextNet(context, records.net)) {
-        SnapshotNet net;
-        net.name = shown(records.net.netName);
-        net.pinCount = records.net.nodeCount;
-        if (snapshot.isBoard()) net.length = records.net.netLength;
         snapshot.connectedPins = snapshot.connectedPins.value_or(0) + records.net.nodeCount;
-        snapshot.nets.push_back(std::move(net));
         ids.push_back(records.net.netId);
     }
-    snapshot.netCount = static_cast<std::int64_t>(snapshot.nets.size());
+    snapshot.netCount = static_cast<std::int64_t>(ids.size());
+    snapshot.nets.resize(ids.size());
     // Each net is then read by its id, as a report reads it, so that a net
     // the library cannot find by id shows as the report's row for it does.
     // The node walks come after the net walk: the library keeps one walk at
@@ -63,13 +59,11 @@ void readNets(DesignLibrary& library, SessionContext& context, Records& records,
         SnapshotNet& net = snapshot.nets[i];
         const std::int32_t found = library.TGetNetById(context, ids[i], records.net);
         if (found != 0) {
-            net = SnapshotNet{};
             net.name = StatusMessage(found) + " (net id " + std::to_string(ids[i]) + ")";
             continue;
         }
         net.name = shown(records.net.netName);
         net.pinCount = records.net.nodeCount;
-        net.length.reset();
         if (snapshot.isBoard()) net.length = records.net.netLength;
         // The count is the design's word, not a promise of as many nodes.
         net.pins.reserve(static_cast<std::size_t>(std::clamp(net.pinCount, 0, kPinsReserved)));
