@@ -55,6 +55,20 @@ std::string usageMessage(const CLI::ParseError& error) {
     return what;
 }
 
+// Whether text is one of this program's options, as "--batch" or
+// "--lengths=mm" is.
+bool namesAnOption(const CLI::App& app, std::string_view text) {
+    if (text.size() < 2 || text.front() != '-') return false;
+    const std::string_view name = text.substr(0, text.find('='));
+    for (const CLI::Option* option : app.get_options()) {
+        for (const std::string& longName : option->get_lnames())
+            if (name == "--" + longName) return true;
+        for (const std::string& shortName : option->get_snames())
+            if (name == "-" + shortName) return true;
+    }
+    return false;
+}
+
 std::string lowerCase(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -99,9 +113,9 @@ std::optional<int> ParseCommandLine(int argc, const char* const* argv, CommandLi
         ->option_text("OLD")
         ->excludes(designer);
     app.add_option("DESIGN", options.design,
-                   "Design file to serve: a JSON design, a KiCad board (.kicad_pcb) or a KiCad "
-                   "netlist export (.net), told apart by content; the built-in sample board "
-                   "when absent")
+                   "Design file to serve: a JSON design, a KiCad board (.kicad_pcb), a KiCad "
+                   "netlist export (.net) or an IPC-D-356 netlist (.ipc, .d356, .356), told "
+                   "apart by content; the built-in sample board when absent")
         ->type_name("");
     // Written for the man page too, which help2man makes from this text:
     // "Environment:" and "Examples:" become sections of their own.
@@ -130,7 +144,9 @@ std::optional<int> ParseCommandLine(int argc, const char* const* argv, CommandLi
         "  $ netlist-report --compare board.net board.kicad_pcb\n"
         "      does the board still match its schematic's netlist? (writes board.cmp)\n"
         "  $ netlist-report --compare amp-rev-b.wrf amp-rev-c.json\n"
-        "      what changed since revision B's report? (writes amp-rev-c.cmp)");
+        "      what changed since revision B's report? (writes amp-rev-c.cmp)\n"
+        "  $ netlist-report --compare netlist.ipc board.kicad_pcb\n"
+        "      does the fab's test netlist still match the board? (writes board.cmp)");
     const auto refuse = [&err](const std::string& message) {
         err << kMessagePrefix << message << "\n";
         return exitcode::kUsageError;
@@ -164,6 +180,22 @@ std::optional<int> ParseCommandLine(int argc, const char* const* argv, CommandLi
          {std::pair{"--output", &options.choices.output}, std::pair{"--compare", &options.compare}})
         if (*value && (*value)->empty())
             return refuse(option + (" takes " + kValueTaken.at(option)));
+    // The parser hands an option that follows one wanting a value over as
+    // that value: "--compare --batch b.json" would compare with a file named
+    // "--batch". A file of such a name is still reachable as ./--batch.
+    const std::optional<std::string> designerGiven =
+        designer->count() > 0 ? std::optional(options.choices.designer) : std::nullopt;
+    using Value = const std::optional<std::string>*;
+    for (const auto& [option, value] :
+         {std::pair<const char*, Value>{"--designer", &designerGiven},
+          std::pair<const char*, Value>{"--output", &options.choices.output},
+          std::pair<const char*, Value>{"--compare", &options.compare}})
+        if (*value && namesAnOption(app, **value))
+            return refuse(std::string(option) + " takes " + kValueTaken.at(option) +
+                          ", not the option " + shownValue(**value) +
+                          (std::string_view(option) == "--designer"
+                               ? std::string()
+                               : "; a file of that name is ./" + **value));
     return std::nullopt;
 }
 

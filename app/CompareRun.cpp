@@ -56,10 +56,12 @@ int compare(const CommandLine& options) {
         Tell(std::cerr, error.what());
         return exitcode::kDesignNotAvailable;
     }
-    for (const SnapshotResult* side : {&before, &after}) {
+    const std::string newName = options.design ? *options.design : "the open design";
+    for (const auto& [side, name] :
+         {std::pair{&before, "OLD " + *options.compare}, std::pair{&after, "NEW " + newName}}) {
         if (side->status != 0) {
-            Tell(std::cerr,
-                 "design not available: " + Windows1252ToUtf8(StatusMessage(side->status)));
+            Tell(std::cerr, "design not available: " + name + ": " +
+                                Windows1252ToUtf8(StatusMessage(side->status)));
             return exitcode::kDesignNotAvailable;
         }
     }
@@ -86,8 +88,9 @@ int compare(const CommandLine& options) {
     try {
         // Never over a compared file, nor over any other design.
         RefuseToReplaceTheDesign(target, NativeFileSystemPath(after.snapshot.designPath));
-        for (const auto& file : {options.compare, options.design})
-            if (file) RefuseToReplaceTheDesign(target, pathOf(*file).string());
+        RefuseToReplaceTheDesign(target, pathOf(*options.compare).string(),
+                                 "the old side of this compare");
+        if (options.design) RefuseToReplaceTheDesign(target, pathOf(*options.design).string());
         if (IsDesignFile(target))
             throw ReportFileError(target + ": cannot be written: it is a design file");
         WriteCompareReport(target, input);

@@ -7,8 +7,9 @@ namespace {
 const char* whatToDo(StartupFailure failure) {
     switch (failure) {
         case StartupFailure::DesignFileRefused:
-            return "Open a KiCad board (.kicad_pcb), a KiCad netlist export (.net) or a JSON "
-                   "design instead, or correct this file where the message says.";
+            return "Open a KiCad board (.kicad_pcb), a KiCad netlist export (.net), an IPC-D-356 "
+                   "netlist (.ipc, .d356) or a JSON design instead, or correct this file where the "
+                   "message says.";
         case StartupFailure::HostLibraryMissing:
             return "Put netlist-report.exe in the folder of the EDA application's designdb32.dll, "
                    "or add that folder to PATH; or open a design file with netlist-report.";

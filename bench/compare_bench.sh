@@ -2,8 +2,9 @@
 # The compare benchmark: two designs of 32,767 nets (the second a revision of
 # the first: nets renamed, pins moved, nets and components removed, lengths
 # changed) compared with --compare, against one --batch report of the first;
-# and the first design's report read back as the old side. Target: a compare
-# within twice the time of one report.
+# the first design's report read back as the old side; and the first design's
+# bare-board netlist (IPC-D-356, bench/generate_ipc.py) against it, matched by
+# pins. Target: a compare within twice the time of one report.
 #   bench/compare_bench.sh [BUILD_DIR] [NETS]   (default: build, 32767; a Release build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -32,6 +33,7 @@ design["components"] = design["components"][: -len(design["components"]) // 100]
 design["revision"] = "2"
 json.dump(design, open(sys.argv[2], "w"), separators=(",", ":"))
 PY
+python3 bench/generate_ipc.py "$work/old/board.json" "$work/old/board.ipc"
 (cd "$work/old" && NETLIST_REPORT_FIXED_DATE=x "$OLDPWD/$build/netlist-report" --batch --lengths mils board.json >/dev/null)
 
 # best_of N command...: the fastest wall and CPU (user + system) times in ms.
@@ -56,10 +58,13 @@ program="$build/netlist-report"
 read -r report_ms report_cpu <<<"$(best_of 5 "$program" --batch --lengths mils "$work/old/board.json")"
 read -r designs_ms designs_cpu <<<"$(best_of 5 "$program" --compare "$work/old/board.json" --lengths mils "$work/board.json")"
 read -r wrf_ms wrf_cpu <<<"$(best_of 5 "$program" --compare "$work/old/board.wrf" --lengths mils "$work/board.json")"
+read -r ipc_ms ipc_cpu <<<"$(best_of 5 "$program" --compare "$work/old/board.ipc" --output "$work/ipc.cmp" "$work/old/board.json")"
 echo "$nets nets, best of 5, wall / CPU ms. Load average now: $(cut -d' ' -f1-3 /proc/loadavg)"
 printf '%-34s %7s %7s %8s\n' "run" "wall" "cpu" "x report"
 row() { printf '%-34s %7d %7d %8.2f\n' "$1" "$2" "$3" "$(awk -v a="$3" -v b="$report_cpu" 'BEGIN { print a / b }')"; }
 row "--batch report of OLD" "$report_ms" "$report_cpu"
 row "--compare OLD design with NEW" "$designs_ms" "$designs_cpu"
 row "--compare OLD's report with NEW" "$wrf_ms" "$wrf_cpu"
+row "--compare OLD's IPC-D-356 with OLD" "$ipc_ms" "$ipc_cpu"
 tail -n 1 "$work/board.cmp" | tr -d '\r\f'
+tail -n 1 "$work/ipc.cmp" | tr -d '\r\f'

@@ -11,7 +11,8 @@
 
 namespace netlist {
 
-void RefuseToReplaceTheDesign(const std::string& targetPath, const std::string& designPath) {
+void RefuseToReplaceTheDesign(const std::string& targetPath, const std::string& designPath,
+                              std::string_view whatItIs) {
     namespace fs = std::filesystem;
     std::error_code error;
     bool same = fs::equivalent(targetPath, designPath, error) && !error;
@@ -24,9 +25,8 @@ void RefuseToReplaceTheDesign(const std::string& targetPath, const std::string& 
         same = !targetError && !designError && target == design;
     }
     if (same)
-        throw ReportFileError(targetPath +
-                              ": cannot be written: it is the design file itself, which the "
-                              "report would replace");
+        throw ReportFileError(targetPath + ": cannot be written: it is " + std::string(whatItIs) +
+                              ", which the report would replace");
 }
 
 ReportFile::ReportFile(std::string targetPath)

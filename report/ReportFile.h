@@ -28,8 +28,9 @@ class ReportFileError : public std::runtime_error {
 
 // Throws ReportFileError when targetPath is the design file itself, under the
 // same or another spelling or through a link: the report would replace the
-// design it was made from.
-void RefuseToReplaceTheDesign(const std::string& targetPath, const std::string& designPath);
+// design it was made from. whatItIs names designPath in the message.
+void RefuseToReplaceTheDesign(const std::string& targetPath, const std::string& designPath,
+                              std::string_view whatItIs = "the design file itself");
 
 class ReportFile {
   public:

@@ -29,15 +29,15 @@ if [[ "$dir" == *win32* ]]; then loader=/usr/lib/wine/wine arch=win32 triple=i68
 # A fixed folder: the design file's path shows in a picture.
 work="${TMPDIR:-/tmp}/netlist-report-screenshots-win32"
 rm -rf "$work" && mkdir -p "$work"
-number=$(for n in $(seq 95 130); do [[ -e /tmp/.X$n-lock ]] || { echo "$n"; break; }; done)
-Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY=":$number" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# shellcheck source=../tests/support/own_display.sh
+source tests/support/own_display.sh
+start_own_display || { echo "screenshots-win32: no Xvfb display could be started" >&2; exit 1; }
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 # A prefix apart from the tests', which this script stops at its end.
 export WINEPREFIX="$root/$dir/wineprefix-screenshots" WINEARCH="$arch" WINELOADER="$loader"
 cleanup() {
     "$(command -v wineserver || echo /usr/lib/wine/wineserver)" -k 2>/dev/null || true
-    kill "$xvfb" 2>/dev/null || true
+    stop_own_display
     rm -rf "$work"
 }
 trap cleanup EXIT

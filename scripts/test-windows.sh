@@ -25,6 +25,8 @@
 set -uo pipefail
 cd "$(dirname "$0")/.."
 root="$PWD"
+# shellcheck source=../tests/support/own_display.sh
+source tests/support/own_display.sh
 linux_build="${NETLIST_LINUX_BUILD:-build}"
 
 passed=0
@@ -118,7 +120,7 @@ run_wine() {
 }
 
 stop_wineservers() {
-    [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null
+    stop_own_display
     for dir in build-win64 build-win32; do
         [[ -f "$root/$dir/wineprefix/system.reg" ]] &&
             WINEPREFIX="$root/$dir/wineprefix" "$wineserver_program" -k 2>/dev/null
@@ -146,23 +148,19 @@ test_program() {
 }
 
 # An X display for the window tests: the caller's, else an Xvfb of our own.
-xvfb_pid=""
 ensure_display() {
-    [[ -n "${DISPLAY:-}" || -n "$xvfb_pid" ]] && return 0
+    [[ -n "${DISPLAY:-}" || -n "$own_display_pid" ]] && return 0
     command -v Xvfb >/dev/null || return 1
-    local number
-    for number in $(seq 90 120); do
-        [[ -e /tmp/.X11-unix/X$number || -e /tmp/.X$number-lock ]] && continue
-        Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-        xvfb_pid=$!
-        sleep 1
-        if kill -0 "$xvfb_pid" 2>/dev/null; then
-            export DISPLAY=":$number"
-            return 0
-        fi
-        xvfb_pid=""
-    done
-    return 1
+    start_own_display
+}
+
+# stop_prefix DIR: ends the wine processes of DIR's prefix and waits for
+# them. Those of earlier steps were started without the display the window
+# cases use; a desktop process they left would take the windows to no
+# display at all.
+stop_prefix() {
+    WINEPREFIX="$root/$1/wineprefix" "$wineserver_program" -k 2>/dev/null
+    WINEPREFIX="$root/$1/wineprefix" "$wineserver_program" -w 2>/dev/null
 }
 
 window_tests() {
@@ -172,17 +170,16 @@ window_tests() {
         fail "$dir: window tests: no X display and no Xvfb to make one"
         return
     fi
+    stop_prefix "$dir"
     test_program "$dir" window_tests.exe
 }
 
-# The real-key cases, on the display the script starts: the prefix's wine
-# processes are stopped first, so that the program's window goes there.
+# The real-key cases, on the display real_keys_test.sh starts.
 real_keys() {
     local dir="$1" prefix="$root/$1/wineprefix" loader="$wine64_program" arch=win64 output
     if [[ "$dir" == build-win32 ]]; then loader="$wine32_program" arch=win32; fi
     echo "== real keys ($dir)"
-    WINEPREFIX="$prefix" "$wineserver_program" -k 2>/dev/null
-    WINEPREFIX="$prefix" "$wineserver_program" -w 2>/dev/null
+    stop_prefix "$dir"
     output="$(WINEPREFIX="$prefix" WINEARCH="$arch" WINELOADER="$loader" \
         tests/ui/real_keys_test.sh -- "$loader" "$root/$dir/netlist-report.exe" 2>&1)"
     while IFS= read -r line; do

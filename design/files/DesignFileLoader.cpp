@@ -45,6 +45,13 @@ DesignFileFormat DetectDesignFileFormat(std::string_view content) {
     return DesignFileFormat::Unknown;
 }
 
+DesignFileFormat DesignFileFormatOf(std::string_view content, const std::filesystem::path& path) {
+    const DesignFileFormat format = DetectDesignFileFormat(content);
+    if (format == DesignFileFormat::Unknown && HasIpcNetlistExtension(path))
+        return DesignFileFormat::IpcNetlist;
+    return format;
+}
+
 DesignData LoadDesignFile(const std::filesystem::path& path) {
     try {
         const FileBytes bytes = FileBytes::read(path);

@@ -15,6 +15,9 @@ namespace netlist {
 enum class DesignFileFormat { Json, KicadBoard, KicadNetlist, IpcNetlist, Unknown };
 
 DesignFileFormat DetectDesignFileFormat(std::string_view content);
+// The format a file is read as: as told by its content, or, when no format
+// claims it, an IPC-D-356 netlist by its name.
+DesignFileFormat DesignFileFormatOf(std::string_view content, const std::filesystem::path& path);
 
 // Throws DesignFileError when the file cannot be read or is not a valid
 // design of a known format; also when it is too large for the memory at hand.

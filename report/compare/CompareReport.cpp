@@ -8,6 +8,7 @@
 #include "report/Credits.h"
 #include "report/ReportPaths.h"
 #include "report/ReportWriter.h"
+#include "report/compare/SideRole.h"
 
 namespace netlist {
 namespace {
@@ -30,9 +31,38 @@ constexpr int kAfterLengthTab = 54;
 constexpr int kChangeTab = 78;
 const std::string kRule(89, '-');
 
+std::string upperCase(std::string text) {
+    for (char& c : text)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return text;
+}
+
+// How the report names a side: OLD and NEW, or, for a board against a
+// netlist, the board and the netlist, so that nothing reads backwards when
+// the netlist is the newer one.
+struct SideWords {
+    std::string name;  // "OLD", "board", "netlist"
+    std::string in;    // "in OLD", "on the board", "in the netlist"
+    std::string of;    // "of OLD", "of the board", "of the netlist"
+    std::string only;  // "only in OLD", "on the board only", "in the netlist only"
+};
+
+SideWords wordsFor(const DesignSnapshot& side, const char* oldOrNew, bool named) {
+    if (!named)
+        return {oldOrNew, std::string("in ") + oldOrNew, std::string("of ") + oldOrNew,
+                std::string("only in ") + oldOrNew};
+    if (RoleOf(side) == SideRole::Board)
+        return {"board", "on the board", "of the board", "on the board only"};
+    return {"netlist", "in the netlist", "of the netlist", "in the netlist only"};
+}
+
 class CompareWriter {
   public:
-    explicit CompareWriter(const CompareReportInput& input) : in_(input) {}
+    explicit CompareWriter(const CompareReportInput& input)
+        : in_(input),
+          named_(BoardAgainstNetlist(input.before, input.after)),
+          old_(wordsFor(input.before, "OLD", named_)),
+          new_(wordsFor(input.after, "NEW", named_)) {}
 
     void write(const std::string& path) {
         writer_.open(path);
@@ -40,6 +70,7 @@ class CompareWriter {
         writeNets();
         writeComponents();
         writeLengths();
+        writeConnectivity();
         writeSummary();
         writer_.commit();
     }
@@ -49,6 +80,7 @@ class CompareWriter {
     void open(std::initializer_list<PrintItem> items) { writer_.print(items, LineEnd::StaysOpen); }
 
     static std::string kindText(const DesignSnapshot& side) {
+        if (side.bareBoardNetlist) return "IPC-D-356 netlist";
         if (!side.fromReport) return side.kind;
         return side.kind.empty() ? "report" : side.kind + " report";
     }
@@ -85,12 +117,23 @@ class CompareWriter {
         sideBySide("Connected Pins", a.connectedPins, b.connectedPins);
         if (a.isBoard() || b.isBoard()) sideBySide("layers", a.layers, b.layers);
         line({Item::Text(kRule)});
-        if (!in_.diff.componentsCompared)
-            line({Item::Text("Components are not compared: a report lists none.")});
-        if (in_.lengthUnits && !in_.diff.lengthsCompared)
+        if (!in_.diff.namesCompared) {
             line(
-                {Item::Text("Net lengths are not compared: they need boards on both sides, "
-                            "and a report written with lengths.")});
+                {Item::Text("Nets are matched by their pins: an IPC-D-356 netlist cuts names, "
+                            "references and pins short.")});
+            line(
+                {Item::Text("Components are not compared: an IPC-D-356 netlist lists only "
+                            "pads with copper, under references cut short.")});
+            if (in_.lengthUnits)
+                line({Item::Text("Net lengths are not compared: an IPC-D-356 netlist has none.")});
+        } else {
+            if (!in_.diff.componentsCompared)
+                line({Item::Text("Components are not compared: a report lists none.")});
+            if (in_.lengthUnits && !in_.diff.lengthsCompared)
+                line(
+                    {Item::Text("Net lengths are not compared: they need boards on both sides, "
+                                "and a report written with lengths.")});
+        }
         if (in_.diff.empty()) line({Item::Text("The designs do not differ.")});
     }
 
@@ -141,9 +184,10 @@ class CompareWriter {
             std::int64_t number = 0;
             for (const ChangedNet& change : diff.changedNets) {
                 netRow(++number, *change.after);
-                line({Item::Text("was"), Item::Number(change.before->pinCount)});
-                labelledPins("added", change.added);
-                labelledPins("removed", change.removed);
+                line({Item::Text(named_ ? old_.name : "was"),
+                      Item::Number(change.before->pinCount)});
+                labelledPins(named_ ? new_.only : "added", change.added);
+                labelledPins(named_ ? old_.only : "removed", change.removed);
             }
         }
         if (!diff.countOnlyNets.empty()) {
@@ -154,7 +198,8 @@ class CompareWriter {
                 if (pair.before->pinCount == pair.after->pinCount)
                     line({Item::Text("same pin count")});
                 else
-                    line({Item::Text("was"), Item::Number(pair.before->pinCount)});
+                    line({Item::Text(named_ ? old_.name : "was"),
+                          Item::Number(pair.before->pinCount)});
                 ambiguityNote();
             }
         }
@@ -177,19 +222,21 @@ class CompareWriter {
                 if (net->pinsAmbiguous) ambiguityNote();
             }
         };
-        onlyOneSide("NETS ONLY IN OLD", diff.onlyBefore);
-        onlyOneSide("NETS ONLY IN NEW", diff.onlyAfter);
+        onlyOneSide("NETS " + upperCase(old_.only), diff.onlyBefore);
+        onlyOneSide("NETS " + upperCase(new_.only), diff.onlyAfter);
     }
 
     void writeComponents() {
         if (in_.diff.components.empty()) return;
-        section("COMPONENTS ADDED, REMOVED OR WITH OTHER PAD COUNTS");
-        line({Item::Tab(kNameTab), Item::Text("RefDes"), Item::Tab(kPinTab), Item::Text("OLD pads"),
-              Item::Tab(kFirstNodeTab), Item::Text("NEW pads")});
+        section(named_ ? "COMPONENTS ON ONE SIDE ONLY OR WITH OTHER PAD COUNTS"
+                       : "COMPONENTS ADDED, REMOVED OR WITH OTHER PAD COUNTS");
+        line({Item::Tab(kNameTab), Item::Text("RefDes"), Item::Tab(kPinTab),
+              Item::Text(named_ ? old_.name : "OLD pads"), Item::Tab(kFirstNodeTab),
+              Item::Text(named_ ? new_.name : "NEW pads")});
         for (const ComponentChange& change : in_.diff.components) {
-            const char* what = !change.padsBefore  ? "added"
-                               : !change.padsAfter ? "removed"
-                                                   : "pads";
+            const std::string what = !change.padsBefore  ? (named_ ? new_.name : "added")
+                                     : !change.padsAfter ? (named_ ? old_.name : "removed")
+                                                         : "pads";
             const auto value = [](std::optional<std::int32_t> pads) {
                 return pads ? Item::Number(*pads) : Item::Nothing();
             };
@@ -224,17 +271,85 @@ class CompareWriter {
         }
     }
 
+    // A net and the nets of the other side it holds most of the pins of,
+    // each with the number of its pins there.
+    void netGroups(std::string_view title, std::string_view holds,
+                   const std::vector<NetGroup>& groups) {
+        if (groups.empty()) return;
+        section(title);
+        std::int64_t number = 0;
+        for (const NetGroup& group : groups) {
+            netRow(++number, *group.net);
+            line({Item::Text(holds)});
+            for (const NetShare& part : group.parts)
+                line({Item::Tab(kNameTab), Item::Text(part.net->name), Item::Tab(kCountTab),
+                      Item::Number(static_cast<std::int64_t>(part.pins))});
+        }
+    }
+
+    void pinsOnOneSide(const SideWords& side, const std::vector<NetPins>& nets) {
+        if (nets.empty()) return;
+        section("PINS " + upperCase(side.only));
+        std::int64_t number = 0;
+        for (const NetPins& net : nets) {
+            line({Item::Tab(0), Item::Text("")});
+            open({Item::Tab(2), Item::Number(++number), Item::Tab(kNameTab),
+                  Item::Text(net.net->name), Item::Tab(kCountTab),
+                  Item::Number(static_cast<std::int64_t>(net.pins.size())), Item::Tab(kPinTab)});
+            pins(net.pins);
+        }
+    }
+
+    void writeConnectivity() {
+        const DesignDiff& diff = in_.diff;
+        netGroups("NETS JOINED " + upperCase(new_.in), "joins these nets " + old_.of + ":",
+                  diff.joinedNets);
+        netGroups("NETS SPLIT " + upperCase(new_.in), "is split into these nets " + new_.of + ":",
+                  diff.splitNets);
+        if (!diff.movedPins.empty()) {
+            section("PINS MOVED");
+            line({Item::Tab(kNameTab), Item::Text("Pin"), Item::Tab(kPinTab),
+                  Item::Text(named_ ? "Net " + old_.in : "Net in OLD"), Item::Tab(kAfterLengthTab),
+                  Item::Text(named_ ? "Net " + new_.in : "Net in NEW")});
+            std::int64_t number = 0;
+            for (const MovedPin& moved : diff.movedPins)
+                line({Item::Tab(2), Item::Number(++number), Item::Tab(kNameTab),
+                      Item::Text(moved.pin), Item::Tab(kPinTab), Item::Text(moved.from->name),
+                      Item::Tab(kAfterLengthTab), Item::Text(moved.to->name)});
+        }
+        pinsOnOneSide(old_, diff.pinsOnlyBefore);
+        pinsOnOneSide(new_, diff.pinsOnlyAfter);
+        if (!diff.probablyRenamed.empty()) {
+            section("NETS PROBABLY RENAMED (A HINT, NOT A DIFFERENCE)");
+            std::int64_t number = 0;
+            for (const NetPair& pair : diff.probablyRenamed) {
+                netRow(++number, *pair.before);
+                line({Item::Text("probably now "), Item::Text(pair.after->name)});
+            }
+        }
+    }
+
     void writeSummary() {
         const DesignDiff& diff = in_.diff;
-        const std::pair<const char*, std::size_t> kinds[] = {
+        const auto label = [](std::string_view what, const SideWords& side) {
+            return std::string(what) + " " + side.only;
+        };
+        const std::pair<std::string, std::size_t> kinds[] = {
             {"changed nets", diff.changedNets.size() + diff.countChangedByPinCount()},
             {"renamed nets", diff.renamedNets.size()},
-            {"nets only in OLD", diff.onlyBefore.size()},
-            {"nets only in NEW", diff.onlyAfter.size()},
-            {"components added", diff.countComponents(true, false)},
-            {"components removed", diff.countComponents(false, true)},
+            {label("nets", old_), diff.onlyBefore.size()},
+            {label("nets", new_), diff.onlyAfter.size()},
+            {named_ ? label("components", new_) : "components added",
+             diff.countComponents(true, false)},
+            {named_ ? label("components", old_) : "components removed",
+             diff.countComponents(false, true)},
             {"pad counts changed", diff.countComponents(false, false)},
-            {"lengths changed", diff.lengthChanges.size()}};
+            {"lengths changed", diff.lengthChanges.size()},
+            {"nets joined", diff.joinedNets.size()},
+            {"nets split", diff.splitNets.size()},
+            {"pins moved", diff.movedPins.size()},
+            {label("pins", old_), DesignDiff::countPins(diff.pinsOnlyBefore)},
+            {label("pins", new_), DesignDiff::countPins(diff.pinsOnlyAfter)}};
         std::string summary = "Differences:";
         for (const auto& [kind, count] : kinds)
             summary.append(" ").append(kind).append(" ").append(std::to_string(count)).append(",");
@@ -245,6 +360,9 @@ class CompareWriter {
     }
 
     const CompareReportInput& in_;
+    const bool named_;
+    const SideWords old_;
+    const SideWords new_;
     ReportWriter writer_;
     std::string decimalSeparator_;
 };

@@ -50,6 +50,8 @@ SnapshotResult LoadCompareSide(const std::filesystem::path& path, ReportsAccepte
         }
         StandInLibrary library(LoadDesignContent(content, path));
         SnapshotResult result = TakeSnapshot(library);
+        result.snapshot.bareBoardNetlist =
+            DesignFileFormatOf(content, path) == DesignFileFormat::IpcNetlist;
         result.snapshot.date = FileDateText(path);
         return result;
     } catch (const std::bad_alloc&) {

@@ -5,6 +5,7 @@
 
 #include "design/ControlCharacters.h"
 #include "design/FixedText.h"
+#include "design/StatusMessage.h"
 #include "report/DesignConnection.h"
 #include "report/ReportPaths.h"
 
@@ -43,19 +44,25 @@ struct Records {
 void readNets(DesignSession& session, Records& records, DesignSnapshot& snapshot) {
     std::vector<std::int32_t> ids;
     for (session.firstNet(records.net); session.ok(); session.nextNet(records.net)) {
-        SnapshotNet net;
-        net.name = shown(records.net.netName);
-        net.pinCount = records.net.nodeCount;
-        if (snapshot.isBoard()) net.length = records.net.netLength;
         snapshot.connectedPins = snapshot.connectedPins.value_or(0) + records.net.nodeCount;
-        snapshot.nets.push_back(std::move(net));
         ids.push_back(records.net.netId);
     }
-    snapshot.netCount = static_cast<std::int64_t>(snapshot.nets.size());
+    snapshot.netCount = static_cast<std::int64_t>(ids.size());
+    snapshot.nets.resize(ids.size());
+    // Each net is then read by its id, as a report reads it, so that a net
+    // the library cannot find by id shows as the report's row for it does.
     // The node walks come after the net walk: the library keeps one walk at
     // a time.
     for (std::size_t i = 0; i < ids.size(); ++i) {
         SnapshotNet& net = snapshot.nets[i];
+        const std::int32_t found = session.netById(ids[i], records.net);
+        if (found != 0) {
+            net.name = StatusMessage(found) + " (net id " + std::to_string(ids[i]) + ")";
+            continue;
+        }
+        net.name = shown(records.net.netName);
+        net.pinCount = records.net.nodeCount;
+        if (snapshot.isBoard()) net.length = records.net.netLength;
         // The count is the design's word, not a promise of as many nodes.
         net.pins.reserve(static_cast<std::size_t>(std::clamp(net.pinCount, 0, kPinsReserved)));
         for (session.firstNetNode(ids[i], records.node); session.ok();

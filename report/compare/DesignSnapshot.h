@@ -32,6 +32,9 @@ struct SnapshotComponent {
 
 struct DesignSnapshot {
     bool fromReport = false;
+    // Read from a bare-board test netlist (IPC-D-356): a board without
+    // lengths, whose names, references and pins the file cuts short.
+    bool bareBoardNetlist = false;
     std::string kind;  // "Pcb", "Schmatic" or "", as the report's title line shows it
     std::string designPath;
     std::string designName;  // as the report's "Design Name" line shows it

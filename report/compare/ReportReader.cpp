@@ -7,6 +7,7 @@
 #include "design/Records.h"
 #include "design/files/DesignFileError.h"
 #include "design/files/SourcePlace.h"
+#include "report/compare/PinLayout.h"
 
 namespace netlist {
 namespace {
@@ -17,8 +18,6 @@ constexpr std::size_t kNumberDigitsIndex = 2;  // a net's running number, from c
 constexpr std::size_t kNameIndex = 8;          // a net's name, from column 9
 constexpr std::size_t kCountIndex = 23;        // the pin count's sign, column 24
 constexpr std::size_t kFirstPinIndex = 29;
-constexpr std::size_t kPinWidth = 12;
-constexpr std::size_t kPinStops = 4;
 constexpr std::size_t kLengthIndex = 77;
 constexpr std::size_t kTitleIndex = 34;
 constexpr std::string_view kFirstLabel = "Created By";
@@ -227,32 +226,37 @@ class Reader {
         return end < kFirstPinIndex;
     }
 
-    void readPins(std::size_t index, bool lastLine, SnapshotNet& net, DesignSnapshot& snapshot) {
-        const std::string_view text = line(index);
-        bool pinOnLine = false;
-        for (std::size_t stop = 0; stop < kPinStops; ++stop) {
-            const std::size_t at = kFirstPinIndex + stop * kPinWidth;
-            if (at >= text.size()) break;
-            const std::string_view cell = text.substr(at, kPinWidth);
-            const std::string_view pin = trimRight(cell);
-            if (pin.empty()) continue;
-            pinOnLine = true;
-            // A text that reaches the next stop may be two pins or one.
-            if (cell.size() == kPinWidth && cell.back() != ' ') net.pinsAmbiguous = true;
-            if (pin.front() == ' ') net.pinsAmbiguous = true;
-            net.pins.emplace_back(pin);
+    // The net's pin lines, from column 30 on, the net's length cut from the
+    // last one where it stands there.
+    PinTexts readPins(std::size_t first, std::size_t countLine, SnapshotNet& net,
+                      DesignSnapshot& snapshot) {
+        std::vector<std::string_view> regions;
+        std::size_t i = first;
+        for (; !line(i).empty(); ++i) {
+            const std::string_view text = line(i);
+            if (i != countLine && !allBlank(text.substr(0, kFirstPinIndex)))
+                notAReport(i, 1, "blanks up to column 30 before a net's further pins");
+            regions.push_back(text.size() > kFirstPinIndex ? text.substr(kFirstPinIndex)
+                                                           : std::string_view{});
         }
-        if (text.size() <= kLengthIndex) return;
-        const auto length = parseLength(text.substr(kLengthIndex));
-        if (length && lastLine) {
-            net.length = length->units;
-            snapshot.statedLengthUnits = std::max(snapshot.statedLengthUnits, length->unitsPerUnit);
-        } else if (!pinOnLine) {
-            notAReport(index, kLengthIndex + 1, "the net's length (\"... mils\" or \"... mm\")");
-        } else {
-            // A pin text that runs on past the last stop, over blanks of its own perhaps.
-            net.pinsAmbiguous = true;
+        bool lengthFollows = false;
+        constexpr std::size_t kLengthOffset = kLengthIndex - kFirstPinIndex;
+        if (!regions.empty() && regions.back().size() > kLengthOffset) {
+            const std::size_t last = i - 1;
+            const std::string_view pins = regions.back().substr(0, kLengthOffset);
+            if (const auto length = parseLength(regions.back().substr(kLengthOffset))) {
+                net.length = length->units;
+                snapshot.statedLengthUnits =
+                    std::max(snapshot.statedLengthUnits, length->unitsPerUnit);
+                regions.back() = pins;
+                lengthFollows = true;
+            } else if (allBlank(pins)) {
+                notAReport(last, kLengthIndex + 1, "the net's length (\"... mils\" or \"... mm\")");
+            }
+            // Otherwise a pin text runs on past the last pin column, which
+            // the pins' layout cannot explain.
         }
+        return ReadPinTexts(regions, lengthFollows, net.pinCount);
     }
 
     void readNets(DesignSnapshot& snapshot) {
@@ -324,14 +328,10 @@ class Reader {
             net.name = trimRight(row.substr(kNameIndex));
             everyNetCounted_ = false;
         }
-        for (std::size_t i = pinsOnCountLine ? countLine : countLine + 1;; ++i) {
-            const std::string_view text = line(i);
-            if (text.empty()) break;
-            if (i != countLine && !allBlank(text.substr(0, kFirstPinIndex)))
-                notAReport(i, 1, "blanks up to column 30 before a net's further pins");
-            const bool last = i + 1 < lines_.size() && lines_[i + 1].empty();
-            readPins(i, last, net, snapshot);
-        }
+        PinTexts pins =
+            readPins(pinsOnCountLine ? countLine : countLine + 1, countLine, net, snapshot);
+        net.pins = std::move(pins.pins);
+        net.pinsAmbiguous = pins.ambiguous;
         return net;
     }
 

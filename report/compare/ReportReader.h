@@ -12,10 +12,9 @@ namespace netlist {
 // The first line of every report: how a report is told from a design file.
 bool LooksLikeReport(std::string_view content);
 
-// content is the report's bytes (Windows-1252). Pins are taken by their
-// columns: each pin text stands at column 30, 42, 54 or 66 and is cut at
-// the next of these stops. A text that reaches the next stop (12 or more
-// characters) may be one pin or two, so its net is marked pinsAmbiguous.
+// content is the report's bytes (Windows-1252). Pins are read by the layout
+// the writer gives them (see PinLayout.h); a net whose pin lines leave the
+// cut between two texts in doubt is marked pinsAmbiguous.
 // Throws DesignFileError, naming fileName, the line and the column, when the
 // content is not a complete report of this program.
 DesignSnapshot ReadReport(std::string_view content, const std::string& fileName);

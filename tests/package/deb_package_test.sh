@@ -179,9 +179,11 @@ offered_not_default() {
         done
         ! in_desktop gio mime application/json | grep -q netlist-report ||
             { echo "  netlist-report claims application/json"; return 1; }
+        [[ "$(in_desktop xdg-mime query default application/x-ipc-d-356)" == netlist-report.desktop ]] ||
+            { echo "  an IPC-D-356 netlist does not open with netlist-report (package in $place)"; return 1; }
     done
 }
-check "boards and netlists offer netlist-report but open with the PCB editor" offered_not_default
+check "boards and netlists offer netlist-report but open with the PCB editor; IPC-D-356 netlists open with it" offered_not_default
 
 removed_cleanly() {
     local listed leftover

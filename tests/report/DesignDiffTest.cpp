@@ -29,11 +29,12 @@ std::string names(const std::vector<const SnapshotNet*>& nets) {
     return text;
 }
 
-TEST(DesignDiffTest, MatchesRepeatedNamesInTurnAndRenamesOnlyUnchangedPins) {
+// Nets of one name pair by the pins they share, not by their order.
+TEST(DesignDiffTest, PairsRepeatedNamesByTheirPinsAndRenamesOnlyUnchangedPins) {
     const DesignSnapshot before = board({net("N", {"A-1", "A-2"}), net("N", {"B-1", "B-2"}),
                                          net("OLD", {"C-1", "C-2"}), net("GONE", {"D-1", "D-2"})},
                                         {{"R10", 2}, {"R2", 2}, {"U1", 8}});
-    const DesignSnapshot after = board({net("N", {"A-2", "A-1"}), net("N", {"B-1", "B-3"}),
+    const DesignSnapshot after = board({net("N", {"B-1", "B-3"}), net("N", {"A-2", "A-1"}),
                                         net("NEW", {"C-2", "C-1"}), net("MOVED", {"D-1", "D-3"})},
                                        {{"U1", 9}, {"R2", 2}, {"R11", 2}});
     const DesignDiff diff = CompareSnapshots(before, after, std::nullopt);
@@ -74,6 +75,51 @@ TEST(DesignDiffTest, CountsLengthChangesBeyondTheLastPrintedDigitOnly) {
         const DesignDiff diff = CompareSnapshots(before, after, kUnitsPerMil);
         EXPECT_EQ(diff.lengthChanges.size(), c.reported ? 1u : 0u) << c.change;
         EXPECT_EQ(diff.empty(), !c.reported) << c.change;
+    }
+}
+
+// Nets of the same pins under other names get no hint, whichever side is
+// OLD: the name compare lists them (here A as renamed to N).
+TEST(DesignDiffTest, NoRenameHintForNetsOfTheSamePins) {
+    const DesignSnapshot a = board({net("A", {"B-1"}), net("X", {"B-1"})});
+    const DesignSnapshot b = board({net("M", {"C-1", "B-1"}), net("N", {"B-1"})});
+    EXPECT_EQ(CompareSnapshots(a, b, std::nullopt).probablyRenamed.size(), 0u);
+    EXPECT_EQ(CompareSnapshots(b, a, std::nullopt).probablyRenamed.size(), 0u);
+}
+
+TEST(DesignDiffTest, ARenamedNetShowsItsLengthChange) {
+    // The diff points into both snapshots: they outlive it.
+    const DesignSnapshot before = board({net("OLD", {"U1-1", "U2-1"}, 1000)});
+    const DesignSnapshot after =
+        board({net("NEW", {"U1-2", "U1-1", "U2-1"}, 90000), net("NEXT", {"U2-1", "U1-1"}, 90000)});
+    const DesignDiff diff = CompareSnapshots(before, after, kUnitsPerMil);
+    ASSERT_EQ(diff.renamedNets.size(), 1u);
+    ASSERT_EQ(diff.lengthChanges.size(), 1u);
+    EXPECT_EQ(diff.lengthChanges[0].after->name, "NEXT");
+}
+
+// Against a netlist, what only a board can have is no difference: parts with
+// no pin in a net, pads beyond the pins, a pin's pads listed once each.
+// Fewer pads than pins still are, and so is a part with a connected pin.
+TEST(DesignDiffTest, ABoardAgainstItsNetlistDiffersOnlyInWhatANetlistCanHold) {
+    DesignSnapshot netlist = board({net("X", {"BUS1-A1", "U1-1"}), net("Y", {"U1-2", "J1-1"})},
+                                   {{"BUS1", 2}, {"U1", 4}, {"J1", 1}});
+    netlist.kind = "Schmatic";
+    const DesignSnapshot pcb =
+        board({net("X", {"BUS1-A1", "U1-1", "BUS1-A1"}), net("Y", {"J1-1", "U1-2", "TP1-1"}),
+               net("Z", {"H1-1"})},
+              {{"BUS1", 4}, {"U1", 3}, {"J1", 3}, {"H2", 1}, {"LOGO1", 0}, {"TP1", 1}});
+    for (const bool boardIsNew : {true, false}) {
+        const DesignDiff diff = boardIsNew ? CompareSnapshots(netlist, pcb, std::nullopt)
+                                           : CompareSnapshots(pcb, netlist, std::nullopt);
+        ASSERT_EQ(diff.changedNets.size(), 1u) << boardIsNew;
+        EXPECT_EQ(diff.changedNets[0].after->name, "Y");
+        EXPECT_EQ(names(diff.onlyBefore) + names(diff.onlyAfter), "Z ");
+        std::string parts;
+        for (const ComponentChange& c : diff.components)
+            parts += c.refDes + ":" + std::to_string(c.padsBefore.value_or(-1)) + ">" +
+                     std::to_string(c.padsAfter.value_or(-1)) + " ";
+        EXPECT_EQ(parts, boardIsNew ? "TP1:-1>1 U1:4>3 " : "TP1:1>-1 U1:3>4 ") << boardIsNew;
     }
 }
 

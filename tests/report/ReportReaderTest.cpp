@@ -26,10 +26,13 @@ std::string report(const std::vector<std::string>& netLines, int nets, int pins 
     return text + eol + std::string(34, ' ') + "End of Report\f" + eol;
 }
 
-// Pins that meet, long names and pins over several lines are read back in the
-// compare goldens (compare-report-*.cmp, from golden-board-mils.wrf).
-TEST(ReportReaderTest, ReadsNetsByTheirColumns) {
+// Pins are read back by the writer's layout: a text longer than its 12
+// columns pushes the next one to the following line, at its own column.
+// The round trip test reads back every other layout (ReportRoundTripTest).
+TEST(ReportReaderTest, ReadsPinsByTheirLayout) {
     const std::string pins29(29, ' ');
+    const std::string longText = "AB-CDEFGHIJKL-MNOPQRSTUVWXYZ";  // one pin, or two at column 42
+    const std::string lengthLine = std::string(77, ' ') + "1.00 mils";
     struct Case {
         const char* what;
         std::vector<std::string> lines;
@@ -47,11 +50,48 @@ TEST(ReportReaderTest, ReadsNetsByTheirColumns) {
          "U1-1|R10-22",
          false,
          1270000},
-        {"a pin text with blanks of its own, running past the last pin column",
+        {"a long text whose 12th character is a blank",
+         {"", "  1     N               2    U1-ABCDEFGH IJ",
+          pins29 + std::string(12, ' ') + "R1-1"},
+         "N",
+         2,
+         "U1-ABCDEFGH IJ|R1-1",
+         false,
+         std::nullopt},
+        {"the same text fourth on its line",
+         {"", "  1     N               5    A-1         B-1         C-1         U1-ABCDEFGH IJ",
+          std::string(77, ' '), pins29 + "R1-1" + std::string(44, ' ') + "0.00 mils"},
+         "N",
+         5,
+         "A-1|B-1|C-1|U1-ABCDEFGH IJ|R1-1",
+         false,
+         0},
+        {"a long last text, its length pushed: the count says one pin",
+         {"", "  1     N               1    " + longText, lengthLine},
+         "N",
+         1,
+         longText,
+         false,
+         2540},
+        {"the same text, the count says two",
+         {"", "  1     N               2    " + longText, lengthLine},
+         "N",
+         2,
+         "AB-CDEFGHIJK|L-MNOPQRSTUVWXYZ",
+         false,
+         2540},
+        {"the same text, a count that fits no reading",
+         {"", "  1     N               3    " + longText, lengthLine},
+         "N",
+         3,
+         "AB-CDEFGHIJK|L-MNOPQRSTUV|WXYZ",
+         true,
+         2540},
+        {"a text running past the last pin column, which no layout explains",
          {"", "  1     A               2    NU-         ER/NET" + std::string(37, ' ') + "t-1"},
          "A",
          2,
-         "NU-|ER/NET",
+         "NU-|ER/NET" + std::string(37, ' ') + "t-1",
          true,
          std::nullopt},
         {"a net the library could not read",

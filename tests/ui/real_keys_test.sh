@@ -25,7 +25,7 @@ program=("$@")
 # The program runs in folders of its own: a path given is made absolute.
 [[ $# -gt 0 && "$1" == */* && -e "$1" ]] && program[0]="$(realpath "$1")"
 [[ ${#program[@]} -gt 0 ]] || { echo "usage: real_keys_test.sh [--failure-box] [--] COMMAND..." >&2; exit 2; }
-for tool in Xvfb xdotool xprop openbox; do
+for tool in Xvfb xdotool xprop xwininfo openbox; do
     command -v "$tool" >/dev/null || {
         echo "FAIL real keys: $tool is missing (scripts/ensure-packages.sh test installs it)"
         exit 1
@@ -33,40 +33,40 @@ for tool in Xvfb xdotool xprop openbox; do
 done
 
 scratch="$(mktemp -d)"
-xvfb_pid="" wm_pid="" program_pid=""
+wm_pid="" program_pid=""
+# shellcheck source=../support/own_display.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../support/own_display.sh"
 cleanup() {
     [[ -n "$program_pid" ]] && kill "$program_pid" 2>/dev/null
     [[ -n "$wm_pid" ]] && kill "$wm_pid" 2>/dev/null
-    [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null
+    stop_own_display
     rm -rf "$scratch"
 }
 trap cleanup EXIT
 
 # A display of our own, so that no key reaches another window.
-for number in $(seq 140 180); do
-    [[ -e /tmp/.X11-unix/X$number || -e /tmp/.X$number-lock ]] && continue
-    Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-    xvfb_pid=$!
-    for _ in $(seq 50); do
-        [[ -e /tmp/.X11-unix/X$number ]] && break
+start_own_display || { echo "FAIL real keys: no Xvfb display could be started"; exit 1; }
+
+# The window manager is ready once it names its own window on the root; one
+# that ended early is started again, and what it said is shown at the end.
+wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+for _ in 1 2 3; do
+    openbox --sm-disable >>"$scratch/openbox.log" 2>&1 &
+    wm_pid=$!
+    for _ in $(seq 150); do
+        wm_ready || ! kill -0 "$wm_pid" 2>/dev/null && break
         sleep 0.1
     done
-    if kill -0 "$xvfb_pid" 2>/dev/null && [[ -e /tmp/.X11-unix/X$number ]]; then
-        export DISPLAY=":$number"
-        break
-    fi
-    xvfb_pid=""
+    wm_ready && break
+    kill "$wm_pid" 2>/dev/null
+    wait "$wm_pid" 2>/dev/null
+    wm_pid=""
 done
-[[ -n "$xvfb_pid" ]] || { echo "FAIL real keys: no Xvfb display could be started"; exit 1; }
-openbox --sm-disable >/dev/null 2>&1 &
-wm_pid=$!
-# The window manager is ready once it names its own window on the root.
-for _ in $(seq 300); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.1
-done
-xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' ||
-    { echo "FAIL real keys: the window manager did not start"; exit 1; }
+wm_ready || {
+    echo "FAIL real keys: the window manager did not start on $DISPLAY; it said:"
+    sed 's/^/    /' "$scratch/openbox.log"
+    exit 1
+}
 unset WAYLAND_DISPLAY
 export QT_QPA_PLATFORM=xcb
 

@@ -256,7 +256,8 @@ std::filesystem::path MainWindow::chooseDesignFile(const std::filesystem::path& 
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = window_;
     dialog.lpstrFilter =
-        L"Designs (*.kicad_pcb, *.net, *.json)\0*.kicad_pcb;*.net;*.json\0"
+        L"Designs (*.kicad_pcb, *.net, *.ipc, *.d356, *.356, *.json)\0"
+        L"*.kicad_pcb;*.net;*.ipc;*.d356;*.356;*.json\0"
         L"All files (*.*)\0*.*\0";
     dialog.lpstrFile = file;
     dialog.nMaxFile = sizeof file / sizeof file[0];

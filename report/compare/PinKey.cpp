@@ -1,0 +1,240 @@
+#include "report/compare/PinKey.h"
+
+#include <algorithm>
+#include <deque>
+#include <functional>
+#include <numeric>
+#include <optional>
+#include <string_view>
+#include <tuple>
+
+namespace netlist {
+namespace {
+
+// The first 8 bytes, the first the highest, zeros after a shorter text:
+// prefixes that differ order as their texts do, and most texts differ in
+// their first 8 bytes.
+std::uint64_t Prefix(std::string_view text) {
+    std::uint64_t value = 0;
+    for (std::size_t i = 0; i < 8; ++i)
+        value = value << 8 | (i < text.size() ? static_cast<unsigned char>(text[i]) : 0u);
+    return value;
+}
+
+// Texts to keys, in a flat table of open addressing: a design's pins are
+// many and short, and a node per text would cost more than the rest of
+// the comparison. The texts are views of the snapshots' strings (or of
+// `cut_`), which outlive the interner.
+class Interner {
+  public:
+    explicit Interner(std::size_t texts) {
+        std::size_t size = 16;
+        while (size < 2 * texts) size *= 2;
+        slots_.assign(size, Slot{});
+        texts_.reserve(texts);
+    }
+
+    PinKey key(std::string_view text) {
+        const std::size_t hash = std::hash<std::string_view>{}(text);
+        std::size_t place = find(text, hash);
+        if (slots_[place].key != kEmpty) return slots_[place].key;
+        if (2 * (texts_.size() + 1) > slots_.size()) {
+            grow();
+            place = find(text, hash);
+        }
+        slots_[place] = {hash, static_cast<PinKey>(texts_.size())};
+        texts_.push_back(text);
+        return slots_[place].key;
+    }
+    // Keeps a text made here (a cut one) for as long as the interner.
+    std::string_view keep(std::string text) { return cut_.emplace_back(std::move(text)); }
+
+    // Whether the text was given a key before `limit` keys were given out.
+    bool heldBefore(std::string_view text, PinKey limit) const {
+        const Slot& slot = slots_[find(text, std::hash<std::string_view>{}(text))];
+        return slot.key != kEmpty && slot.key < limit;
+    }
+    PinKey size() const { return static_cast<PinKey>(texts_.size()); }
+
+    // The texts by key, and for each key the key it becomes when keys ascend
+    // as their texts do.
+    std::vector<std::string> texts(std::vector<PinKey>& renumbered) const {
+        std::vector<std::pair<std::uint64_t, PinKey>> order;
+        order.reserve(texts_.size());
+        for (PinKey key = 0; key < texts_.size(); ++key)
+            order.emplace_back(Prefix(texts_[key]), key);
+        // By prefix alone first, then each run of one prefix by the texts.
+        std::sort(order.begin(), order.end());
+        for (auto run = order.begin(); run != order.end();) {
+            auto end = run + 1;
+            while (end != order.end() && end->first == run->first) ++end;
+            if (end - run > 1)
+                std::sort(run, end, [&](const auto& a, const auto& b) {
+                    return texts_[a.second] < texts_[b.second];
+                });
+            run = end;
+        }
+        renumbered.assign(texts_.size(), 0);
+        std::vector<std::string> sorted;
+        sorted.reserve(texts_.size());
+        for (const auto& [_, key] : order) {
+            renumbered[key] = static_cast<PinKey>(sorted.size());
+            sorted.emplace_back(texts_[key]);
+        }
+        return sorted;
+    }
+
+  private:
+    static constexpr PinKey kEmpty = UINT32_MAX;
+
+    struct Slot {
+        std::size_t hash = 0;
+        PinKey key = kEmpty;
+    };
+
+    // The slot that holds the text, or the empty one where it belongs.
+    std::size_t find(std::string_view text, std::size_t hash) const {
+        const std::size_t mask = slots_.size() - 1;
+        for (std::size_t place = hash & mask;; place = (place + 1) & mask) {
+            const Slot& slot = slots_[place];
+            if (slot.key == kEmpty || (slot.hash == hash && texts_[slot.key] == text)) return place;
+        }
+    }
+
+    void grow() {
+        std::vector<Slot> old(2 * slots_.size(), Slot{});
+        old.swap(slots_);
+        const std::size_t mask = slots_.size() - 1;
+        for (const Slot& slot : old) {
+            if (slot.key == kEmpty) continue;
+            std::size_t place = slot.hash & mask;
+            while (slots_[place].key != kEmpty) place = (place + 1) & mask;
+            slots_[place] = slot;
+        }
+    }
+
+    std::vector<Slot> slots_;
+    std::vector<std::string_view> texts_;
+    std::deque<std::string> cut_;
+};
+
+// The text cut to the bare-board widths, split into reference and pin at
+// the "-" at `dash`.
+std::string cutAt(std::string_view text, std::size_t dash) {
+    std::string cut(text.substr(0, std::min(dash, kBareBoardRefDesWidth)));
+    cut += '-';
+    cut += text.substr(dash + 1, kBareBoardPinWidth);
+    return cut;
+}
+
+// A text joins reference and pin with "-", and either may hold a "-" of its
+// own: the split whose cut text the netlist holds, else the first.
+std::string cutText(std::string_view text, const Interner& keys, PinKey netlistKeys) {
+    const std::size_t firstDash = text.find('-');
+    if (firstDash == std::string_view::npos) return std::string(text);
+    std::string first = cutAt(text, firstDash);
+    if (keys.heldBefore(first, netlistKeys)) return first;
+    for (std::size_t dash = text.find('-', firstDash + 1); dash != std::string_view::npos;
+         dash = text.find('-', dash + 1)) {
+        std::string other = cutAt(text, dash);
+        if (keys.heldBefore(other, netlistKeys)) return other;
+    }
+    return first;
+}
+
+NetKeys keysOf(const DesignSnapshot& side, Interner& keys, std::optional<PinKey> netlistKeys) {
+    std::size_t pins = 0;
+    for (const SnapshotNet& net : side.nets) pins += net.pins.size();
+    NetKeys nets;
+    nets.reserve(side.nets.size(), pins);
+    for (const SnapshotNet& net : side.nets) {
+        for (const std::string& pin : net.pins)
+            nets.add(keys.key(netlistKeys ? keys.keep(cutText(pin, keys, *netlistKeys)) : pin));
+        nets.endNet();
+    }
+    return nets;
+}
+
+std::vector<std::uint32_t> ranks(const DesignSnapshot& side, const NetKeys& keys) {
+    // By the names' first 8 bytes alone first, then each run of one prefix
+    // by the whole names, the pins, the count and the length.
+    std::vector<std::pair<std::uint64_t, std::uint32_t>> byPrefix;
+    byPrefix.reserve(keys.size());
+    for (std::uint32_t net = 0; net < keys.size(); ++net)
+        byPrefix.emplace_back(Prefix(side.nets[net].name), net);
+    std::sort(byPrefix.begin(), byPrefix.end());
+    const auto less = [&](const auto& x, const auto& y) {
+        const SnapshotNet& netA = side.nets[x.second];
+        const SnapshotNet& netB = side.nets[y.second];
+        if (netA.name != netB.name) return netA.name < netB.name;
+        const std::span<const PinKey> keysA = keys[x.second], keysB = keys[y.second];
+        if (!std::ranges::equal(keysA, keysB))
+            return std::ranges::lexicographical_compare(keysA, keysB);
+        return std::tie(netA.pinCount, netA.length) < std::tie(netB.pinCount, netB.length);
+    };
+    for (auto run = byPrefix.begin(); run != byPrefix.end();) {
+        auto end = run + 1;
+        while (end != byPrefix.end() && end->first == run->first) ++end;
+        if (end - run > 1) std::sort(run, end, less);
+        run = end;
+    }
+    std::vector<std::uint32_t> order;
+    order.reserve(byPrefix.size());
+    for (const auto& [_, net] : byPrefix) order.push_back(net);
+    std::vector<std::uint32_t> placed(order.size());
+    for (std::uint32_t place = 0; place < order.size(); ++place) placed[order[place]] = place;
+    return placed;
+}
+
+}  // namespace
+
+void NetKeys::renumber(const std::vector<PinKey>& renumbered) {
+    for (PinKey& key : keys_) key = renumbered[key];
+    // Nets shrink as their repeated keys go: each moves down to where the
+    // one before it now ends.
+    std::size_t kept = 0;
+    for (std::size_t net = 0; net + 1 < ends_.size(); ++net) {
+        const auto begin = keys_.begin() + ends_[net];
+        const auto end = keys_.begin() + ends_[net + 1];
+        std::sort(begin, end);
+        const auto unique = std::unique(begin, end);
+        ends_[net] = static_cast<std::uint32_t>(kept);
+        kept = static_cast<std::size_t>(
+            std::move(begin, unique, keys_.begin() + static_cast<std::ptrdiff_t>(kept)) -
+            keys_.begin());
+    }
+    ends_.back() = static_cast<std::uint32_t>(kept);
+    keys_.resize(kept);
+}
+
+bool CutToBareBoardWidths(const DesignSnapshot& before, const DesignSnapshot& after) {
+    return before.bareBoardNetlist != after.bareBoardNetlist;
+}
+
+PinKeys KeyPins(const DesignSnapshot& before, const DesignSnapshot& after) {
+    std::size_t pins = 0;
+    for (const DesignSnapshot* side : {&before, &after})
+        for (const SnapshotNet& net : side->nets) pins += net.pins.size();
+    Interner keys(pins);
+    PinKeys result;
+    if (CutToBareBoardWidths(before, after)) {
+        // The netlist's texts first, so that the other side's are cut to match.
+        const bool netlistBefore = before.bareBoardNetlist;
+        auto& netlist = netlistBefore ? result.before : result.after;
+        auto& other = netlistBefore ? result.after : result.before;
+        netlist = keysOf(netlistBefore ? before : after, keys, std::nullopt);
+        other = keysOf(netlistBefore ? after : before, keys, keys.size());
+    } else {
+        result.before = keysOf(before, keys, std::nullopt);
+        result.after = keysOf(after, keys, std::nullopt);
+    }
+    std::vector<PinKey> renumbered;
+    result.texts = keys.texts(renumbered);
+    result.before.renumber(renumbered);
+    result.after.renumber(renumbered);
+    result.beforeRanks = ranks(before, result.before);
+    result.afterRanks = ranks(after, result.after);
+    return result;
+}
+
+}  // namespace netlist
