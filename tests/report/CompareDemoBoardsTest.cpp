@@ -79,7 +79,7 @@ TEST(CompareDemoBoards, ABoardReadsBackFromItsReportAndAPinSwapShows) {
     test::ScratchFolder folder;
     DesignData design =
         LoadDesignFile(test::DemoBoard("kit-dev-coldfire-xilinx_5213/"
-                                            "kit-dev-coldfire-xilinx_5213.kicad_pcb"));
+                                       "kit-dev-coldfire-xilinx_5213.kicad_pcb"));
     design.designPath = folder.file("kit.kicad_pcb");
     const test::RunResult run = test::RunReport(design, {"", true, false, false});
     ASSERT_EQ(run.result, ReportResult::Written) << run.status;

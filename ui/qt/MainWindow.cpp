@@ -283,8 +283,7 @@ std::filesystem::path MainWindow::chooseDesignFile(const std::filesystem::path& 
                                    : QFile::decodeName(current.parent_path().string().c_str());
         file = QFileDialog::getOpenFileName(
             this, FromWindows1252(window::kOpenTitle), folder,
-            QStringLiteral(
-                "Designs (*.kicad_pcb *.net *.ipc *.d356 *.356 *.json);;All files (*)"));
+            QStringLiteral("Designs (*.kicad_pcb *.net *.ipc *.d356 *.356 *.json);;All files (*)"));
     }
     if (file.isEmpty()) return {};
     return std::filesystem::path(QFile::encodeName(file).toStdString());
