@@ -5,6 +5,7 @@
 #include <new>
 #include <stdexcept>
 
+#include "app/CompareSides.h"
 #include "app/ExitCodes.h"
 #include "app/Messages.h"
 #include "app/ServedDesign.h"
@@ -19,7 +20,6 @@
 #include "report/ReportFolderRule.h"
 #include "report/ReportPaths.h"
 #include "report/compare/CompareReport.h"
-#include "report/compare/CompareSide.h"
 
 namespace netlist {
 namespace {
@@ -28,27 +28,11 @@ std::filesystem::path pathOf(const std::string& utf8) {
     return ArgumentPath(utf8);
 }
 
-// The new side: the named design file, else the design a plain run serves.
-SnapshotResult newSide(const CommandLine& options) {
-    if (options.design) {
-        SnapshotResult result = LoadCompareSide(pathOf(*options.design), ReportsAccepted::No);
-        // The compare report goes where the design's report would.
-        if (result.status == 0)
-            RefuseForeignReportFolder(result.snapshot.designPath, pathOf(*options.design));
-        return result;
-    }
-    const ServedDesign served = ServeDesign(std::nullopt);
-    SnapshotResult result = TakeSnapshot(*served.library);
-    if (served.hostChooses())
-        result.snapshot.date = FileDateText(NativeFileSystemPath(result.snapshot.designPath));
-    return result;
-}
-
 int compare(const CommandLine& options) {
     SnapshotResult after, before;
     try {
-        after = newSide(options);
-        before = LoadCompareSide(pathOf(*options.compare), ReportsAccepted::Yes);
+        after = NewCompareSide(options);
+        before = OldCompareSide(pathOf(*options.compare));
     } catch (const DesignFileError& error) {
         Tell(std::cerr, error.what());
         return exitcode::kDesignFileInvalid;

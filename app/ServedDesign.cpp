@@ -13,17 +13,24 @@
 namespace netlist {
 namespace {
 
-std::unique_ptr<StandInLibrary> serveFile(const std::filesystem::path& file) {
-    DesignData design = LoadDesignFile(file);
-    RefuseForeignReportFolder(design.designPath, file);
-    return std::make_unique<StandInLibrary>(std::move(design));
+ServedDesign serve(LoadedDesign loaded) {
+    ServedDesign served;
+    served.bareBoardNetlist = loaded.format == DesignFileFormat::IpcNetlist;
+    served.library = std::make_unique<StandInLibrary>(std::move(loaded.design));
+    return served;
+}
+
+ServedDesign serveFile(const std::filesystem::path& file) {
+    LoadedDesign loaded = LoadDesign(file);
+    RefuseForeignReportFolder(loaded.design.designPath, file);
+    return serve(std::move(loaded));
 }
 
 // A design file that the user chose in the window, served as the command
 // line's design file is.
 OpenedDesign openDesignFile(const std::filesystem::path& file) {
     try {
-        return {serveFile(file), {}};
+        return {serveFile(file).library, {}};
     } catch (const DesignFileError& error) {
         Tell(std::cerr, error.what());
         return {nullptr, TerminalText(error.what())};
@@ -33,21 +40,25 @@ OpenedDesign openDesignFile(const std::filesystem::path& file) {
 }  // namespace
 
 ServedDesign ServeDesign(const std::optional<std::string>& designFile) {
-    ServedDesign served;
     if (designFile) {
         const std::filesystem::path file = ArgumentPath(*designFile);
-        served.library = serveFile(file);
+        ServedDesign served = serveFile(file);
         std::error_code noCurrentFolder;
         served.choice = {openDesignFile, std::filesystem::absolute(file, noCurrentFolder)};
         if (noCurrentFolder) served.choice.file = file;
         return served;
     }
+    ServedDesign served;
     served.library = HostDesignLibrary();
     if (!served.library) {
         served.library = std::make_unique<StandInLibrary>(SampleDesign());
         served.choice = {openDesignFile, {}};
     }
     return served;
+}
+
+ServedDesign ServeDesignContent(std::string_view content, const std::filesystem::path& file) {
+    return serve(LoadDesign(content, file));
 }
 
 }  // namespace netlist

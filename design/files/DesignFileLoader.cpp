@@ -52,15 +52,23 @@ DesignFileFormat DesignFileFormatOf(std::string_view content, const std::filesys
     return format;
 }
 
-DesignData LoadDesignFile(const std::filesystem::path& path) {
+LoadedDesign LoadDesign(const std::filesystem::path& path) {
     try {
         const FileBytes bytes = FileBytes::read(path);
-        return LoadDesignContent(bytes.view(), path);
+        return LoadDesign(bytes.view(), path);
     } catch (const std::bad_alloc&) {
         throw DesignFileError(path.string() + ": " + kTooLargeForMemory);
     } catch (const std::length_error&) {
         throw DesignFileError(path.string() + ": " + kTooLargeForMemory);
     }
+}
+
+LoadedDesign LoadDesign(std::string_view content, const std::filesystem::path& path) {
+    return {LoadDesignContent(content, path), DesignFileFormatOf(content, path)};
+}
+
+DesignData LoadDesignFile(const std::filesystem::path& path) {
+    return LoadDesign(path).design;
 }
 
 DesignData LoadDesignContent(std::string_view content, const std::filesystem::path& path) {

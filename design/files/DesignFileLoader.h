@@ -19,10 +19,20 @@ DesignFileFormat DetectDesignFileFormat(std::string_view content);
 // claims it, an IPC-D-356 netlist by its name.
 DesignFileFormat DesignFileFormatOf(std::string_view content, const std::filesystem::path& path);
 
+// A design as read, with the format it was read as.
+struct LoadedDesign {
+    DesignData design;
+    DesignFileFormat format = DesignFileFormat::Unknown;
+};
+
 // Throws DesignFileError when the file cannot be read or is not a valid
 // design of a known format; also when it is too large for the memory at hand.
-DesignData LoadDesignFile(const std::filesystem::path& path);
+LoadedDesign LoadDesign(const std::filesystem::path& path);
 // The same for a file's content read already; path names it in messages.
+LoadedDesign LoadDesign(std::string_view content, const std::filesystem::path& path);
+
+// The design alone, for callers to whom the format does not matter.
+DesignData LoadDesignFile(const std::filesystem::path& path);
 DesignData LoadDesignContent(std::string_view content, const std::filesystem::path& path);
 
 }  // namespace netlist
