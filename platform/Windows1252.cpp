@@ -26,16 +26,10 @@ UConverter* windows1252() {
     return converter.get();
 }
 
-bool isPlainAscii(std::string_view text) {
-    for (const char c : text)
-        if (static_cast<unsigned char>(c) >= 0x80) return false;
-    return true;
-}
-
 }  // namespace
 
 std::string Utf8ToWindows1252(std::string_view utf8) {
-    if (isPlainAscii(utf8)) return std::string(utf8);  // the common case, byte-identical
+    if (IsPlainAscii(utf8)) return std::string(utf8);  // the common case, byte-identical
     const icu::UnicodeString text = icu::UnicodeString::fromUTF8(
         icu::StringPiece(utf8.data(), static_cast<int32_t>(utf8.size())));
     UConverter* converter = windows1252();
@@ -50,7 +44,7 @@ std::string Utf8ToWindows1252(std::string_view utf8) {
 }
 
 std::string Windows1252ToUtf8(std::string_view bytes) {
-    if (isPlainAscii(bytes)) return std::string(bytes);
+    if (IsPlainAscii(bytes)) return std::string(bytes);
     UConverter* converter = windows1252();
     UErrorCode error = U_ZERO_ERROR;
     icu::UnicodeString text(bytes.data(), static_cast<int32_t>(bytes.size()), converter, error);
