@@ -5,12 +5,14 @@
 # wall time, the peak RSS and the ratio of the two medians. Then the KiCad
 # `video` board with `--batch --lengths mm`, and `--version` alone.
 # The machine may be busy: the ratio to jq, measured in the same run, is the
-# figure to compare between builds.
-#   bench/compare_jq.sh [PROGRAM] [RUNS]     PROGRAM: build/netlist-report
+# figure to compare between builds. With OTHER, a second build of the program
+# runs in turn with the first and jq, so that two builds meet the same load.
+#   bench/compare_jq.sh [PROGRAM] [RUNS] [OTHER]     PROGRAM: build/netlist-report
 set -euo pipefail
 cd "$(dirname "$0")/.."
-program="$(realpath "${1:-build/netlist-report}")"
+programs=("$(realpath "${1:-build/netlist-report}")")
 runs="${2:-7}"
+[[ -n "${3:-}" ]] && programs+=("$(realpath "$3")")
 board=/usr/share/kicad/demos/video/video.kicad_pcb
 command -v jq >/dev/null || { echo "jq is not installed" >&2; exit 1; }
 work="$(mktemp -d)"
@@ -33,41 +35,58 @@ median() {
         END { m = NR % 2 ? ms[(NR + 1) / 2] : (ms[NR / 2] + ms[NR / 2 + 1]) / 2
               printf "%.1f %d", m, kib }'
 }
-# median_ns command...: the median wall time of RUNS runs in ms.
-median_ns() {
-    local times=()
+# medians_ns args...: each program with args in turn, RUNS rounds; prints the
+# median wall time in ms of each program, one line each.
+medians_ns() {
+    local i
+    for i in "${!programs[@]}"; do : >"$work/ns$i"; done
     for _ in $(seq "$runs"); do
-        local start end
-        start=$(date +%s%N)
-        "$@" >/dev/null
-        end=$(date +%s%N)
-        times+=($(((end - start) / 1000)))
+        for i in "${!programs[@]}"; do
+            local start end
+            start=$(date +%s%N)
+            "${programs[$i]}" "$@" >/dev/null
+            end=$(date +%s%N)
+            echo $(((end - start) / 1000)) >>"$work/ns$i"
+        done
     done
-    printf '%s\n' "${times[@]}" | sort -n | awk '{ us[NR] = $1 }
-        END { printf "%.1f", (NR % 2 ? us[(NR + 1) / 2] : (us[NR / 2] + us[NR / 2 + 1]) / 2) / 1000 }'
+    for i in "${!programs[@]}"; do
+        sort -n "$work/ns$i" | awk '{ us[NR] = $1 }
+            END { printf "%.1f\n", (NR % 2 ? us[(NR + 1) / 2] : (us[NR / 2] + us[NR / 2 + 1]) / 2) / 1000 }'
+    done
 }
 
-echo "program: $program; $runs runs each; load average $(cut -d' ' -f1-3 /proc/loadavg)"
-printf '%7s %6s | %9s %8s | %9s %8s | %6s\n' nets MB "report ms" "RSS MB" "jq ms" "RSS MB" ratio
+for i in "${!programs[@]}"; do echo "program $((i + 1)): ${programs[$i]}"; done
+echo "$runs runs each; load average $(cut -d' ' -f1-3 /proc/loadavg)"
+printf '%7s %6s %4s | %9s %8s | %9s %8s | %6s\n' nets MB prog "report ms" "RSS MB" "jq ms" "RSS MB" ratio
 for nets in 1000 10000 32767 100000; do
     design="$work/bench-$nets.json"
     python3 bench/generate_design.py "$nets" "$design"
-    : >"$work/report" && : >"$work/jq"
+    : >"$work/jq"
+    for i in "${!programs[@]}"; do : >"$work/report$i"; done
     for _ in $(seq "$runs"); do
-        timed "$work/report" "$program" --batch "$design"
+        for i in "${!programs[@]}"; do timed "$work/report$i" "${programs[$i]}" --batch "$design"; done
         timed "$work/jq" jq empty "$design"
     done
-    read -r report_ms report_kib <<<"$(median "$work/report")"
     read -r jq_ms jq_kib <<<"$(median "$work/jq")"
-    printf '%7d %6.1f | %9.1f %8.1f | %9.1f %8.1f | %6.2f\n' "$nets" \
-        "$(awk -v b="$(stat -c %s "$design")" 'BEGIN { print b / 1048576 }')" \
-        "$report_ms" "$(awk -v k="$report_kib" 'BEGIN { print k / 1024 }')" \
-        "$jq_ms" "$(awk -v k="$jq_kib" 'BEGIN { print k / 1024 }')" \
-        "$(awk -v a="$report_ms" -v b="$jq_ms" 'BEGIN { print (b > 0 ? a / b : 0) }')"
+    for i in "${!programs[@]}"; do
+        read -r report_ms report_kib <<<"$(median "$work/report$i")"
+        printf '%7d %6.1f %4d | %9.1f %8.1f | %9.1f %8.1f | %6.2f\n' "$nets" \
+            "$(awk -v b="$(stat -c %s "$design")" 'BEGIN { print b / 1048576 }')" "$((i + 1))" \
+            "$report_ms" "$(awk -v k="$report_kib" 'BEGIN { print k / 1024 }')" \
+            "$jq_ms" "$(awk -v k="$jq_kib" 'BEGIN { print k / 1024 }')" \
+            "$(awk -v a="$report_ms" -v b="$jq_ms" 'BEGIN { print (b > 0 ? a / b : 0) }')"
+    done
 done
 if [[ -f "$board" ]]; then
     cp "$board" "$work/"
-    echo "KiCad video board, --batch --lengths mm: $(median_ns "$program" --batch --lengths mm \
-        "$work/video.kicad_pcb") ms (median)"
+    i=1
+    medians_ns --batch --lengths mm "$work/video.kicad_pcb" | while read -r ms; do
+        echo "program $i, KiCad video board, --batch --lengths mm: $ms ms (median)"
+        i=$((i + 1))
+    done
 fi
-echo "--version: $(median_ns "$program" --version) ms (median)"
+i=1
+medians_ns --version | while read -r ms; do
+    echo "program $i, --version: $ms ms (median)"
+    i=$((i + 1))
+done
