@@ -46,8 +46,14 @@ class Interner {
         texts_.push_back(text);
         return slots_[place].key;
     }
-    // Keeps a text made here (a cut one) for as long as the interner.
-    std::string_view keep(std::string text) { return cut_.emplace_back(std::move(text)); }
+    // The key of a text that does not outlive the call (a cut one): a copy
+    // is kept, for as long as the interner, when the text is new.
+    PinKey keyOfCopy(std::string_view text) {
+        const std::size_t hash = std::hash<std::string_view>{}(text);
+        const std::size_t place = find(text, hash);
+        if (slots_[place].key != kEmpty) return slots_[place].key;
+        return key(cut_.emplace_back(text));
+    }
 
     // Whether the text was given a key before `limit` keys were given out.
     bool heldBefore(std::string_view text, PinKey limit) const {
@@ -119,27 +125,33 @@ class Interner {
 };
 
 // The text cut to the bare-board widths, split into reference and pin at
-// the "-" at `dash`.
-std::string cutAt(std::string_view text, std::size_t dash) {
-    std::string cut(text.substr(0, std::min(dash, kBareBoardRefDesWidth)));
+// the "-" at `dash`, into `cut`.
+void cutAt(std::string_view text, std::size_t dash, std::string& cut) {
+    cut.assign(text.substr(0, std::min(dash, kBareBoardRefDesWidth)));
     cut += '-';
     cut += text.substr(dash + 1, kBareBoardPinWidth);
-    return cut;
 }
 
 // A text joins reference and pin with "-", and either may hold a "-" of its
-// own: the split whose cut text the netlist holds, else the first.
-std::string cutText(std::string_view text, const Interner& keys, PinKey netlistKeys) {
+// own: the split whose cut text the netlist holds, else the first. Most
+// texts fit the widths as they are and have one "-": they are their own cut.
+std::string_view cutText(std::string_view text, const Interner& keys, PinKey netlistKeys,
+                         std::string& cut) {
     const std::size_t firstDash = text.find('-');
-    if (firstDash == std::string_view::npos) return std::string(text);
-    std::string first = cutAt(text, firstDash);
-    if (keys.heldBefore(first, netlistKeys)) return first;
+    if (firstDash == std::string_view::npos) return text;
+    const std::size_t pinLength = text.size() - firstDash - 1;
+    if (firstDash <= kBareBoardRefDesWidth && pinLength <= kBareBoardPinWidth &&
+        text.find('-', firstDash + 1) == std::string_view::npos)
+        return text;
+    cutAt(text, firstDash, cut);
+    if (keys.heldBefore(cut, netlistKeys)) return cut;
+    std::string other;
     for (std::size_t dash = text.find('-', firstDash + 1); dash != std::string_view::npos;
          dash = text.find('-', dash + 1)) {
-        std::string other = cutAt(text, dash);
-        if (keys.heldBefore(other, netlistKeys)) return other;
+        cutAt(text, dash, other);
+        if (keys.heldBefore(other, netlistKeys)) return cut = other;
     }
-    return first;
+    return cut;
 }
 
 NetKeys keysOf(const DesignSnapshot& side, Interner& keys, std::optional<PinKey> netlistKeys) {
@@ -147,9 +159,17 @@ NetKeys keysOf(const DesignSnapshot& side, Interner& keys, std::optional<PinKey>
     for (const SnapshotNet& net : side.nets) pins += net.pins.size();
     NetKeys nets;
     nets.reserve(side.nets.size(), pins);
+    std::string cut;
     for (const SnapshotNet& net : side.nets) {
-        for (const std::string& pin : net.pins)
-            nets.add(keys.key(netlistKeys ? keys.keep(cutText(pin, keys, *netlistKeys)) : pin));
+        for (const std::string& pin : net.pins) {
+            if (!netlistKeys) {
+                nets.add(keys.key(pin));
+                continue;
+            }
+            const std::string_view text = cutText(pin, keys, *netlistKeys, cut);
+            // A cut made here is kept only when it is a text not seen before.
+            nets.add(text.data() == cut.data() ? keys.keyOfCopy(text) : keys.key(text));
+        }
         nets.endNet();
     }
     return nets;

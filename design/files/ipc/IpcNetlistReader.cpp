@@ -220,12 +220,21 @@ class IpcReader {
     }
 
     std::size_t netNamed(std::string_view field) {
-        const auto alias = aliases_.find(field);
+        // A net's features usually follow one another: the last one's net
+        // needs no lookup.
+        if (lastNet_ && field == lastNetField_) return *lastNet_;
+        const auto alias = aliases_.empty() ? aliases_.end() : aliases_.find(field);
         const std::string_view name = alias == aliases_.end() ? field : alias->second;
-        if (const auto known = netIndex_.find(name); known != netIndex_.end()) return known->second;
-        netIndex_.emplace(name, nets_.size());
-        nets_.push_back(Net{std::string(name), {}});
-        return nets_.size() - 1;
+        std::size_t net = nets_.size();
+        if (const auto known = netIndex_.find(name); known != netIndex_.end()) {
+            net = known->second;
+        } else {
+            netIndex_.emplace(name, net);
+            nets_.push_back(Net{std::string(name), {}});
+        }
+        lastNetField_.assign(field);
+        lastNet_ = net;
+        return net;
     }
 
     Part& partNamed(std::string_view refDes) {
@@ -263,6 +272,8 @@ class IpcReader {
     TextMap<std::string> aliases_;
     std::vector<Net> nets_;
     TextMap<std::size_t> netIndex_;
+    std::string lastNetField_;
+    std::optional<std::size_t> lastNet_;
     std::vector<Part> parts_;
     TextMap<std::size_t> partIndex_;
     int highestAccess_ = 0;
