@@ -28,9 +28,22 @@ std::string shown(const char (&field)[N]) {
     return text;
 }
 
+// "RefDes-PinDes", made in place: a design has many nodes.
+template <std::size_t N, std::size_t M>
+std::string nodeText(const char (&refDes)[N], const char (&pinDes)[M]) {
+    const std::string_view ref = TrimmedFixedTextView(std::string_view(refDes, N));
+    const std::string_view pin = TrimmedFixedTextView(std::string_view(pinDes, M));
+    std::string text;
+    text.reserve(ref.size() + 1 + pin.size());
+    text.append(ref).append(1, '-').append(pin);
+    for (char& c : text)
+        if (IsControlByte(c)) c = kControlStandIn;
+    return text;
+}
+
 std::string nodeText(const NetNodeRecord& node, bool board) {
-    if (board) return shown(node.pad.padRefDes) + "-" + shown(node.pad.pin.pinDes);
-    return shown(node.symbolPin.symPinRefDes) + "-" + shown(node.symbolPin.pin.pinDes);
+    if (board) return nodeText(node.pad.padRefDes, node.pad.pin.pinDes);
+    return nodeText(node.symbolPin.symPinRefDes, node.symbolPin.pin.pinDes);
 }
 
 // The records are large; one set serves the whole snapshot.
