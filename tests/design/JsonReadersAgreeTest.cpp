@@ -53,17 +53,5 @@ TEST(JsonReadersAgree, OnTheEdgesOfJsonAndOfTheDesignFormat) {
         expectAgreement(row.input, "json-readers-agree.txt:" + std::to_string(row.line));
 }
 
-// nlohmann's parser stops at a NUL byte, which must not hide what follows.
-TEST(JsonReadersAgree, ANulByteAfterTheDesignIsRefusedAtItsPlace) {
-    try {
-        ReadJsonDesign(std::string("{\"kind\": \"PCB\"}\n") + '\0' + "junk", "a.json");
-        ADD_FAILURE() << "accepted";
-    } catch (const DesignFileError& error) {
-        EXPECT_STREQ(error.what(),
-                     "a.json: line 2, column 1: not valid JSON: a NUL byte follows the design; "
-                     "expected end of input");
-    }
-}
-
 }  // namespace
 }  // namespace netlist::test
