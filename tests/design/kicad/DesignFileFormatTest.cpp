@@ -11,11 +11,6 @@ namespace netlist::test {
 namespace {
 
 namespace fs = std::filesystem;
-using test::CurrentFolder;
-using test::DataFile;
-using test::ReadBytes;
-using test::ScratchFolder;
-using test::WriteBytes;
 using ::testing::EndsWith;
 using ::testing::HasSubstr;
 using ::testing::StartsWith;
@@ -51,69 +46,27 @@ TEST(DesignFileFormat, TheFileNameDoesNotDecide) {
     const fs::path netlist = folder.path() / "netlist.ipc";
     WriteBytes(netlist, ReadBytes(DataFile("netlist_v6.net")));
     EXPECT_EQ(LoadDesignFile(netlist).kind, DesignKind::Sch);
-
-    // Only a file that no format claims is read as its name says, for the
-    // fab netlist reader's word on the place where it goes wrong.
-    const fs::path fab = folder.path() / "fab.D356";
-    WriteBytes(fab, "C  cut\nG04 not a record\n");
-    EXPECT_THAT(LoadError(fab), StartsWith(fab.string() + ": line 2, column 1: expected a record"));
 }
 
-// Editors and export scripts may write a UTF-8 byte order mark first. It is
-// skipped, and a later fault is placed as if it were not there (which needs
-// the reader to go past it). A whole JSON design with one: batch.golden-extremes.
-TEST(DesignFileFormat, EveryFormatSkipsALeadingByteOrderMark) {
-    ScratchFolder folder;
-    const std::pair<std::string, std::string> files[] = {
-        {"bad.json", "{\"kind\": \"PCB\",\n  \"titel\": \"x\"}"},
-        {"bad.kicad_pcb", "(kicad_pcb (version 20211014))\n  )"},
-        {"bad.net", "(export (version \"E\"))\n  )"},
-    };
-    for (const auto& [name, content] : files) {
-        WriteBytes(folder.path() / name, "\xEF\xBB\xBF" + content);
-        EXPECT_THAT(LoadError(folder.path() / name), HasSubstr(name + ": line 2, column 3: "));
+TEST(DesignFileFormat, RefusedFilesAreNamedWithTheReason) {
+    for (const auto& row : test::ReadDataCases("design/kicad/data/refused-files.txt")) {
+        ScratchFolder folder;
+        const std::size_t end = row.input.find('\n');
+        const fs::path file = folder.path() / row.input.substr(0, end);
+        WriteBytes(file, row.input.substr(end + 1));
+        EXPECT_THAT(LoadError(file), StartsWith(file.string() + ": " + row.expected))
+            << "refused-files.txt:" << row.line;
     }
-}
-
-TEST(DesignFileFormat, OtherFilesAreRefusedByName) {
+    // A board beside KiCad's project or schematic is named as what to give.
     ScratchFolder folder;
-    const fs::path text = folder.path() / "notes.kicad_pcb";
-    WriteBytes(text, "PCBNEW-BOARD Version 1\n");
-    EXPECT_EQ(LoadError(text), text.string() +
-                                   ": not a design file: expected a JSON design (starting with "
-                                   "\"{\"), a KiCad board (starting with \"(kicad_pcb\"), a "
-                                   "KiCad netlist export (starting with \"(export\") or an "
-                                   "IPC-D-356 netlist");
-
-    // KiCad's project and schematic: what to give instead, the board beside
-    // them named once there is one.
-    const std::string howToExport =
-        "in KiCad's schematic editor: File > Export > Netlist, in KiCad's format";
-    const fs::path schematic = folder.path() / "amp.kicad_sch";
-    const fs::path project = folder.path() / "amp.kicad_pro";
-    const fs::path board = folder.path() / "amp.kicad_pcb";
-    WriteBytes(schematic, "(kicad_sch (version 20211123) (generator eeschema))");
-    WriteBytes(project, R"({"board": {"design_settings": {}}, "meta": {"version": 1}})");
-    EXPECT_EQ(LoadError(schematic), schematic.string() +
-                                        ": is a KiCad schematic, which is not read directly: "
-                                        "export its netlist (" +
-                                        howToExport + ") and give that .net file");
-    EXPECT_EQ(LoadError(project), project.string() +
-                                      ": is a KiCad project, which holds no nets: give its "
-                                      "board (.kicad_pcb), or a netlist exported from its "
-                                      "schematic (" +
-                                      howToExport + ")");
-    WriteBytes(board, "(kicad_pcb (version 20211014))");
-    EXPECT_THAT(LoadError(schematic), EndsWith(", or give the board " + board.string()));
-    EXPECT_THAT(LoadError(project), HasSubstr(": give its board " + board.string() + ", "));
-    // JSON of another name is a design with faults, whatever it holds.
-    WriteBytes(folder.path() / "amp.json", ReadBytes(project));
-    EXPECT_THAT(LoadError(folder.path() / "amp.json"), HasSubstr("unknown key \"board\""));
-
-    const fs::path empty = folder.path() / "empty.kicad_pcb";
-    WriteBytes(empty, "\n \n");
-    EXPECT_EQ(LoadError(empty), empty.string() + ": is empty, not a design file");
-
+    WriteBytes(folder.path() / "amp.kicad_sch", "(kicad_sch (version 20211123))");
+    WriteBytes(folder.path() / "amp.kicad_pro", R"({"board": {}, "meta": {"version": 1}})");
+    WriteBytes(folder.path() / "amp.kicad_pcb", "(kicad_pcb (version 20211014))");
+    const std::string board = (folder.path() / "amp.kicad_pcb").string();
+    EXPECT_THAT(LoadError(folder.path() / "amp.kicad_sch"),
+                EndsWith(", or give the board " + board));
+    EXPECT_THAT(LoadError(folder.path() / "amp.kicad_pro"),
+                HasSubstr(": give its board " + board + ", "));
     EXPECT_THAT(LoadError(folder.path() / "missing.kicad_pcb"), HasSubstr(": cannot be read: "));
     EXPECT_THAT(LoadError(folder.path()), HasSubstr(": is a folder, not a design file"));
 }

@@ -8,9 +8,6 @@
 namespace netlist::test {
 namespace {
 
-using test::DataFile;
-using test::NetNamed;
-using test::NetNames;
 using ::testing::ElementsAre;
 
 DesignData Board(std::string_view name) {

@@ -1,8 +1,7 @@
 // The demo boards of Debian's kicad-demos package: boards nobody here wrote.
 // Their figures come from tests/design/kicad/golden_facts.py, which counts
-// with its own tokenizer and arc formula, not with the program's reader; and
-// every demo board goes through a whole report run. Every test skips when the
-// package is not installed.
+// with its own tokenizer and arc formula, not with the program's reader. Every
+// test skips when the package is not installed.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -11,18 +10,13 @@
 
 #include "design/files/DesignFileLoader.h"
 #include "design/files/kicad/KicadBoardReader.h"
-#include "design/standin/StandInLibrary.h"
-#include "report/ReportRun.h"
 #include "tests/design/kicad/KicadTestSupport.h"
-#include "tests/support/TestEnvironment.h"
 #include "tests/support/TestFiles.h"
 
 namespace netlist::test {
 namespace {
 
 namespace fs = std::filesystem;
-using ::testing::EndsWith;
-using ::testing::HasSubstr;
 using ::testing::StartsWith;
 
 long CountedLayers(const DesignData& design) {
@@ -89,33 +83,6 @@ TEST(KicadDemoBoards, EveryCutOfABoardIsAClearError) {
         }
     }
     EXPECT_NO_THROW(ReadKicadBoard(std::string_view(content).substr(0, complete), board));
-}
-
-TEST(KicadDemoBoards, EveryBoardLoadsAndReportsWithLengths) {
-    const std::vector<fs::path> boards = test::DemoBoards();
-    if (boards.empty()) GTEST_SKIP() << "kicad-demos is not installed";
-    for (const fs::path& board : boards) {
-        SCOPED_TRACE(board.string());
-        test::ScratchFolder folder;
-        DesignData design = LoadDesignFile(board);
-        // The report is written beside the design path: serve the board as
-        // if it lay in the scratch folder.
-        design.designPath = (folder.path() / board.filename()).string();
-        const std::string nets = "\r\nNumber of Nets " + std::to_string(design.nets.size()) + " ";
-        EXPECT_GE(CountedLayers(design), 2);
-        StandInLibrary library(std::move(design));
-        DesignSession session(library);
-        ConnectToDesign(session);
-        ReportChoices choices;
-        choices.lengths = NetLengths::Mm;
-        RunProgress unseen;
-        const ReportOutcome outcome =
-            WriteReport(session, choices, test::TestEnvironment(), unseen);
-        ASSERT_EQ(outcome.result, ReportResult::Written) << outcome.statusText;
-        const std::string report = test::ReadBytes(outcome.reportPath);
-        EXPECT_THAT(report, HasSubstr(nets));
-        EXPECT_THAT(report, EndsWith("End of Report\f\r\n"));
-    }
 }
 
 }  // namespace

@@ -7,7 +7,6 @@
 namespace netlist::test {
 namespace {
 
-using test::NetNames;
 using ::testing::ElementsAre;
 
 std::vector<std::int32_t> Ids(const DesignData& design) {
