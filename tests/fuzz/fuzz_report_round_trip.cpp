@@ -14,6 +14,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <set>
 #include <string>
@@ -44,14 +46,8 @@ std::string scratchFolder() {
 }
 
 std::string readAll(const std::string& path) {
-    std::string bytes;
-    FILE* file = std::fopen(path.c_str(), "rb");
-    test::Check(file != nullptr);
-    char chunk[1 << 16];
-    for (std::size_t got; (got = std::fread(chunk, 1, sizeof chunk, file)) > 0;)
-        bytes.append(chunk, got);
-    std::fclose(file);
-    return bytes;
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 DesignData designOf(std::string_view input, bool board) {
