@@ -2,14 +2,12 @@
 // Their figures come from tests/design/kicad/golden_facts.py, which counts
 // with its own tokenizer and arc formula, not with the program's reader. Every
 // test skips when the package is not installed.
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <sstream>
 
 #include "design/files/DesignFileLoader.h"
-#include "design/files/kicad/KicadBoardReader.h"
 #include "tests/design/kicad/KicadTestSupport.h"
 #include "tests/support/TestFiles.h"
 
@@ -17,7 +15,6 @@ namespace netlist::test {
 namespace {
 
 namespace fs = std::filesystem;
-using ::testing::StartsWith;
 
 long CountedLayers(const DesignData& design) {
     return std::count_if(design.layers.begin(), design.layers.end(), [](const DesignLayer& layer) {
@@ -66,23 +63,6 @@ TEST(KicadDemoBoards, FactsAgreeWithTheIndependentCount) {
         EXPECT_EQ(Facts(LoadDesignFile(board), {words.begin() + 1, words.end()}), facts)
             << words.front();
     }
-}
-
-TEST(KicadDemoBoards, EveryCutOfABoardIsAClearError) {
-    const fs::path board = test::DemoBoard("test_pads_inside_pads/test_pads_inside_pads.kicad_pcb");
-    if (!fs::exists(board)) GTEST_SKIP() << "kicad-demos is not installed";
-    const std::string content = test::ReadBytes(board);
-    const std::size_t complete = content.rfind(')') + 1;
-    ASSERT_GT(complete, 9000u);
-    for (std::size_t length = 0; length < complete; ++length) {
-        try {
-            ReadKicadBoard(std::string_view(content).substr(0, length), board);
-            ADD_FAILURE() << "a board cut to " << length << " bytes loaded";
-        } catch (const DesignFileError& error) {
-            ASSERT_THAT(error.what(), StartsWith(board.string() + ": ")) << length;
-        }
-    }
-    EXPECT_NO_THROW(ReadKicadBoard(std::string_view(content).substr(0, complete), board));
 }
 
 }  // namespace
