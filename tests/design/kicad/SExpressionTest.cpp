@@ -96,15 +96,6 @@ TEST(SExpression, SkippedListsKeepOnlyTheirHead) {
     EXPECT_EQ(net.place().column, 3u);
 }
 
-TEST(SExpression, LimitsAreReadUpToAndIncluding) {
-    EXPECT_NO_THROW(Parse("(((((x)))))", {.maxDepth = 5}));
-    EXPECT_NO_THROW(Parse("(123456 8)", {.maxInputBytes = 10}));
-    const Limits tokens{.maxTokenBytes = 8};
-    EXPECT_EQ(OnlyRoot(Parse("(12345678 \"12345678\")", tokens)).atomAt(1), "12345678");
-    // The limit applies to the text as written, escapes included.
-    EXPECT_EQ(OnlyRoot(Parse(R"(("\"\"\"\""))", tokens)).atomAt(0), "\"\"\"\"");
-}
-
 // "LINE:COLUMN message" of the fault the parser finds.
 std::string FaultOf(const std::string& text, const Limits& limits, bool skipZone = false) {
     try {
