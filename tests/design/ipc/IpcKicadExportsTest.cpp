@@ -31,12 +31,6 @@ std::string Cut(const std::string& text, std::size_t width) {
     return text.substr(0, width);
 }
 
-std::size_t CopperLayers(const DesignData& design) {
-    return static_cast<std::size_t>(
-        std::count_if(design.layers.begin(), design.layers.end(),
-                      [](const DesignLayer& layer) { return layer.type == 0 || layer.type == 1; }));
-}
-
 // Each part at the exporter's width (parts whose references are cut alike
 // add up) as "REF: PADS pads" and " on the bottom" when it lies there.
 std::vector<std::string> Parts(const DesignData& design) {
@@ -79,7 +73,7 @@ TEST(IpcKicadExports, EveryExportAgreesWithItsBoard) {
         const DesignData original = LoadDesignFile(board);
         // The layer count is there when a surface pad lies on the secondary side.
         if (!exported.layers.empty()) {
-            EXPECT_EQ(exported.layers.size(), CopperLayers(original));
+            EXPECT_EQ(exported.layers.size(), test::CopperLayers(original));
             ++boardsWithLayerCount;
         }
 

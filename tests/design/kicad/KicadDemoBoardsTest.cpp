@@ -4,7 +4,6 @@
 // test skips when the package is not installed.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <sstream>
 
 #include "design/files/DesignFileLoader.h"
@@ -16,12 +15,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-long CountedLayers(const DesignData& design) {
-    return std::count_if(design.layers.begin(), design.layers.end(), [](const DesignLayer& layer) {
-        return layer.type == 0 || layer.type == 1;
-    });
-}
-
 // The facts of a design as golden_facts.py prints them, for the nets named.
 std::string Facts(const DesignData& design, const std::vector<std::string>& netNames) {
     long top = 0, bottom = 0;
@@ -29,8 +22,8 @@ std::string Facts(const DesignData& design, const std::vector<std::string>& netN
         (component.bottomSide == 0 ? top : bottom) += component.padCount;
     std::ostringstream facts;
     facts << "nets " << design.nets.size() << "\ncomponents " << design.components.size()
-          << "\ncopper layers " << CountedLayers(design) << "\npads " << top + bottom << " top "
-          << top << " bottom " << bottom << "\n";
+          << "\ncopper layers " << test::CopperLayers(design) << "\npads " << top + bottom
+          << " top " << top << " bottom " << bottom << "\n";
     for (const std::string& name : netNames) {
         const DesignNet& net = test::NetNamed(design, name);
         facts << "net '" << name << "': " << net.nodeCount << " pins, length " << net.length
