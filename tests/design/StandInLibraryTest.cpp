@@ -34,14 +34,6 @@ std::int32_t open(DesignLibrary& library, SessionContext& context, const char* k
     return library.TOpenDesign(0, kInterfaceVersion, kind, context);
 }
 
-// A record full of a byte the library never writes, to see what it fills.
-template <typename Record>
-Record Scribbled() {
-    Record record;
-    std::memset(static_cast<void*>(&record), 0xCC, sizeof record);
-    return record;
-}
-
 // The small board design, open, with a record of every kind.
 class StandInLibraryOnABoard : public ::testing::Test {
   protected:
@@ -121,7 +113,8 @@ TEST(StandInLibrary, AForcedStatusIsReturnedAndNothingIsFilled) {
     SessionContext context{};
     ASSERT_EQ(open(library, context, "SCH"), 0) << "a forced open overrides the kind";
 
-    auto info = Scribbled<DesignInfoRecord>();
+    DesignInfoRecord info;
+    std::memset(static_cast<void*>(&info), 0xCC, sizeof info);  // a byte the library never writes
     EXPECT_EQ(library.TGetDesignInfo(context, info), 32101);
     EXPECT_EQ(info.engineer[0], '\xCC');
     NetRecord net{};

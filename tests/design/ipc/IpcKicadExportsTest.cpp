@@ -18,17 +18,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The exporter's field widths: references and pins are cut to them.
+// The exporter's field width for references: they are cut to it.
 constexpr std::size_t kRefDesWidth = 6;
-constexpr std::size_t kPinWidth = 4;
 
 fs::path ExportOf(const fs::path& board) {
     return fs::path(NETLIST_TEST_DATA) / "design" / "ipc" / "data" / "kicad6" /
            (board.stem().string() + ".d356");
-}
-
-std::string Cut(const std::string& text, std::size_t width) {
-    return text.substr(0, width);
 }
 
 // Each part at the exporter's width (parts whose references are cut alike
@@ -36,7 +31,7 @@ std::string Cut(const std::string& text, std::size_t width) {
 std::vector<std::string> Parts(const DesignData& design) {
     std::map<std::string, std::pair<int, bool>> parts;
     for (const DesignComponent& component : design.components) {
-        auto& [pads, bottom] = parts[Cut(component.refDes, kRefDesWidth)];
+        auto& [pads, bottom] = parts[component.refDes.substr(0, kRefDesWidth)];
         pads += component.padCount;
         bottom = component.bottomSide != 0;
     }
