@@ -14,9 +14,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
-#include <fstream>
-#include <iterator>
-#include <memory>
 #include <set>
 #include <string>
 #include <string_view>
@@ -29,6 +26,7 @@
 #include "report/compare/DesignDiff.h"
 #include "report/compare/ReportReader.h"
 #include "tests/fuzz/FuzzSupport.h"
+#include "tests/support/TestFiles.h"
 
 namespace {
 
@@ -43,11 +41,6 @@ std::string scratchFolder() {
         return std::string(made);
     }();
     return folder;
-}
-
-std::string readAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 DesignData designOf(std::string_view input, bool board) {
@@ -121,7 +114,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     RunProgress unseen;
     const ReportOutcome outcome = WriteReport(session, choices, environment, unseen);
     test::Check(outcome.result == ReportResult::Written);
-    const std::string report = readAll(outcome.reportPath);
+    const std::string report = test::ReadBytes(outcome.reportPath);
 
     // Line ends and the final form feed are the only control characters.
     std::string_view body(report);
