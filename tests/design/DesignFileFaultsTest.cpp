@@ -12,7 +12,8 @@ namespace netlist::test {
 namespace {
 
 TEST(DesignFileFaults, EachFaultIsNamedWithItsPlace) {
-    for (const char* table : {"design/kicad/data/kicad-faults.txt", "design/ipc/data/ipc-faults.txt"})
+    for (const char* table :
+         {"design/kicad/data/kicad-faults.txt", "design/ipc/data/ipc-faults.txt"})
         for (const auto& row : ReadDataCases(table)) {
             std::string fault = "read without error";
             try {
