@@ -4,22 +4,14 @@
 
 #include "design/ControlCharacters.h"
 #include "platform/Windows1252.h"
+#include "tests/support/TestFiles.h"
 
 namespace netlist::test {
 namespace {
 
 TEST(ControlCharacters, NeverReachTheTerminal) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"x.pcb\x1B]0;PWNED\x07\x1B[2J\r", "x.pcb?]0;PWNED??[2J?"},
-        {"M\xC3\xBCller \xE2\x82\xAC", "M\xC3\xBCller \xE2\x82\xAC"},  // ü and € stay
-        {"\xC2\x9B"
-         "2J \xC2\x85",
-         "?2J ?"},  // C1: CSI, NEL
-        {"\x9B"
-         "2J \xC3",
-         "?2J ?"},  // not UTF-8
-    };
-    for (const auto& [text, shown] : cases) EXPECT_EQ(TerminalText(text), shown);
+    for (const auto& row : ReadDataCases("design/data/terminal-texts.txt"))
+        EXPECT_EQ(TerminalText(row.input), row.expected) << "terminal-texts.txt:" << row.line;
     // The bytes Windows-1252 leaves unassigned convert to C1 controls: they
     // are control characters in a report as much as on a terminal.
     for (const char byte : std::string("\x7F\x81\x8D\x8F\x90\x9D")) {

@@ -1,5 +1,6 @@
-// Reading valid JSON design files beyond what the golden report of
-// golden-extremes.json shows: kinds, forced statuses, the default path, whole texts.
+// Reading valid JSON design files beyond what the golden reports and their
+// recorded library calls show: a design of both kinds, forced statuses, the
+// default path, whole texts.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -23,9 +24,6 @@ TEST(JsonDesignReader, KindsAndForcedStatusesAreRead) {
     EXPECT_EQ(forced(design, Operation::TGetDesignInfo), 32101);
     EXPECT_EQ(forced(design, Operation::TOpenDesign), INT32_MIN);
     EXPECT_EQ(forced(design, Operation::TGetNextNet), std::nullopt);
-    for (const auto& [text, kind] :
-         {std::pair{"PCB", DesignKind::Pcb}, {"SCH", DesignKind::Sch}, {"none", DesignKind::None}})
-        EXPECT_EQ(ReadJsonDesign(std::string(R"({"kind": ")") + text + "\"}", "a").kind, kind);
 }
 
 TEST(JsonDesignReader, TheDefaultDesignPathIsTheFilesAbsoluteAndNormalPath) {

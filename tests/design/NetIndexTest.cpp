@@ -18,6 +18,11 @@ TEST(NetIndex, FindsEachIdsFirstNetAndMissesTheRest) {
         {{4, 4, 5}, {3}},
         {{4, 1000000000, 4}, {5}},
         {{}, {0, 1}},
+        // Numbered in order, found by arithmetic: every id just outside must still miss.
+        {{0, 1, 2}, {-1, 3, INT_MAX}},
+        {{-3, -2, -1}, {-4, 0, INT_MIN}},
+        {{INT_MIN, INT_MIN + 1, INT_MIN + 2}, {INT_MIN + 3, INT_MAX}},
+        {{INT_MAX - 2, INT_MAX - 1, INT_MAX}, {INT_MAX - 3, INT_MIN, -1}},
     };
     for (const auto& c : cases) {
         std::vector<DesignNet> nets;

@@ -1,24 +1,15 @@
 #include <gtest/gtest.h>
 
 #include "platform/Windows1252.h"
+#include "tests/support/TestFiles.h"
 
 namespace netlist::test {
 namespace {
 
 TEST(Utf8ToWindows1252, OneByteForEachCharacterAndAQuestionMarkForOthers) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"R10-2 +3V3 ~~~", "R10-2 +3V3 ~~~"},
-        {"", ""},
-        {"M\xC3\xBCller \xC3\x98 5 \xC2\xB5m", "M\xFCller \xD8 5 \xB5m"},  // ü, Ø, µ
-        {"\xE2\x82\xAC\xE2\x80\xA6\xC5\xBD", "\x80\x85\x8E"},              // €, …, Ž
-        {"A\xE2\x86\x92"
-         "B",
-         "A?B"},                         // →
-        {"\xCE\xA9\xE4\xB8\xAD", "??"},  // Ω, a CJK character
-        {"x\xF0\x9F\x98\x80y", "x?y"},   // outside the BMP
-        {"\xC3\xBC\xE2\x86\x92\xC3\xBC", "\xFC?\xFC"},
-    };
-    for (const auto& [utf8, converted] : cases) EXPECT_EQ(Utf8ToWindows1252(utf8), converted);
+    for (const auto& row : ReadDataCases("design/data/windows-1252.txt"))
+        EXPECT_EQ(Utf8ToWindows1252(row.input), row.expected) << "windows-1252.txt:" << row.line;
+    EXPECT_EQ(Utf8ToWindows1252(""), "");
 
     const std::string malformed = Utf8ToWindows1252(
         "a\xFF"

@@ -1,6 +1,6 @@
 // What every reader's fuzz target does with its input: read it, and serve
-// whatever the reader accepts through the stand-in library in the program's
-// calling order. A refusal with a DesignFileError is the expected answer to
+// whatever the reader accepts through the stand-in library as the program
+// reads a design. A refusal with a DesignFileError is the expected answer to
 // bad input; anything else that escapes (another exception, a crash, a
 // sanitizer report, a hang) is a fault.
 #pragma once
@@ -12,6 +12,7 @@
 
 #include "design/files/DesignFileError.h"
 #include "design/standin/StandInLibrary.h"
+#include "report/compare/DesignSnapshot.h"
 
 namespace netlist::test {
 
@@ -29,37 +30,20 @@ inline void CheckKicadDesign(const DesignData& design) {
     }
 }
 
-// Start-up, the collection pass, the layer and component walks, then every
-// net by id with its nodes, and the close. servedKind, when given, must open.
+// Serves the design to the compare's reading, which makes the program's calls:
+// start-up, the net, layer and component walks, every net by id with its
+// nodes, and the close. servedKind, when given, must open, and then every
+// net must be found by its id with each of its nodes.
 inline void ServeAsTheProgramDoes(DesignData design, const char* servedKind) {
     StandInLibrary library(std::move(design));
-    SessionContext context{};
-    DesignInfoRecord info;
-    NetRecord net;
-    NetNodeRecord node;
-    LayerRecord layer;
-    ComponentRecord component;
-    const std::int32_t board = library.TOpenDesign(0, kInterfaceVersion, "PCB", context);
-    const std::int32_t schematic = library.TOpenDesign(0, kInterfaceVersion, "SCH", context);
-    if (servedKind) Check((std::string_view(servedKind) == "PCB" ? board : schematic) == 0);
-    library.TGetDesignInfo(context, info);
-    for (auto status = library.TGetFirstNet(context, net); status == 0;
-         status = library.TGetNextNet(context, net)) {
-    }
-    for (auto status = library.TGetFirstLayer(context, layer); status == 0;
-         status = library.TGetNextLayer(context, layer)) {
-    }
-    for (auto status = library.TGetFirstComponent(context, component); status == 0;
-         status = library.TGetNextComponent(context, component)) {
-    }
-    for (const DesignNet& each : library.design().nets) {
-        const std::int32_t found = library.TGetNetById(context, each.id, net);
-        if (servedKind) Check(found == 0);
-        for (auto status = library.TGetFirstNetNode(context, each.id, node); status == 0;
-             status = library.TGetNextNetNode(context, node)) {
-        }
-    }
-    library.TCloseDesign(context, "");
+    const SnapshotResult side = TakeSnapshot(library);
+    if (!servedKind) return;
+    Check(side.status == 0 && side.snapshot.isBoard() == (std::string_view(servedKind) == "PCB"));
+    const std::vector<DesignNet>& nets = library.design().nets;
+    Check(side.snapshot.nets.size() == nets.size());
+    for (std::size_t i = 0; i < nets.size(); ++i)
+        Check(side.snapshot.nets[i].pinCount == nets[i].nodeCount &&
+              side.snapshot.nets[i].pins.size() == nets[i].nodes.size());
 }
 
 // Reads the input with read(content); serves what it accepts.

@@ -34,7 +34,7 @@ const std::string& reportPath() {
         // In memory, where writing the report costs little.
         char pattern[] = "/dev/shm/fuzz-compare-XXXXXX";
         const char* made = ::mkdtemp(pattern);
-        fuzz::Check(made != nullptr);
+        test::Check(made != nullptr);
         return std::string(made) + "/fuzz.cmp";
     }();
     return path;
@@ -135,17 +135,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         lengths ? std::optional<std::int32_t>(2540) : std::nullopt;
 
     const DesignDiff diff = CompareSnapshots(before, after, units);
-    fuzz::Check(CompareSnapshots(before, before, units).empty());
+    test::Check(CompareSnapshots(before, before, units).empty());
 
     const DesignSnapshot beforeReversed = reversed(before), afterReversed = reversed(after);
     const DesignDiff reordered = CompareSnapshots(beforeReversed, afterReversed, units);
-    fuzz::Check(Connections(diff, false) == Connections(reordered, false));
-    fuzz::Check(diff.empty() == reordered.empty());
+    test::Check(Connections(diff, false) == Connections(reordered, false));
+    test::Check(diff.empty() == reordered.empty());
 
     Connections forth(diff, false), back(CompareSnapshots(after, before, units), true);
     forth.sortEach();
     back.sortEach();
-    fuzz::Check(forth == back);
+    test::Check(forth == back);
 
     // Writing the report costs most of a run (its buffer is a fresh mapping
     // each time under the sanitizers): one input in four writes it.

@@ -14,7 +14,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
-#include <memory>
 #include <set>
 #include <string>
 #include <string_view>
@@ -27,6 +26,7 @@
 #include "report/compare/DesignDiff.h"
 #include "report/compare/ReportReader.h"
 #include "tests/fuzz/FuzzSupport.h"
+#include "tests/support/TestFiles.h"
 
 namespace {
 
@@ -41,17 +41,6 @@ std::string scratchFolder() {
         return std::string(made);
     }();
     return folder;
-}
-
-std::string readAll(const std::string& path) {
-    std::string bytes;
-    FILE* file = std::fopen(path.c_str(), "rb");
-    test::Check(file != nullptr);
-    char chunk[1 << 16];
-    for (std::size_t got; (got = std::fread(chunk, 1, sizeof chunk, file)) > 0;)
-        bytes.append(chunk, got);
-    std::fclose(file);
-    return bytes;
 }
 
 DesignData designOf(std::string_view input, bool board) {
@@ -125,7 +114,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     RunProgress unseen;
     const ReportOutcome outcome = WriteReport(session, choices, environment, unseen);
     test::Check(outcome.result == ReportResult::Written);
-    const std::string report = readAll(outcome.reportPath);
+    const std::string report = test::ReadBytes(outcome.reportPath);
 
     // Line ends and the final form feed are the only control characters.
     std::string_view body(report);

@@ -6,31 +6,29 @@
 #include <string_view>
 
 #include "design/files/kicad/SExpression.h"
+#include "tests/fuzz/FuzzSupport.h"
 
 namespace {
 
 using namespace netlist::sexpr;
-
-void check(bool holds) {
-    if (!holds) __builtin_trap();
-}
+using netlist::test::Check;
 
 // Returns the number of nodes in the subtree.
 // depth counts the lists around the node, the node itself included.
 std::size_t walk(const Node& node, std::size_t depth, const Limits& limits) {
-    check(depth <= limits.maxDepth || node.isAtom());
+    Check(depth <= limits.maxDepth || node.isAtom());
     const Place place = node.place();
-    check(place.line >= 1 && place.column >= 1);
+    Check(place.line >= 1 && place.column >= 1);
     if (node.isAtom()) {
-        check(node.children().empty() && node.head().empty());
-        if (node.kind() == NodeKind::Symbol) check(!node.text().empty());
+        Check(node.children().empty() && node.head().empty());
+        if (node.kind() == NodeKind::Symbol) Check(!node.text().empty());
         return 1;
     }
     std::size_t count = 1;
     std::size_t index = 0;
     for (const Node child : node.children()) {
-        if (index == 0 && child.kind() == NodeKind::Symbol) check(node.head() == child.text());
-        check(node.atomAt(index) == (child.isAtom() ? child.text() : std::string_view{}));
+        if (index == 0 && child.kind() == NodeKind::Symbol) Check(node.head() == child.text());
+        Check(node.atomAt(index) == (child.isAtom() ? child.text() : std::string_view{}));
         count += walk(child, depth + 1, limits);
         ++index;
     }
@@ -48,9 +46,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const Document document = skip ? Parse(text, limits, {"x"}) : Parse(text, limits);
         std::size_t count = 0;
         for (const Node root : document.roots()) count += walk(root, 1, limits);
-        check(count <= size);
+        Check(count <= size);
     } catch (const SyntaxError& error) {
-        check(error.place().line >= 1 && error.place().column >= 1);
+        Check(error.place().line >= 1 && error.place().column >= 1);
     }
     return 0;
 }

@@ -8,20 +8,10 @@
 namespace netlist::test {
 namespace {
 
-using test::DataFile;
-using test::NetNamed;
-using test::NetNames;
 using ::testing::ElementsAre;
 
 DesignData Board(std::string_view name) {
     return LoadDesignFile(DataFile(name));
-}
-
-// A board made of the given items after a two-net table.
-std::string BoardWith(std::string_view items) {
-    return "(kicad_pcb (version 20211014) (generator pcbnew)\n"
-           "  (net 0 \"\") (net 1 \"GND\") (net 2 \"SIG\")\n" +
-           std::string(items) + "\n)";
 }
 
 std::vector<std::int32_t> LayerTypes(const DesignData& design) {
@@ -78,7 +68,9 @@ TEST(KicadBoard, AnEmptyBoardAndTheLongestLengthAreRead) {
     const DesignData empty = ReadKicadBoard("(kicad_pcb (version 20211014))", "empty.kicad_pcb");
     EXPECT_TRUE(empty.nets.empty() && empty.layers.empty() && empty.components.empty());
     const DesignData fits = ReadKicadBoard(
-        BoardWith("(segment (start 0 0) (end 21474.83647 0) (net 1))"), "fits.kicad_pcb");
+        "(kicad_pcb (version 20211014) (net 0 \"\") (net 1 \"GND\")\n"
+        "  (segment (start 0 0) (end 21474.83647 0) (net 1)))",
+        "fits.kicad_pcb");
     EXPECT_EQ(fits.nets[0].length, 2147483647);
 }
 

@@ -7,14 +7,7 @@
 namespace netlist::test {
 namespace {
 
-using test::NetNames;
 using ::testing::ElementsAre;
-
-std::vector<std::int32_t> Ids(const DesignData& design) {
-    std::vector<std::int32_t> ids;
-    for (const DesignNet& net : design.nets) ids.push_back(net.id);
-    return ids;
-}
 
 // The netlists' reports are golden (tests/report/golden/kicad-netlist*.wrf); what a
 // report does not show is checked here: the ids.
@@ -29,7 +22,9 @@ TEST(KicadNetlist, NetsWithoutCodesTakeTheLowestFreeNumbers) {
         "  (net (code \"9\") (name \"\") (node (ref \"R3\") (pin \"1\")))))",
         "codes.net");
     EXPECT_THAT(NetNames(design), ElementsAre("A", "B", "C", "D"));
-    EXPECT_THAT(Ids(design), ElementsAre(3, 2, 4, 1));
+    std::vector<std::int32_t> ids;
+    for (const DesignNet& net : design.nets) ids.push_back(net.id);
+    EXPECT_THAT(ids, ElementsAre(3, 2, 4, 1));
 }
 
 }  // namespace

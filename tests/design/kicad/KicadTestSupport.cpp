@@ -51,4 +51,10 @@ std::vector<std::string> NetNames(const DesignData& design) {
     return names;
 }
 
+std::size_t CopperLayers(const DesignData& design) {
+    return static_cast<std::size_t>(
+        std::count_if(design.layers.begin(), design.layers.end(),
+                      [](const DesignLayer& layer) { return layer.type == 0 || layer.type == 1; }));
+}
+
 }  // namespace netlist::test

@@ -22,5 +22,7 @@ const DesignNet& NetNamed(const DesignData& design, std::string_view name);
 // A net's nodes as "REF-PIN" texts, in the order they are served.
 std::vector<std::string> Pins(const DesignNet& net);
 std::vector<std::string> NetNames(const DesignData& design);
+// The layers of copper: of type 0 (signal) or 1 (plane).
+std::size_t CopperLayers(const DesignData& design);
 
 }  // namespace netlist::test

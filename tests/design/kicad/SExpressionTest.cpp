@@ -1,8 +1,9 @@
+// The S-expression reader: each text of data/sexpr-parses.txt read into its
+// tree, every node with its place, or refused with the fault and its place.
 #include <gtest/gtest.h>
 
 #include <sstream>
 #include <string>
-#include <vector>
 
 #include "design/files/kicad/SExpression.h"
 #include "tests/support/TestFiles.h"
@@ -10,114 +11,38 @@
 namespace netlist::sexpr {
 namespace {
 
-// The elements of a list: atoms as their text, lists as "(head)".
-std::vector<std::string> AtomTexts(const Node& list) {
-    std::vector<std::string> texts;
-    for (const Node element : list.children()) {
-        std::string text(element.isList() ? "(" : "");
-        text.append(element.isList() ? element.head() : element.text());
-        texts.push_back(text.append(element.isList() ? ")" : ""));
+// An atom as its text, quoted when it is a string; a list as "(HEAD: ELEMENTS)",
+// HEAD empty unless the list begins with a symbol; each with "@LINE:COLUMN".
+std::string Tree(const Node& node) {
+    std::string text;
+    if (node.isList()) {
+        text = "(" + std::string(node.head()) + ":";
+        for (const Node element : node.children()) text += " " + Tree(element);
+        text += ")";
+    } else {
+        const std::string atom(node.text());
+        text = node.kind() == NodeKind::String ? "\"" + atom + "\"" : atom;
     }
-    return texts;
+    return text + "@" + std::to_string(node.place().line) + ":" +
+           std::to_string(node.place().column);
 }
 
-Node OnlyRoot(const Document& document) {
-    EXPECT_EQ(std::distance(document.roots().begin(), document.roots().end()), 1);
-    return *document.roots().begin();
-}
-
-TEST(SExpression, ReadsListsSymbolsAndStringsInOrderWithTheirPlaces) {
-    const std::string text =
-        "(kicad_pcb (version 20211014) \"\"\n"
-        "  (title \"two\nlines\") (\xC2\xB5\xCE\xA9 x)\r\n"
-        "\t(net 1 \"GND\") (a\tb\r\nc\"d\"e(f)g))";
-    const Document document = Parse(text);
-    const Node board = OnlyRoot(document);
-    EXPECT_EQ(board.head(), "kicad_pcb");
-    EXPECT_EQ(AtomTexts(board), (std::vector<std::string>{"kicad_pcb", "(version)", "", "(title)",
-                                                          "(\xC2\xB5\xCE\xA9)", "(net)", "(a)"}));
-    EXPECT_EQ(board.child(2)->kind(), NodeKind::String);  // the empty string is an atom
-    const Node net = *board.find("net");
-    EXPECT_EQ(AtomTexts(net), (std::vector<std::string>{"net", "1", "GND"}));
-    EXPECT_EQ(net.child(1)->kind(), NodeKind::Symbol);
-    EXPECT_EQ(net.child(2)->kind(), NodeKind::String);
-    EXPECT_FALSE(net.child(3).has_value());
-    EXPECT_EQ(net.atomAt(7), "");
-    EXPECT_FALSE(board.find("footprint").has_value());
-    // Symbols end at blanks, parentheses and quotes.
-    EXPECT_EQ(AtomTexts(*board.find("a")),
-              (std::vector<std::string>{"a", "b", "c", "d", "e", "(f)", "g"}));
-
-    // Lines follow line breaks, also inside strings; columns count characters, not bytes.
-    const std::pair<Node, std::pair<unsigned, unsigned>> places[] = {
-        {board, {1, 1}},
-        {*board.child(3), {2, 3}},
-        {*board.child(3)->child(1), {2, 10}},
-        {*board.child(4), {3, 9}},
-        {*board.child(4)->child(1), {3, 13}},
-        {net, {4, 2}},
-        {*net.child(2), {4, 9}},
-    };
-    for (const auto& [node, place] : places) {
-        EXPECT_EQ(node.place().line, place.first);
-        EXPECT_EQ(node.place().column, place.second);
-    }
-}
-
-TEST(SExpression, HeadIsOnlyALeadingSymbol) {
-    const Document document = Parse(R"(("quoted" x) ((inner) y) () atom)");
-    std::vector<Node> roots(document.roots().begin(), document.roots().end());
-    ASSERT_EQ(roots.size(), 4u);
-    for (const Node& root : roots) EXPECT_EQ(root.head(), "");
-    EXPECT_TRUE(roots[2].children().empty());
-    EXPECT_EQ(roots[3].text(), "atom");
-    EXPECT_TRUE(Parse(" \r\n\t ").roots().empty());
-}
-
-TEST(SExpression, UnescapesStrings) {
-    for (const auto& row : netlist::test::ReadDataCases("design/kicad/data/sexpr-strings.txt"))
-        EXPECT_EQ(OnlyRoot(Parse(row.input)).text(), row.expected)
-            << "sexpr-strings.txt:" << row.line;
-}
-
-TEST(SExpression, SkippedListsKeepOnlyTheirHead) {
-    const std::string text =
-        "(board (zone (pts (xy 1 2) (xy 3 \"(\")) \"a\\\"b\")\n"
-        "  (net 1 (zone inner)) zone (x (zone)))";
-    const Document document = Parse(text, {}, {"zone"});
-    const Node board = OnlyRoot(document);
-    EXPECT_EQ(AtomTexts(board),
-              (std::vector<std::string>{"board", "(zone)", "(net)", "zone", "(x)"}));
-    EXPECT_EQ(AtomTexts(*board.child(1)), (std::vector<std::string>{"zone"}));
-    // Nested anywhere, and the text after a skipped list keeps its place.
-    const Node net = *board.find("net");
-    EXPECT_EQ(AtomTexts(*net.child(2)), (std::vector<std::string>{"zone"}));
-    EXPECT_EQ(net.place().line, 2u);
-    EXPECT_EQ(net.place().column, 3u);
-}
-
-TEST(SExpression, LimitsAreReadUpToAndIncluding) {
-    EXPECT_NO_THROW(Parse("(((((x)))))", {.maxDepth = 5}));
-    EXPECT_NO_THROW(Parse("(123456 8)", {.maxInputBytes = 10}));
-    const Limits tokens{.maxTokenBytes = 8};
-    EXPECT_EQ(OnlyRoot(Parse("(12345678 \"12345678\")", tokens)).atomAt(1), "12345678");
-    // The limit applies to the text as written, escapes included.
-    EXPECT_EQ(OnlyRoot(Parse(R"(("\"\"\"\""))", tokens)).atomAt(0), "\"\"\"\"");
-}
-
-// "LINE:COLUMN message" of the fault the parser finds.
-std::string FaultOf(const std::string& text, const Limits& limits, bool skipZone = false) {
+// The roots' trees, or "LINE:COLUMN message" of the fault the parser finds.
+std::string Outcome(const std::string& text, const Limits& limits, bool skipZone) {
     try {
-        Parse(text, limits, skipZone ? SkippedHeads{"zone"} : SkippedHeads{});
+        const Document document =
+            Parse(text, limits, skipZone ? SkippedHeads{"zone"} : SkippedHeads{});
+        std::string trees;
+        for (const Node root : document.roots()) trees += (trees.empty() ? "" : " ") + Tree(root);
+        return trees;
     } catch (const SyntaxError& error) {
         return std::to_string(error.place().line) + ":" + std::to_string(error.place().column) +
                " " + error.what();
     }
-    return "parsed without error";
 }
 
-TEST(SExpression, FaultsNameTheirPlace) {
-    for (const auto& row : netlist::test::ReadDataCases("design/kicad/data/sexpr-faults.txt")) {
+TEST(SExpression, ReadsTreesWithTheirPlacesAndNamesTheFaults) {
+    for (const auto& row : netlist::test::ReadDataCases("design/kicad/data/sexpr-parses.txt")) {
         const std::size_t bar = row.expected.find(" | ");
         Limits limits;
         bool skipZone = false;
@@ -132,12 +57,30 @@ TEST(SExpression, FaultsNameTheirPlace) {
                                                    : limits.maxInputBytes;
             options >> limit;
         }
-        EXPECT_EQ(FaultOf(row.input, limits, skipZone),
+        EXPECT_EQ(Outcome(row.input, limits, skipZone),
                   bar == std::string::npos ? row.expected : row.expected.substr(bar + 3))
-            << "sexpr-faults.txt:" << row.line;
+            << "sexpr-parses.txt:" << row.line;
     }
     // A hostile file of nothing but opening parentheses, under the default.
-    EXPECT_EQ(FaultOf(std::string(100'000, '('), {}), "1:257 lists nested deeper than 256 levels");
+    EXPECT_EQ(Outcome(std::string(100'000, '('), {}, false),
+              "1:257 lists nested deeper than 256 levels");
+}
+
+TEST(SExpression, UnescapesStrings) {
+    for (const auto& row : netlist::test::ReadDataCases("design/kicad/data/sexpr-strings.txt"))
+        EXPECT_EQ((*Parse(row.input).roots().begin()).text(), row.expected)
+            << "sexpr-strings.txt:" << row.line;
+}
+
+TEST(SExpression, ElementsAreFoundByHeadOrPlaceAndMissedBeyond) {
+    const Document document = Parse(R"((net 1 "GND" (x)))");
+    const Node net = *document.roots().begin();
+    EXPECT_EQ(net.atomAt(2), "GND");
+    EXPECT_EQ(net.atomAt(3), "") << "a list";
+    EXPECT_EQ(net.atomAt(7), "");
+    EXPECT_FALSE(net.child(4).has_value());
+    EXPECT_EQ(net.find("x")->place().column, 14u);
+    EXPECT_FALSE(net.find("footprint").has_value());
 }
 
 }  // namespace

@@ -1,16 +1,7 @@
 #!/usr/bin/env python3
-"""Works out facts of KiCad boards without the program's own reader, so that
-tests can hold the reader to figures it did not produce.
-
-    tests/design/kicad/golden_facts.py BOARD.kicad_pcb [NET NAME ...]
-
-Prints the number of named nets, components, copper layers, the pad totals
-(all, top side, bottom side) and, for each net named on the command line
-(or the five with the most pins when none is named), its pins in file order,
-its pin count and its routed length in database units (100000 per mm).
-
-Independent on purpose: a regular-expression tokenizer, a recursive list
-builder, and the arc length from the inscribed angle at the middle point.
+"""Works out facts of a KiCad board without the program's reader, for tests to
+hold the reader to: golden_facts.py BOARD.kicad_pcb [NET NAME ...]. Independent on
+purpose: a regular-expression tokenizer and the arc length from the inscribed angle.
 """
 import math
 import re
