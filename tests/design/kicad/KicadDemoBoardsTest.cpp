@@ -1,5 +1,5 @@
 // The demo boards of Debian's kicad-demos package: boards nobody here wrote.
-// Their figures come from tests/design/kicad/golden_facts.py, which counts
+// Their figures come from tools/kicad-demo-facts/golden_facts.py, which counts
 // with its own tokenizer and arc formula, not with the program's reader. Every
 // test skips when the package is not installed.
 #include <gtest/gtest.h>
