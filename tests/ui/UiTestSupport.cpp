@@ -23,16 +23,6 @@ DesignData BoardDesign(const std::string& designPath) {
     return design;
 }
 
-DesignData ManyNetsDesign(const std::string& designPath, int netCount) {
-    DesignData design = BoardDesign(designPath);
-    design.nets.clear();
-    for (int id = 1; id <= netCount; ++id) {
-        const std::string number = std::to_string(id);
-        design.nets.push_back({id, "N" + number, 2540 * id, 2, {{"U1", number}, {"R1", "1"}}});
-    }
-    return design;
-}
-
 void DeleteClosedWindows() {
     QTest::qWait(1);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -60,10 +50,7 @@ WindowUnderTest::WindowUnderTest(DesignData design, ReportEnvironment environmen
       spy(library),
       form(spy, std::move(environment),
            {[this](int code) { endCodes.push_back(code); },
-            [this](const QString& message) {
-                warnings.push_back(message);
-                warnedAfterEnd = warnedAfterEnd || !endCodes.empty();
-            },
+            [this](const QString& message) { warnings.push_back(message); },
             [this] { return fileToChoose; }},
            std::move(designChoice)) {}
 

@@ -21,8 +21,6 @@ namespace netlist::test {
 // A small two-sided board: three nets (one of them single-node), parts on
 // both sides and two copper layers.
 DesignData BoardDesign(const std::string& designPath);
-// A design with this many two-node nets, for watching a run's progress.
-DesignData ManyNetsDesign(const std::string& designPath, int netCount);
 
 // Lets the event loop delete what was closed with Qt::WA_DeleteOnClose, also
 // when the close came from inside an event handler.
@@ -45,7 +43,6 @@ class WindowUnderTest {
     SpyLibrary spy;
     std::vector<int> endCodes;
     QStringList warnings;
-    bool warnedAfterEnd = false;
     QString fileToChoose;  // what the user picks when the window asks for a design file
     MainWindow form;
 
