@@ -71,13 +71,15 @@ fail() {
 # verdict WHAT OK DETAIL: PASS WHAT when OK is 0, else FAIL with DETAIL.
 verdict() { if [[ $2 -eq 0 ]]; then pass "$1"; else fail "$1: $3"; fi; }
 
-# start NAME JSON: starts the program on NAME.json in a folder of its own,
-# its output in that folder.
+# start NAME JSON [OPTIONS...]: starts the program on NAME.json in a folder
+# of its own, its output in that folder.
 start() {
+    local name="$1"
     folder="$scratch/$1"
     mkdir -p "$folder"
     printf '%s\n' "$2" >"$folder/$1.json"
-    (cd "$folder" && exec "${program[@]}" "$1.json" >"$folder/stdout" 2>"$folder/stderr") &
+    shift 2
+    (cd "$folder" && exec "${program[@]}" "$@" "$name.json" >"$folder/stdout" 2>"$folder/stderr") &
     program_pid=$!
 }
 
@@ -134,16 +136,17 @@ written() { [[ -e "$folder/$1" ]] && echo yes || echo no; }
 board='{"kind": "PCB", "layers": [{"type": 1}], "nets": [{"id": 1, "name": "GND", "nodes": [["U1", "4"], ["C1", "2"]]}]}'
 
 # Start has the focus when the window shows: Tab, Tab reaches Text1, and back
-# twice is Start again.
-start name "$board"
+# twice is Start again. The command line's choices are preset in the window.
+start name "$board" --lengths mm --output named.wrf
 if main_window "typed name"; then
     keys Tab Tab
     xdotool type --delay 60 "Pat Keys"
     keys shift+Tab shift+Tab space
     ended
-    [[ $status -eq 0 ]] && grep -q "^Design By      Pat Keys" "$folder/name.wrf" 2>/dev/null
-    verdict "Tab, Tab, a typed name, Shift+Tab twice and Space write the report with the name" $? \
-        "exit code $status, report: $(grep -a '^Design By' "$folder/name.wrf" 2>/dev/null || echo none)"
+    [[ $status -eq 0 ]] && grep -q "^Design By      Pat Keys" "$folder/named.wrf" 2>/dev/null &&
+        grep -q " mm.$" "$folder/named.wrf"
+    verdict "Tab, Tab, a typed name, Shift+Tab twice and Space write the report with the name and the preset choices" $? \
+        "exit code $status, report: $(grep -a '^Design By\| mm' "$folder/named.wrf" 2>/dev/null || echo none)"
 fi
 
 # Ok has the focus when the About box opens; the main window, activated
