@@ -1,16 +1,13 @@
 #!/usr/bin/env bash
-# The window driven by a real keyboard: xdotool sends X key events to the
-# program's window on an X display of this script's own (Xvfb, with the
-# openbox window manager, which closes a window on Alt+F4 as desktops do).
-# Messages sent to a window need no keyboard focus; these keys do.
+# The window driven by a real keyboard, which, unlike messages sent to a
+# window, needs the focus: xdotool sends X key events on an Xvfb display of
+# this script's own, with openbox closing a window on Alt+F4 as desktops do.
 #   real_keys_test.sh [--failure-box] [--] COMMAND...
 # COMMAND starts the program: build/netlist-report, or a wine loader and
-# netlist-report.exe (wine maps the X events to Windows input). The program
-# runs in a folder of each case's own, on a design file written there.
-# --failure-box adds the case of a design file refused at start-up, shown in
-# a message box (Linux: there stderr is not a terminal here; under wine the
-# program gets this script's stderr, so window_tests.exe covers it).
-# Prints one PASS or FAIL line per case and exits non-zero on a failure.
+# netlist-report.exe. --failure-box adds a design file refused at start-up,
+# shown in a message box (Linux only: under wine the program gets this
+# script's stderr, so window_tests.exe covers it). Prints one PASS or FAIL
+# line per case and exits non-zero on a failure.
 set -uo pipefail
 failure_box=0
 [[ "${1:-}" == --failure-box ]] && failure_box=1 && shift
@@ -63,13 +60,12 @@ unset WAYLAND_DISPLAY
 export QT_QPA_PLATFORM=xcb
 
 failures=0
-pass() { echo "PASS real keys: $1"; }
 fail() {
     echo "FAIL real keys: $1"
     failures=$((failures + 1))
 }
 # verdict WHAT OK DETAIL: PASS WHAT when OK is 0, else FAIL with DETAIL.
-verdict() { if [[ $2 -eq 0 ]]; then pass "$1"; else fail "$1: $3"; fi; }
+verdict() { if [[ $2 -eq 0 ]]; then echo "PASS real keys: $1"; else fail "$1: $3"; fi; }
 
 # start NAME JSON [OPTIONS...]: starts the program on NAME.json in a folder
 # of its own, its output in that folder.
