@@ -196,14 +196,14 @@ TEST_CASE("start-up failures, started from Explorer: a message box, then the exi
 }
 
 TEST_CASE("a failed start-up: every control the other way round, and End still ends") {
-    const fs::path folder = scratchFolder("failed", designJson("SCH", "32101"));
+    const fs::path folder = scratchFolder("failed", designJson("PCB", "32101"));
     Program program(folder, L"failed.json");
     REQUIRE(program.form() != nullptr);
-    CHECK_EQ(program.text(kLabel3Id), "Schmatic");
+    CHECK_EQ(program.text(kLabel3Id), "Pcb");
     CHECK(program.text(kStatusLabelId) == StatusMessage(32101));
     CHECK_EQ(program.text(kStatusLabel3Id), "");
-    for (const int id : {kCheck1Id, kOption1Id, kOption3Id, kOption4Id, kStartId})
-        CHECK(!program.enabled(id));
+    CHECK(program.enabled(kCheck1Id));
+    for (const int id : {kOption1Id, kOption3Id, kOption4Id, kStartId}) CHECK(!program.enabled(id));
     CHECK(program.checked(kOption1Id) && program.checked(kOption4Id));
     program.click(kExitId);
     CHECK_EQ(program.exitCode(), 0);
@@ -277,6 +277,7 @@ TEST_CASE("a design file's window: the source line, Open, a refusal's box, and S
     openWithDialog(program, folder / "second.json");
     CHECK_EQ(program.text(kStatusLabel3Id), "second.json");
     CHECK_EQ(program.text(kLabel3Id), "Schmatic");
+    CHECK(!program.enabled(kCheck1Id) && program.enabled(kStartId));
     CHECK(endsWith(textOf(program.item(kDesignSourceId)), L"\\second.json"));
 
     std::ofstream(folder / "refused.json", std::ios::binary) << R"({"kind": "PCB", "titel": "x"})";
