@@ -149,6 +149,8 @@ TEST(MainWindowPresenter, OpensAnotherDesignAndKeepsTheShownOneOnARefusal) {
     presenter.open();
     ASSERT_EQ(view.warnings.size(), 1u);
     EXPECT_EQ(view.warnings.front().rfind("bad.json: line 1, column 1: bad\n\n", 0), 0u);
+    EXPECT_NE(view.warnings.front().find("stays on the design it showed before"),
+              std::string::npos);
     EXPECT_EQ(view.designSource.rfind("Built-in sample board", 0), 0u);
     EXPECT_EQ(view.shown.kindCaption, "Pcb");
     EXPECT_EQ(view.shown.designNameShown, "amp.pcb");
