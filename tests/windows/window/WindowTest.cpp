@@ -239,6 +239,8 @@ TEST_CASE("a board: controls, Tab order, About, and Start writes what was chosen
     CHECK(IsWindowVisible(box));
     SendMessageW(box, WM_CLOSE, 0, 0);
     CHECK(!IsWindow(box) && program.running());
+    program.command(kAboutId);
+    CHECK_EQ(windowsOf(program.processId(), kForm2Class).size(), 1u);
 
     SendMessageW(program.item(kText1Id), WM_SETTEXT, 0,
                  reinterpret_cast<LPARAM>(L"Zo\u00eb Designer"));
