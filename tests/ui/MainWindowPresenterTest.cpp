@@ -4,6 +4,7 @@
 
 #include "design/standin/StandInLibrary.h"
 #include "tests/report/ReportTestSupport.h"
+#include "tests/ui/SpyLibrary.h"
 #include "ui/MainWindowPresenter.h"
 
 namespace netlist::test {
@@ -148,6 +149,8 @@ TEST(MainWindowPresenter, OpensAnotherDesignAndKeepsTheShownOneOnARefusal) {
     presenter.open();
     ASSERT_EQ(view.warnings.size(), 1u);
     EXPECT_EQ(view.warnings.front().rfind("bad.json: line 1, column 1: bad\n\n", 0), 0u);
+    EXPECT_NE(view.warnings.front().find("stays on the design it showed before"),
+              std::string::npos);
     EXPECT_EQ(view.designSource.rfind("Built-in sample board", 0), 0u);
     EXPECT_EQ(view.shown.kindCaption, "Pcb");
     EXPECT_EQ(view.shown.designNameShown, "amp.pcb");
@@ -196,18 +199,55 @@ TEST(MainWindowPresenter, StartEndsOnceAfterItsWarningsAndFailedRunsKeepTheWindo
     EXPECT_EQ(view.endCodes, std::vector<int>{0});
     EXPECT_EQ(view.aboutBoxes, 0);
 
-    StandInLibrary missingFolder(test::Design(DesignKind::Pcb, folder.file("gone/amp.pcb"), {}));
-    RecordingView failed;
-    MainWindowPresenter stays(failed, missingFolder, test::TestEnvironment());
-    stays.startUp();
-    stays.start();
-    EXPECT_TRUE(failed.endCodes.empty());
-    EXPECT_TRUE(failed.shown.startEnabled);
-    EXPECT_NE(failed.shown.statusText.find("amp.wrf"), std::string::npos);
-    stays.about();
-    EXPECT_EQ(failed.aboutBoxes, 1);
-    stays.end();
-    EXPECT_EQ(failed.endCodes, std::vector<int>{0});
+    // A failed run keeps the window with its reason: the host has let go of
+    // the design since start-up (Start stays disabled), or the report's
+    // folder is missing.
+    for (const bool designLetGo : {true, false}) {
+        StandInLibrary inner(test::Design(
+            DesignKind::Pcb, folder.file(designLetGo ? "let-go.pcb" : "gone/amp.pcb"), {}));
+        SpyLibrary spy(inner);
+        RecordingView failed;
+        MainWindowPresenter stays(failed, spy, test::TestEnvironment());
+        stays.startUp();
+        spy.refuseAll = designLetGo;
+        stays.start();
+        SCOPED_TRACE(designLetGo);
+        EXPECT_TRUE(failed.endCodes.empty());
+        EXPECT_EQ(failed.shown.startEnabled, !designLetGo);
+        EXPECT_NE(failed.shown.statusText.find(designLetGo ? "No Connection" : "amp.wrf"),
+                  std::string::npos);
+        stays.about();
+        EXPECT_EQ(failed.aboutBoxes, 1);
+        const int closed = spy.closeCalls;
+        stays.end();
+        EXPECT_EQ(failed.endCodes, std::vector<int>{0});
+        EXPECT_EQ(spy.closeCalls, closed + 1);
+    }
+    // The frame ends the program as it stands: the session is left to the library.
+    StandInLibrary inner(test::Design(DesignKind::Pcb, folder.file("amp.pcb"), {}));
+    SpyLibrary spy(inner);
+    RecordingView closed;
+    MainWindowPresenter byFrame(closed, spy, test::TestEnvironment());
+    byFrame.startUp();
+    byFrame.frameClosed();
+    EXPECT_EQ(closed.endCodes, std::vector<int>{0});
+    EXPECT_EQ(spy.closeCalls, 0);
+}
+
+// A run holds the event loop: the status is painted at once, but within the
+// interval only its first change; the end of the run is shown all the same.
+TEST(MainWindowPresenter, RepaintsTheStatusAtMostOncePerIntervalAndShowsTheEnd) {
+    test::ScratchFolder folder;
+    std::vector<DesignNet> nets;
+    for (int id = 1; id <= 50; ++id) nets.push_back(test::Net(id, "N", {"U1-1", "R1-2"}));
+    StandInLibrary library(test::Design(DesignKind::Pcb, folder.file("big.pcb"), nets));
+    RecordingView view;
+    MainWindowPresenter presenter(view, library, test::TestEnvironment());
+    presenter.setStatusRepaintInterval(std::chrono::hours(1));
+    presenter.startUp();
+    presenter.start();
+    EXPECT_EQ(view.paints, 1);
+    EXPECT_EQ(view.shown.statusText, "Written to .big.wrf");
 }
 
 }  // namespace

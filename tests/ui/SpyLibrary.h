@@ -1,7 +1,6 @@
 // A design library in front of another one: counts the session calls and, on
-// request, turns the session away as a host application that has closed its
-// design would. A refused session never gets past start-up, so the walks
-// are passed through unchanged.
+// request, turns the session away as a host application that has let go of
+// its design would. The walks pass through unchanged.
 #pragma once
 
 #include "design/DesignLibrary.h"
@@ -30,7 +29,6 @@ class SpyLibrary final : public DesignLibrary {
     std::int32_t TGetDesignInfo(SessionContext& context, DesignInfoRecord& info) override {
         return refuseAll ? status::kNoConnection : inner_.TGetDesignInfo(context, info);
     }
-
 #define NETLIST_SPY_PASSES(name, Record)                       \
     std::int32_t name(SessionContext& c, Record& r) override { \
         return inner_.name(c, r);                              \

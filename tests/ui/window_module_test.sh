@@ -14,33 +14,33 @@ scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
 export QT_QPA_PLATFORM=offscreen NETLIST_REPORT_FIXED_DATE="1/2/26 3:04:05 AM"
 failures=0
-
 (cd "$scratch" && "$program" --batch >/dev/null 2>&1 && mv sample-board.wrf expected.wrf)
+
+# verdict NAME PROBLEM FOLDER: PASS, or FAIL with the problem and what the case left.
+verdict() {
+    if [[ -z "$2" ]]; then echo "PASS $1"; return; fi
+    echo "FAIL $1: $2"
+    cat "$3/stderr" "$3/dialog" 2>/dev/null || true
+    failures=$((failures + 1))
+}
 
 # case NAME MODULE_FILE EXPECTED: runs a copy of the program in a folder of its
 # own, with MODULE_FILE beside it (- for none), for at most 5 seconds.
 case_() {
-    local name="$1" module_file="$2" expected="$3" folder="$scratch/$1" status=0
+    local folder="$scratch/$1" status=0 problem=""
     mkdir -p "$folder"
     cp "$program" "$folder/"
-    [[ "$module_file" == - ]] || cp "$module_file" "$folder/netlist-report-window.so"
+    [[ "$2" == - ]] || cp "$2" "$folder/netlist-report-window.so"
     (cd "$folder" && timeout 5 ./netlist-report >/dev/null 2>"$folder/stderr") || status=$?
-    local problem=""
-    if [[ "$expected" == window ]]; then
+    if [[ "$3" == window ]]; then
         [[ $status -eq 124 ]] || problem="exit code $status, expected the window to stay up"
         [[ ! -e "$folder/sample-board.wrf" ]] || problem="a report was written"
     else
         [[ $status -eq 0 ]] || problem="exit code $status"
-        grep -qF "$expected" "$folder/stderr" || problem="stderr lacks \"$expected\""
+        grep -qF "$3" "$folder/stderr" || problem="stderr lacks \"$3\""
         cmp -s "$scratch/expected.wrf" "$folder/sample-board.wrf" || problem="no batch report"
     fi
-    if [[ -n "$problem" ]]; then
-        echo "FAIL $name: $problem"
-        cat "$folder/stderr"
-        failures=$((failures + 1))
-    else
-        echo "PASS $name"
-    fi
+    verdict "$1" "$problem" "$folder"
 }
 echo "not a shared object" >"$scratch/junk.so"
 case_ module-found "$module" window
@@ -57,9 +57,7 @@ for stub in zenity kdialog xmessage; do
 done
 printf '{"kind": "PCB", "titel": "misspelt"}\n' >"$scratch/refused.json"
 refusal='refused.json: line 1, column 17: unknown key "titel"'
-missing_module='the window module is missing'
 advice_design='Open a KiCad board (.kicad_pcb)'
-advice_module='Reinstall netlist-report'
 
 # box NAME MODULE DIALOGS STATUS EXPECTED ARGUMENTS...: the program copied
 # alone (MODULE yes: with its module) runs with stderr in a file, on a
@@ -67,37 +65,27 @@ advice_module='Reinstall netlist-report'
 # or "none") on PATH. EXPECTED: "none" when no dialog may show, else the
 # dialog's name and the lines its record must hold, separated by "|".
 box() {
-    local name="$1" with_module="$2" dialogs="$3" want="$4" expected="$5" folder="$scratch/$1"
-    shift 5
+    local folder="$scratch/$1" status=0 problem="" line
     mkdir -p "$folder/path"
-    cp "$program" "$folder/"
-    [[ $with_module == yes ]] && cp "$module" "$folder/"
-    [[ $dialogs == none ]] || for dialog in ${dialogs//,/ }; do cp "$stubs/$dialog" "$folder/path/"; done
-    cp "$scratch/refused.json" "$folder/"
-    local status=0 problem=""
+    cp "$program" "$scratch/refused.json" "$folder/"
+    [[ $2 == yes ]] && cp "$module" "$folder/"
+    [[ $3 == none ]] || for dialog in ${3//,/ }; do cp "$stubs/$dialog" "$folder/path/"; done
     (cd "$folder" && env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY DISPLAY=:199 PATH="$folder/path" \
-        DIALOG_LOG="$folder/dialog" "$timeout" 20 ./netlist-report "$@" </dev/null >/dev/null \
+        DIALOG_LOG="$folder/dialog" "$timeout" 20 ./netlist-report "${@:6}" </dev/null >/dev/null \
         2>"$folder/stderr") || status=$?
-    [[ $status -eq $want ]] || problem="exit code $status, expected $want"
-    if [[ "$expected" == none ]]; then
+    [[ $status -eq $4 ]] || problem="exit code $status, expected $4"
+    if [[ "$5" == none ]]; then
         [[ ! -e "$folder/dialog" ]] || problem="a dialog showed: $(head -n 1 "$folder/dialog")"
     else
-        local line
-        IFS='|' read -ra lines <<<"$expected"
+        IFS='|' read -ra lines <<<"$5"
         for line in "${lines[@]}"; do
             grep -qF -- "$line" "$folder/dialog" 2>/dev/null || problem="the dialog's record lacks \"$line\""
         done
     fi
-    if [[ -n "$problem" ]]; then
-        echo "FAIL $name: $problem"
-        cat "$folder/stderr" "$folder/dialog" 2>/dev/null || true
-        failures=$((failures + 1))
-    else
-        echo "PASS $name"
-    fi
+    verdict "$1" "$problem" "$folder"
 }
 box box-zenity-first no zenity,kdialog,xmessage 0 \
-    "zenity|--error|--no-markup|--title=netlist-report|--text=$missing_module|$advice_module"
+    "zenity|--error|--no-markup|--title=netlist-report|--text=the window module is missing|Reinstall netlist-report"
 box box-qt-cannot-show-kdialog yes kdialog,xmessage 3 \
     "kdialog|--title|netlist-report|--error|$refusal|$advice_design" refused.json
 box box-xmessage-reads-stdin no xmessage 3 "xmessage|-title|-file|$refusal|$advice_design" \

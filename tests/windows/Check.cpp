@@ -7,23 +7,17 @@
 namespace netlist::test {
 namespace {
 
-struct Case {
-    const char* name;
-    std::function<void()> body;
-};
-
-std::vector<Case>& cases() {
-    static std::vector<Case> all;
+std::vector<std::pair<const char*, std::function<void()>>>& cases() {
+    static std::vector<std::pair<const char*, std::function<void()>>> all;
     return all;
 }
 
 int failuresInCase = 0;
-std::string dataFolder = NETLIST_WINDOWS_TEST_DATA;
 
 }  // namespace
 
-void RegisterCase(const char* name, std::function<void()> body) {
-    cases().push_back({name, std::move(body)});
+Registrar::Registrar(const char* name, std::function<void()> body) {
+    cases().emplace_back(name, std::move(body));
 }
 
 void Fail(const char* file, int line, const std::string& what) {
@@ -31,31 +25,25 @@ void Fail(const char* file, int line, const std::string& what) {
     std::printf("    %s:%d: %s\n", file, line, what.c_str());
 }
 
-const std::string& DataFolder() {
-    return dataFolder;
-}
-
 }  // namespace netlist::test
 
 // Prints "PASS name" or "FAIL name" for every case, then the counts; exits
 // non-zero when a case failed.
-int main(int argc, char** argv) {
+int main() {
     using namespace netlist::test;
-    if (argc > 1) dataFolder = argv[1];
-    int passed = 0;
     int failed = 0;
-    for (const Case& testCase : cases()) {
+    for (const auto& [name, body] : cases()) {
         failuresInCase = 0;
         try {
-            testCase.body();
+            body();
         } catch (const CaseAbandoned&) {
         } catch (const std::exception& error) {
-            Fail(testCase.name, 0, std::string("unexpected exception: ") + error.what());
+            Fail(name, 0, std::string("unexpected exception: ") + error.what());
         }
-        std::printf("%s %s\n", failuresInCase ? "FAIL" : "PASS", testCase.name);
+        std::printf("%s %s\n", failuresInCase ? "FAIL" : "PASS", name);
         std::fflush(stdout);
-        (failuresInCase ? failed : passed) += 1;
+        failed += failuresInCase ? 1 : 0;
     }
-    std::printf("cases: %d passing, %d failing\n", passed, failed);
+    std::printf("cases: %d passing, %d failing\n", int(cases().size()) - failed, failed);
     return failed ? 1 : 0;
 }

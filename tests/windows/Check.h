@@ -11,10 +11,11 @@ namespace netlist::test {
 
 struct CaseAbandoned {};
 
-void RegisterCase(const char* name, std::function<void()> body);
 void Fail(const char* file, int line, const std::string& what);
-// The folder of the test data, from the command line or the build.
-const std::string& DataFolder();
+
+struct Registrar {
+    Registrar(const char* name, std::function<void()> body);
+};
 
 template <typename Left, typename Right>
 std::string Describe(const Left& left, const Right& right) {
@@ -22,10 +23,6 @@ std::string Describe(const Left& left, const Right& right) {
     text << left << " vs " << right;
     return text.str();
 }
-
-struct Registrar {
-    Registrar(const char* name, std::function<void()> body) { RegisterCase(name, std::move(body)); }
-};
 
 }  // namespace netlist::test
 

@@ -26,10 +26,6 @@ const ProbeCall& lastProbeCall() {
     return *reinterpret_cast<LastCall>(reinterpret_cast<void (*)()>(address))();
 }
 
-bool contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
-
 // The message of the HostLibraryError that loading dllName throws; empty if
 // it loads.
 std::string loadFailure(const std::string& dllName) {
@@ -111,11 +107,14 @@ TEST_CASE("decorated export names are found when the plain ones are missing") {
 }
 
 TEST_CASE("a missing DLL or export is named, with the Windows error and the names looked for") {
-    std::string message = loadFailure("netlist-no-such-library.dll");
-    CHECK(contains(message, "netlist-no-such-library.dll") && contains(message, "(error 126)"));
-    message = loadFailure("designdb_partial.dll");
-    CHECK(contains(message, "designdb_partial.dll has no export TGetNextComponent"));
-    CHECK(contains(message, "_TGetNextComponent@8") && contains(message, "(error 127)"));
+    const std::pair<const char*, std::vector<const char*>> rows[] = {
+        {"netlist-no-such-library.dll", {"netlist-no-such-library.dll", "(error 126)"}},
+        {"designdb_partial.dll",
+         {"designdb_partial.dll has no export TGetNextComponent", "_TGetNextComponent@8",
+          "(error 127)"}},
+    };
+    for (const auto& [dll, parts] : rows)
+        for (const char* part : parts) CHECK(loadFailure(dll).find(part) != std::string::npos);
 }
 
 TEST_CASE("the DLL beside the program is the one loaded") {
