@@ -60,9 +60,9 @@ void MainWindowPresenter::statusChanged(std::string text) {
     view_.paintNow();
 }
 
-void MainWindowPresenter::startUp() {
+void MainWindowPresenter::startUp(const RunChoices& presets) {
     showConnection(ConnectToDesign(session_));
-    view_.showState(state_);
+    preset(presets);
 }
 
 void MainWindowPresenter::preset(const RunChoices& choices) {

@@ -40,12 +40,11 @@ class MainWindowPresenter {
 
     // Shows the state and the design source as they stand.
     void show();
-    // Connects to the design: before the window is first shown.
-    void startUp();
-    // Sets the command line's choices as a user could right after start-up: a
+    // Connects to the design, before the window is first shown, then sets
+    // the command line's choices as a user could right after start-up: a
     // control the window leaves disabled keeps its state, so lengths are
     // ticked on a board only. An output file becomes every run's target.
-    void preset(const RunChoices& choices);
+    void startUp(const RunChoices& presets = {});
 
     // The user's edits: designer name (Windows-1252), the lengths ticked or
     // not, the unit and the view chosen.
@@ -73,6 +72,7 @@ class MainWindowPresenter {
     }
 
   private:
+    void preset(const RunChoices& choices);
     class Progress;
     void showConnection(const DesignConnection& connection);
     void statusChanged(std::string text);

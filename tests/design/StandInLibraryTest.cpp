@@ -1,7 +1,7 @@
 // The stand-in library where the program's own calls do not reach (those are
 // held to recorded call lists by tests/report/LibraryCallsTest.cpp): calls out
-// of order or without a session, and forced statuses. The records' bytes are
-// held across the DLL boundary by tests/windows/RecordBoundaryTest.cpp.
+// of order or without a session, and forced statuses. The records reach the
+// Windows reports, compared byte for byte with Linux's by scripts/test-windows.sh.
 #include <gtest/gtest.h>
 
 #include <cstring>

@@ -109,8 +109,7 @@ TEST(MainWindowPresenter, PresetTicksTheLengthsOnlyWhereTheWindowEnablesThem) {
         StandInLibrary library(test::Design(c.kind, "/boards/amp.pcb", {}));
         RecordingView view;
         MainWindowPresenter presenter(view, library, test::TestEnvironment());
-        presenter.startUp();
-        presenter.preset(RunChoices{"Zo\xC3\xAB", c.lengths, true, std::nullopt});
+        presenter.startUp(RunChoices{"Zo\xC3\xAB", c.lengths, true, std::nullopt});
         const WindowState& shown = view.shown;
         const std::string kind = shown.kindCaption;
         EXPECT_EQ(shown.lengthsWanted, c.lengthsWanted) << kind;
@@ -142,8 +141,7 @@ TEST(MainWindowPresenter, OpensAnotherDesignAndKeepsTheShownOneOnARefusal) {
     MainWindowPresenter presenter(view, first, test::TestEnvironment(), std::move(choice));
     presenter.show();
     EXPECT_EQ(view.designSource.rfind("Built-in sample board", 0), 0u);
-    presenter.startUp();
-    presenter.preset(RunChoices{"Pat", NetLengths::Mm, false, {}});
+    presenter.startUp(RunChoices{"Pat", NetLengths::Mm, false, {}});
 
     view.fileToChoose = "bad.json";
     presenter.open();

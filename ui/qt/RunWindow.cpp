@@ -1,8 +1,8 @@
 #include "ui/qt/RunWindow.h"
 
 #include <QApplication>
-#include <optional>
 
+#include "report/ReportEnvironment.h"
 #include "report/RunChoices.h"
 #include "ui/qt/MainWindow.h"
 
@@ -10,20 +10,13 @@ namespace netlist {
 
 int RunWindow(int argc, char** argv, DesignLibrary& library, const RunChoices& choices,
               const DesignChoice& designChoice) {
-    return RunWindow(argc, argv, library, choices, designChoice, SystemReportEnvironment());
-}
-
-int RunWindow(int argc, char** argv, DesignLibrary& library, const RunChoices& choices,
-              const DesignChoice& designChoice, ReportEnvironment environment) {
-    std::optional<QApplication> application;
-    if (!QApplication::instance()) application.emplace(argc, argv);
+    QApplication application(argc, argv);
     // The program ends through End, a finished report or the main window's
     // frame; closing the About box last must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    MainWindow form(library, std::move(environment), {}, designChoice);
-    form.presenter().startUp();
-    form.presenter().preset(choices);
+    MainWindow form(library, SystemReportEnvironment(), {}, designChoice);
+    form.presenter().startUp(choices);
     form.show();
     return QApplication::exec();
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "design/DesignLibrary.h"
-#include "report/ReportEnvironment.h"
 #include "report/RunChoices.h"
 #include "ui/DesignChoice.h"
 
@@ -13,10 +12,5 @@ namespace netlist {
 // tells whether the user may open another design.
 int RunWindow(int argc, char** argv, DesignLibrary& library, const RunChoices& choices,
               const DesignChoice& designChoice);
-
-// The same with the clock and viewer given; uses the running QApplication
-// when there is one.
-int RunWindow(int argc, char** argv, DesignLibrary& library, const RunChoices& choices,
-              const DesignChoice& designChoice, ReportEnvironment environment);
 
 }  // namespace netlist

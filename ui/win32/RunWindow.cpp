@@ -14,8 +14,7 @@ int RunWindow(DesignLibrary& library, const RunChoices& choices, const DesignCho
     InitCommonControlsEx(&controls);
 
     MainWindow form(library, SystemReportEnvironment(), designChoice);
-    form.presenter().startUp();
-    form.presenter().preset(choices);
+    form.presenter().startUp(choices);
     ShowWindow(form.handle(), SW_SHOWNORMAL);
     UpdateWindow(form.handle());
 
