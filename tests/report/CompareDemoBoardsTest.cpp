@@ -39,21 +39,20 @@ DesignSnapshot Side(const fs::path& file) {
 // How many entries each list of a diff holds, the empty ones left out.
 std::string Lists(const DesignDiff& diff) {
     std::string text;
-    const auto list = [&](const char* what, std::size_t size) {
+    for (const auto& [what, size] : std::initializer_list<std::pair<const char*, std::size_t>>{
+             {"changed", diff.changedNets.size()},
+             {"count only", diff.countOnlyNets.size()},
+             {"renamed", diff.renamedNets.size()},
+             {"only old", diff.onlyBefore.size()},
+             {"only new", diff.onlyAfter.size()},
+             {"components", diff.components.size()},
+             {"joined", diff.joinedNets.size()},
+             {"split", diff.splitNets.size()},
+             {"moved", diff.movedPins.size()},
+             {"pins only old", DesignDiff::countPins(diff.pinsOnlyBefore)},
+             {"pins only new", DesignDiff::countPins(diff.pinsOnlyAfter)},
+             {"probably renamed", diff.probablyRenamed.size()}})
         if (size > 0) text += std::string(what) + " " + std::to_string(size) + "; ";
-    };
-    list("changed", diff.changedNets.size());
-    list("count only", diff.countOnlyNets.size());
-    list("renamed", diff.renamedNets.size());
-    list("only old", diff.onlyBefore.size());
-    list("only new", diff.onlyAfter.size());
-    list("components", diff.components.size());
-    list("joined", diff.joinedNets.size());
-    list("split", diff.splitNets.size());
-    list("moved", diff.movedPins.size());
-    list("pins only old", DesignDiff::countPins(diff.pinsOnlyBefore));
-    list("pins only new", DesignDiff::countPins(diff.pinsOnlyAfter));
-    list("probably renamed", diff.probablyRenamed.size());
     return text;
 }
 

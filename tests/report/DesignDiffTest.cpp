@@ -10,9 +10,8 @@ namespace netlist::test {
 namespace {
 
 SnapshotNet net(std::string name, std::vector<std::string> pins, std::int64_t length = 0) {
-    SnapshotNet made{std::move(name), static_cast<std::int32_t>(pins.size()), std::move(pins),
-                     length, false};
-    return made;
+    return {std::move(name), static_cast<std::int32_t>(pins.size()), std::move(pins), length,
+            false};
 }
 
 DesignSnapshot board(std::vector<SnapshotNet> nets, std::vector<SnapshotComponent> parts = {}) {
@@ -26,6 +25,15 @@ DesignSnapshot board(std::vector<SnapshotNet> nets, std::vector<SnapshotComponen
 std::string names(const std::vector<const SnapshotNet*>& nets) {
     std::string text;
     for (const SnapshotNet* n : nets) text += n->name + " ";
+    return text;
+}
+
+// "REF:before>after", -1 for a side without the part.
+std::string parts(const DesignDiff& diff) {
+    std::string text;
+    for (const ComponentChange& c : diff.components)
+        text += c.refDes + ":" + std::to_string(c.padsBefore.value_or(-1)) + ">" +
+                std::to_string(c.padsAfter.value_or(-1)) + " ";
     return text;
 }
 
@@ -45,11 +53,7 @@ TEST(DesignDiffTest, PairsRepeatedNamesByTheirPinsAndRenamesOnlyUnchangedPins) {
     EXPECT_EQ(diff.renamedNets[0].after->name, "NEW");
     EXPECT_EQ(names(diff.onlyBefore), "GONE ");
     EXPECT_EQ(names(diff.onlyAfter), "MOVED ");
-    std::string parts;
-    for (const ComponentChange& c : diff.components)
-        parts += c.refDes + ":" + std::to_string(c.padsBefore.value_or(-1)) + ">" +
-                 std::to_string(c.padsAfter.value_or(-1)) + " ";
-    EXPECT_EQ(parts, "R10:2>-1 R11:-1>2 U1:8>9 ");
+    EXPECT_EQ(parts(diff), "R10:2>-1 R11:-1>2 U1:8>9 ");
 }
 
 TEST(DesignDiffTest, CountsLengthChangesBeyondTheLastPrintedDigitOnly) {
@@ -115,11 +119,7 @@ TEST(DesignDiffTest, ABoardAgainstItsNetlistDiffersOnlyInWhatANetlistCanHold) {
         ASSERT_EQ(diff.changedNets.size(), 1u) << boardIsNew;
         EXPECT_EQ(diff.changedNets[0].after->name, "Y");
         EXPECT_EQ(names(diff.onlyBefore) + names(diff.onlyAfter), "Z ");
-        std::string parts;
-        for (const ComponentChange& c : diff.components)
-            parts += c.refDes + ":" + std::to_string(c.padsBefore.value_or(-1)) + ">" +
-                     std::to_string(c.padsAfter.value_or(-1)) + " ";
-        EXPECT_EQ(parts, boardIsNew ? "TP1:-1>1 U1:4>3 " : "TP1:1>-1 U1:3>4 ") << boardIsNew;
+        EXPECT_EQ(parts(diff), boardIsNew ? "TP1:-1>1 U1:4>3 " : "TP1:1>-1 U1:3>4 ") << boardIsNew;
     }
 }
 

@@ -39,15 +39,19 @@ class RecordingLibrary final : public DesignLibrary {
         return note("TCloseDesign \"" + std::string(reserved) + "\"",
                     inner_.TCloseDesign(context, reserved));
     }
-    std::int32_t TGetDesignInfo(SessionContext& context, DesignInfoRecord& info) override {
-        return note("TGetDesignInfo", inner_.TGetDesignInfo(context, info));
+#define PASS_ON(Call, Record)                                             \
+    std::int32_t Call(SessionContext& context, Record& record) override { \
+        return note(#Call, inner_.Call(context, record));                 \
     }
-    std::int32_t TGetFirstNet(SessionContext& context, NetRecord& net) override {
-        return note("TGetFirstNet", inner_.TGetFirstNet(context, net));
-    }
-    std::int32_t TGetNextNet(SessionContext& context, NetRecord& net) override {
-        return note("TGetNextNet", inner_.TGetNextNet(context, net));
-    }
+    PASS_ON(TGetDesignInfo, DesignInfoRecord)
+    PASS_ON(TGetFirstNet, NetRecord)
+    PASS_ON(TGetNextNet, NetRecord)
+    PASS_ON(TGetNextNetNode, NetNodeRecord)
+    PASS_ON(TGetFirstLayer, LayerRecord)
+    PASS_ON(TGetNextLayer, LayerRecord)
+    PASS_ON(TGetFirstComponent, ComponentRecord)
+    PASS_ON(TGetNextComponent, ComponentRecord)
+#undef PASS_ON
     std::int32_t TGetNetById(SessionContext& context, std::int32_t id, NetRecord& net) override {
         return note("TGetNetById " + std::to_string(id), inner_.TGetNetById(context, id, net));
     }
@@ -55,21 +59,6 @@ class RecordingLibrary final : public DesignLibrary {
                                   NetNodeRecord& node) override {
         return note("TGetFirstNetNode " + std::to_string(id),
                     inner_.TGetFirstNetNode(context, id, node));
-    }
-    std::int32_t TGetNextNetNode(SessionContext& context, NetNodeRecord& node) override {
-        return note("TGetNextNetNode", inner_.TGetNextNetNode(context, node));
-    }
-    std::int32_t TGetFirstLayer(SessionContext& context, LayerRecord& layer) override {
-        return note("TGetFirstLayer", inner_.TGetFirstLayer(context, layer));
-    }
-    std::int32_t TGetNextLayer(SessionContext& context, LayerRecord& layer) override {
-        return note("TGetNextLayer", inner_.TGetNextLayer(context, layer));
-    }
-    std::int32_t TGetFirstComponent(SessionContext& context, ComponentRecord& component) override {
-        return note("TGetFirstComponent", inner_.TGetFirstComponent(context, component));
-    }
-    std::int32_t TGetNextComponent(SessionContext& context, ComponentRecord& component) override {
-        return note("TGetNextComponent", inner_.TGetNextComponent(context, component));
     }
 
   private:

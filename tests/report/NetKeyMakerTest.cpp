@@ -1,10 +1,7 @@
 // Compact net keys against ICU's own keys, in locales with and without rules
 // of their own for ASCII characters.
 #include <gtest/gtest.h>
-#include <unicode/coll.h>
-#include <unicode/ucol.h>
-#include <unicode/uniset.h>
-#include <unicode/usetiter.h>
+#include <unicode/locid.h>
 
 #include <random>
 #include <sstream>
@@ -68,28 +65,6 @@ TEST(NetKeyMaker, CompactKeysCompareAsIcuKeysInEveryLocale) {
             }
         }
     }
-}
-
-TEST(NetKeyMaker, RootCollationWeighsEveryPrintableAsciiCharacterAlone) {
-    // The compact keys of locales without rules of their own rest on this.
-    UErrorCode error = U_ZERO_ERROR;
-    const std::unique_ptr<icu::Collator> root(
-        icu::Collator::createInstance(icu::Locale::getRoot(), error));
-    ASSERT_TRUE(U_SUCCESS(error));
-    icu::UnicodeSet contractions;
-    icu::UnicodeSet expansions;
-    ucol_getContractionsAndExpansions(root->toUCollator(), contractions.toUSet(),
-                                      expansions.toUSet(), true, &error);
-    ASSERT_TRUE(U_SUCCESS(error));
-    icu::UnicodeSetIterator entries(contractions);
-    while (entries.next()) {
-        if (!entries.isString()) continue;
-        bool ascii = true;
-        for (int32_t i = 0; i < entries.getString().length(); ++i)
-            ascii = ascii && entries.getString()[i] < 0x80;
-        EXPECT_FALSE(ascii);
-    }
-    for (UChar32 c = 0x20; c < 0x7F; ++c) EXPECT_FALSE(expansions.contains(c)) << c;
 }
 
 TEST(NetList, KeepsItsOrderWhenAnItemWithoutACompactKeyJoinsLater) {

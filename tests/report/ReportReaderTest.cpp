@@ -33,89 +33,56 @@ TEST(ReportReaderTest, ReadsPinsByTheirLayout) {
     const std::string pins29(29, ' ');
     const std::string longText = "AB-CDEFGHIJKL-MNOPQRSTUVWXYZ";  // one pin, or two at column 42
     const std::string lengthLine = std::string(77, ' ') + "1.00 mils";
-    struct Case {
-        const char* what;
-        std::vector<std::string> lines;
-        std::string name;
-        int pinCount;
-        std::string pins;  // joined with "|"
-        bool ambiguous;
-        std::optional<std::int64_t> length;
-    } cases[] = {
+    // The header's pin count, and the net read: "name count pin|pin [? when the cut is in
+    // doubt] length".
+    const std::tuple<const char*, std::vector<std::string>, int, std::string> cases[] = {
         {"short texts, comma decimal",
          {"",
           "  1     A1              2    U1-1        R10-22" + std::string(30, ' ') + "12,70 mm"},
-         "A1",
          2,
-         "U1-1|R10-22",
-         false,
-         1270000},
+         "A1 2 U1-1|R10-22 1270000"},
         {"a long text whose 12th character is a blank",
          {"", "  1     N               2    U1-ABCDEFGH IJ",
           pins29 + std::string(12, ' ') + "R1-1"},
-         "N",
          2,
-         "U1-ABCDEFGH IJ|R1-1",
-         false,
-         std::nullopt},
+         "N 2 U1-ABCDEFGH IJ|R1-1 none"},
         {"the same text fourth on its line",
          {"", "  1     N               5    A-1         B-1         C-1         U1-ABCDEFGH IJ",
           std::string(77, ' '), pins29 + "R1-1" + std::string(44, ' ') + "0.00 mils"},
-         "N",
          5,
-         "A-1|B-1|C-1|U1-ABCDEFGH IJ|R1-1",
-         false,
-         0},
+         "N 5 A-1|B-1|C-1|U1-ABCDEFGH IJ|R1-1 0"},
         {"a long last text, its length pushed: the count says one pin",
          {"", "  1     N               1    " + longText, lengthLine},
-         "N",
          1,
-         longText,
-         false,
-         2540},
+         "N 1 " + longText + " 2540"},
         {"the same text, the count says two",
          {"", "  1     N               2    " + longText, lengthLine},
-         "N",
          2,
-         "AB-CDEFGHIJK|L-MNOPQRSTUVWXYZ",
-         false,
-         2540},
+         "N 2 AB-CDEFGHIJK|L-MNOPQRSTUVWXYZ 2540"},
         {"the same text, a count that fits no reading",
          {"", "  1     N               3    " + longText, lengthLine},
-         "N",
          3,
-         "AB-CDEFGHIJK|L-MNOPQRSTUV|WXYZ",
-         true,
-         2540},
+         "N 3 AB-CDEFGHIJK|L-MNOPQRSTUV|WXYZ ? 2540"},
         {"a text running past the last pin column, which no layout explains",
          {"", "  1     A               2    NU-         ER/NET" + std::string(37, ' ') + "t-1"},
-         "A",
          2,
-         "NU-|ER/NET" + std::string(37, ' ') + "t-1",
-         true,
-         std::nullopt},
+         "A 2 NU-|ER/NET" + std::string(37, ' ') + "t-1 ? none"},
         {"a net the library could not read",
          {"", "  1     Net Not Found (net id 57)", pins29},
-         "Net Not Found (net id 57)",
          0,
-         "",
-         false,
-         std::nullopt},
+         "Net Not Found (net id 57) 0  none"},
     };
-    for (const Case& c : cases) {
+    for (const auto& [what, lines, pins, expected] : cases) {
         for (const char* eol : {"\r\n", "\n"}) {
-            const DesignSnapshot snapshot =
-                ReadReport(report(c.lines, 1, c.pinCount, eol), "r.wrf");
-            ASSERT_EQ(snapshot.nets.size(), 1u) << c.what;
+            const DesignSnapshot snapshot = ReadReport(report(lines, 1, pins, eol), "r.wrf");
+            ASSERT_EQ(snapshot.nets.size(), 1u) << what;
             const SnapshotNet& net = snapshot.nets[0];
-            std::string pins;
-            for (const std::string& pin : net.pins) pins += (pins.empty() ? "" : "|") + pin;
-            EXPECT_EQ(net.name, c.name) << c.what;
-            EXPECT_EQ(net.pinCount, c.pinCount) << c.what;
-            EXPECT_EQ(pins, c.pins) << c.what;
-            EXPECT_EQ(net.pinsAmbiguous, c.ambiguous) << c.what;
-            EXPECT_EQ(net.length, c.length) << c.what;
-            EXPECT_EQ(snapshot.layers, 2) << c.what;
+            std::string read = net.name + " " + std::to_string(net.pinCount) + " ";
+            for (const std::string& pin : net.pins) read += (&pin == &net.pins[0] ? "" : "|") + pin;
+            read += net.pinsAmbiguous ? " ? " : " ";
+            read += net.length ? std::to_string(*net.length) : "none";
+            EXPECT_EQ(read, expected) << what;
+            EXPECT_EQ(snapshot.layers, 2) << what;
         }
     }
 }
