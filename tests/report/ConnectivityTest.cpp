@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "report/compare/DesignDiff.h"
+#include "tests/support/TestFiles.h"
 
 namespace netlist {
 namespace {
@@ -63,51 +64,15 @@ DesignSnapshot reversed(DesignSnapshot snapshot) {
 }
 
 TEST(ConnectivityTest, EachEditLandsInItsOwnListInAnyOrder) {
-    const std::string base =
-        "A:U1-1,R1-1,C1-1;B:U1-2,R2-1,C2-1;C:U1-3,R3-1;D:U1-4,R4-1,R5-1,R6-1;E:U2-1,R7-1;"
-        "F:U2-2,R8-1;T:TP1-1;N:U3-1";
-    const std::string rest = ";C:U1-3,R3-1;D:U1-4,R4-1,R5-1,R6-1;E:U2-1,R7-1;F:U2-2,R8-1";
-    const struct {
-        const char* edit;
-        std::string after;
-        const char* expected;
-        std::string before = "";  // when not the base
-    } cases[] = {
-        {"nothing", base, ""},
-        {"a pin moved", "A:U1-1,C1-1;B:U1-2,R2-1,C2-1,R1-1" + rest, "moved R1-1 A>B;"},
-        {"two pins swapped", "A:U1-2,R1-1,C1-1;B:U1-1,R2-1,C2-1" + rest,
-         "moved U1-1 A>B;moved U1-2 B>A;"},
-        {"two nets joined",
-         "A:U1-1,R1-1,C1-1;B:U1-2,R2-1,C2-1;C:U1-3,R3-1;D:U1-4,R4-1,R5-1,R6-1;"
-         "E:U2-1,R7-1,U2-2,R8-1",
-         "joined E<E:2,F:2;"},
-        {"a net split",
-         "A:U1-1,R1-1,C1-1;B:U1-2,R2-1,C2-1;C:U1-3,R3-1;D:U1-4,R4-1;D2:R5-1,R6-1;"
-         "E:U2-1,R7-1;F:U2-2,R8-1",
-         "split D<D:2,D2:2;"},
-        {"a part removed",
-         "A:U1-1,R1-1,C1-1;B:U1-2,R2-1,C2-1;C:U1-3;D:U1-4,R4-1,R5-1,R6-1;"
-         "E:U2-1,R7-1;F:U2-2,R8-1",
-         "only old C:R3-1;"},
-        {"a lone pin connected", "A:U1-1,R1-1,C1-1,TP1-1;B:U1-2,R2-1,C2-1" + rest,
-         "joined A<T:1,A:3;"},
-        // The pins of N are alone or nowhere on both sides: not compared.
-        {"renamed, a pin added", "AX:U1-1,R1-1,C1-1,Q1-1;B:U1-2,R2-1,C2-1" + rest + ";N2:U3-1",
-         "only new AX:Q1-1;renamed A>AX;"},
-        // Two hints whose nets the report orders alike.
-        {"two nets of one name renamed, a pin added to each",
-         "P:U1-1,U1-2,U1-3,U9-1;Q:U2-1,U2-2,U2-3,U9-2",
-         "only new P:U9-1;only new Q:U9-2;renamed X>P;renamed X>Q;",
-         "X:U1-1,U1-2,U1-3;X:U2-1,U2-2,U2-3"},
-    };
-    for (const auto& c : cases) {
-        const DesignSnapshot before = side(c.before.empty() ? base : c.before);
-        const DesignSnapshot after = side(c.after);
-        const DesignDiff diff = CompareSnapshots(before, after, std::nullopt);
-        EXPECT_EQ(connections(diff), c.expected) << c.edit;
+    for (const test::DataCase& row : test::ReadDataCases("report/data/connectivity.txt")) {
+        const std::size_t newline = row.input.find('\n');
+        const DesignSnapshot before = side(row.input.substr(0, newline));
+        const DesignSnapshot after = side(row.input.substr(newline + 1));
+        EXPECT_EQ(connections(CompareSnapshots(before, after, std::nullopt)), row.expected)
+            << "connectivity.txt:" << row.line;
         EXPECT_EQ(connections(CompareSnapshots(reversed(before), reversed(after), std::nullopt)),
-                  c.expected)
-            << c.edit << ", in the reverse order";
+                  row.expected)
+            << "connectivity.txt:" << row.line << ", in the reverse order";
     }
 }
 
