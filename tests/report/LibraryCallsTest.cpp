@@ -8,7 +8,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <set>
-#include <sstream>
 
 #include "design/DesignSession.h"
 #include "design/files/DesignFileLoader.h"
@@ -98,35 +97,25 @@ std::string callsOf(const fs::path& design) {
     return library.log;
 }
 
-std::vector<fs::path> goldenDesigns() {
+TEST(LibraryCallsTest, EveryGoldenDesignIsCalledInTheRecordedOrder) {
     const fs::path tests(NETLIST_TEST_DATA);
-    std::vector<fs::path> designs;
     const std::set<std::string> extensions{".json", ".kicad_pcb", ".net", ".ipc", ".d356"};
     for (const fs::path& folder :
          {tests / "report/designs", tests / "design/kicad/data", tests / "design/ipc/data"})
         for (const auto& entry : fs::directory_iterator(folder)) {
-            if (extensions.contains(entry.path().extension().string()))
-                designs.push_back(entry.path());
+            if (!extensions.contains(entry.path().extension().string())) continue;
+            SCOPED_TRACE(entry.path().string());
+            const fs::path expected =
+                tests / "report/golden/calls" / (entry.path().filename().string() + ".calls");
+            std::string calls;
+            try {
+                calls = callsOf(entry.path());
+            } catch (const DesignFileError&) {
+                calls = "refused by the loader\n";
+            }
+            if (std::getenv("NETLIST_RECORD_CALLS")) test::WriteBytes(expected, calls);
+            EXPECT_EQ(calls, test::ReadBytes(expected));
         }
-    std::sort(designs.begin(), designs.end());
-    return designs;
-}
-
-TEST(LibraryCallsTest, EveryGoldenDesignIsCalledInTheRecordedOrder) {
-    const fs::path recorded = fs::path(NETLIST_TEST_DATA) / "report/golden/calls";
-    const bool record = std::getenv("NETLIST_RECORD_CALLS") != nullptr;
-    for (const fs::path& design : goldenDesigns()) {
-        SCOPED_TRACE(design.string());
-        const fs::path expected = recorded / (design.filename().string() + ".calls");
-        std::string calls;
-        try {
-            calls = callsOf(design);
-        } catch (const DesignFileError&) {
-            calls = "refused by the loader\n";
-        }
-        if (record) test::WriteBytes(expected, calls);
-        EXPECT_EQ(calls, test::ReadBytes(expected));
-    }
 }
 
 }  // namespace
