@@ -31,7 +31,8 @@ TEST_F(ReportRunTest, TheReportIsShownOnRequestAndNamesLongDesignsShort) {
     EXPECT_TRUE(RunReport(Design(DesignKind::Pcb, designPath(), {})).viewerCalls.empty());
     for (const std::string name : {"amplifier_main_board_revision_a_final.pcb", "Makefile"}) {
         const auto named = RunReport(Design(DesignKind::Pcb, designPath(name), {}));
-        EXPECT_EQ(ReportLines(named.report)[2], "Design Name    " + name.substr(0, 25));
+        EXPECT_NE(named.report.find("\r\nDesign Name    " + name.substr(0, 25) + "\r\n"),
+                  std::string::npos);
     }
 #ifndef _WIN32
     // The library's texts are Windows-1252; the file system's are UTF-8.
