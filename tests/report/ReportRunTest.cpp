@@ -1,18 +1,11 @@
-// Report runs beyond what the golden reports show: the report's name and
-// place, progress, the viewer, and the runs that must not leave a damaged
-// report behind.
+// Report runs beyond what the golden reports show: long names, progress and
+// the viewer. Where reports go and what they replace: ReportTargetTest.
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <filesystem>
 
-#include "design/StatusCodes.h"
 #include "design/standin/StandInLibrary.h"
 #include "tests/report/ReportTestSupport.h"
-
-#ifndef _WIN32
-#include <sys/resource.h>
-#endif
 
 namespace netlist::test {
 namespace {
@@ -23,7 +16,6 @@ class ReportRunTest : public ::testing::Test {
     ScratchFolder folder;
 };
 
-// Status, names and places of a report: ReportTargetTest and report-names.txt.
 TEST_F(ReportRunTest, TheReportIsShownOnRequestAndNamesLongDesignsShort) {
     const auto shown =
         RunReport(Design(DesignKind::Pcb, designPath(), {}), {"", false, true, true});
@@ -63,31 +55,6 @@ TEST_F(ReportRunTest, ShowsProgressPerNetAndClosesTheSession) {
                                         "Written to .amp.wrf"}));
     EXPECT_EQ(outcome.viewerError, "no viewer");
 }
-
-#ifndef _WIN32
-// A file-size limit makes the write fail part-way, as a full disk does.
-TEST_F(ReportRunTest, AWriteThatFailsPartWayKeepsThePreviousReport) {
-    std::vector<DesignNet> nets;
-    for (std::int32_t id = 1; id <= 200; ++id)
-        nets.push_back(Net(id, "N" + std::to_string(id), {"U1-1"}));
-    WriteBytes(folder.file("amp.wrf"), "previous");
-
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto savedHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limited = saved;
-    limited.rlim_cur = 4096;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
-    const auto result = RunReport(Design(DesignKind::Pcb, designPath(), std::move(nets)));
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, savedHandler);
-
-    EXPECT_EQ(result.result, ReportResult::ReportNotWritten);
-    EXPECT_NE(result.status.find("amp.wrf: cannot be written"), std::string::npos) << result.status;
-    EXPECT_EQ(ReadBytes(folder.file("amp.wrf")), "previous");
-    EXPECT_EQ(FileNames(folder.path()), std::vector<std::string>{"amp.wrf"});
-}
-#endif
 
 }  // namespace
 }  // namespace netlist::test

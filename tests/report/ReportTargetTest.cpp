@@ -3,6 +3,7 @@
 // reports that exist already with their own permissions or as links.
 #include <gtest/gtest.h>
 #include <pwd.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -138,9 +139,14 @@ TEST_F(ReportTargetTest, TheReportReplacesOnlyARegularFileAndFollowsLinksAsTheSy
         std::getline(lines, designPath);
         Strings entries;
         std::string current = ".";
+        rlimit saved{}, limited{};
+        ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+        limited = saved;
         while (std::getline(lines, entry))
             if (entry.starts_with("cd "))
                 current = entry.substr(3);
+            else if (entry.starts_with("limit "))
+                limited.rlim_cur = std::stoul(entry.substr(6));
             else
                 entries.push_back(entry);
         if ((entries == Strings{"amp.wrf c"} || row.input.find("chown ") != std::string::npos) &&
@@ -161,7 +167,11 @@ TEST_F(ReportTargetTest, TheReportReplacesOnlyARegularFileAndFollowsLinksAsTheSy
             EXPECT_EQ(row.expected.substr(25), said);
             continue;
         }
+        const auto savedHandler = std::signal(SIGXFSZ, SIG_IGN);
+        ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limited), 0);
         const RunResult result = RunReport(Design(DesignKind::Pcb, designPath, {}));
+        ::setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, savedHandler);
         if (row.expected.starts_with("refused: ")) {
             EXPECT_EQ(result.result, ReportResult::ReportNotWritten);
             EXPECT_NE(result.status.find(row.expected.substr(9)), std::string::npos)
