@@ -1,10 +1,12 @@
-// Report runs beyond what the golden reports show: long names, progress and
-// the viewer. Where reports go and what they replace: ReportTargetTest.
+// Report runs beyond what the golden reports show: names, progress and the
+// viewer. Where reports go and what they replace: ReportTargetTest.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "design/standin/StandInLibrary.h"
+#include "platform/NativePath.h"
+#include "report/ReportPaths.h"
 #include "tests/report/ReportTestSupport.h"
 
 namespace netlist::test {
@@ -55,6 +57,24 @@ TEST_F(ReportRunTest, ShowsProgressPerNetAndClosesTheSession) {
                                         "Written to .amp.wrf"}));
     EXPECT_EQ(outcome.viewerError, "no viewer");
 }
+
+// Whole runs show the usual names (ReportRunTest, ReportTargetTest and the golden
+// reports); these are the edges.
+TEST(ReportPaths, NamesTheReportAfterTheDesignFileInItsFolder) {
+    for (const auto& row : test::ReadDataCases("report/data/report-names.txt"))
+        EXPECT_EQ(DeriveReportNames(row.input).reportPath, row.expected)
+            << "report-names.txt:" << row.line;
+    EXPECT_EQ(DeriveReportNames("/b/odd\\name.pcb").designFileName, "name.pcb");
+    EXPECT_EQ(DesignFileNameShown("/boards/"), "");
+}
+
+#ifndef _WIN32
+TEST(ReportPaths, FileSystemPathsAreUtf8WithSlashes) {
+    EXPECT_EQ(NativeFileSystemPath("C:\\Boards\\amp.wrf"), "C:/Boards/amp.wrf");
+    EXPECT_EQ(NativeFileSystemPath("/b/J\xFCrgen/amp.wrf"), "/b/J\xC3\xBCrgen/amp.wrf");
+    EXPECT_EQ(NativeTextToWindows1252("/b/J\xC3\xBCrgen"), "/b/J\xFCrgen");
+}
+#endif
 
 }  // namespace
 }  // namespace netlist::test
