@@ -72,10 +72,6 @@ std::optional<passwd> Nobody() {
     const passwd* nobody = ::geteuid() == 0 ? ::getpwnam("nobody") : nullptr;
     return nobody ? std::optional(*nobody) : std::nullopt;
 }
-#define SKIP_UNLESS_ROOT(other)                   \
-    const std::optional<passwd> other = Nobody(); \
-    if (!other) GTEST_SKIP() << "needs root and the user nobody, to make files another user owns"
-
 // Makes the entries Tree lists, and those report-targets.txt tells of.
 void Build(const fs::path& folder, const Strings& entries) {
     for (const std::string& entry : entries) {
@@ -209,27 +205,22 @@ TEST(ReportFileDeathTest, ARunStoppedBySigintOrSigtermRemovesItsTemporaryFile) {
     for (const int signal : {SIGINT, SIGTERM}) {
         SCOPED_TRACE(signal);
         ScratchFolder folder;
-        const fs::path report = folder.path() / "amp.wrf";
-        WriteBytes(report, "previous");
+        Build(folder.path(), {"amp.wrf 644"});
         EXPECT_EXIT(
             {
-                ReportFile file(report.string());
+                ReportFile file(folder.file("amp.wrf"));
                 file.write("half a report");
                 std::raise(signal);
             },
             ::testing::KilledBySignal(signal), "");
-        EXPECT_EQ(FileNames(folder.path()), Strings{"amp.wrf"});
-        EXPECT_EQ(ReadBytes(report), "previous");
+        EXPECT_EQ(Tree(folder.path()), Strings{"amp.wrf 644"});
     }
-}
-
-RunResult RunAmp(const fs::path& folder) {
-    return RunReport(Design(DesignKind::Pcb, (folder / "amp.pcb").string(), {}));
 }
 
 // The folder lets the user replace files, but a redirect to this one would be refused.
 TEST(ReportTargetDeathTest, AReportTheUserMayNotWriteIsNotReplaced) {
-    SKIP_UNLESS_ROOT(other);
+    const std::optional<passwd> other = Nobody();
+    if (!other) GTEST_SKIP() << "needs root and the user nobody, to make files another user owns";
     GTEST_FLAG_SET(death_test_style, "fast");
     ScratchFolder folder;
     fs::permissions(folder.path(), all);
@@ -237,7 +228,7 @@ TEST(ReportTargetDeathTest, AReportTheUserMayNotWriteIsNotReplaced) {
     EXPECT_EXIT(
         {
             if (::setgid(other->pw_gid) != 0 || ::setuid(other->pw_uid) != 0) std::_Exit(2);
-            const auto result = RunAmp(folder.path());
+            const auto result = RunReport(Design(DesignKind::Pcb, folder.file("amp.pcb"), {}));
             std::fprintf(stderr, "%s\n", result.status.c_str());
             std::_Exit(result.result == ReportResult::ReportNotWritten ? 0 : 1);
         },

@@ -35,23 +35,19 @@ TEST(ReportWriter, LaysStatementsOutInColumns) {
         const std::string bytes = Printed([&](ReportWriter& writer) {
             std::istringstream lines(row.input);
             for (std::string line; std::getline(lines, line);) {
-                std::vector<std::string> words;  // each item's kind and value
-                std::vector<PrintItem> items;
-                std::istringstream parts(line);
-                for (std::string part; std::getline(parts, part, '|');) words.push_back(part);
-                for (const std::string& word : words) {
-                    const std::string_view value =
-                        std::string_view(word).substr(std::min(word.find(' ') + 1, word.size()));
-                    if (word.starts_with("tab "))
-                        items.push_back(Item::Tab(std::stoi(std::string(value))));
-                    if (word.starts_with("text ")) items.push_back(Item::Text(value));
-                    if (word.starts_with("number "))
-                        items.push_back(Item::Number(std::stoi(std::string(value))));
-                    if (word == "nothing") items.push_back(Item::Nothing());
-                }
                 // Items print alike one by one or in one statement.
-                for (const PrintItem& item : items) writer.print({item}, kOpen);
-                if (words.back() != "open") writer.print({}, kEnds);
+                std::istringstream parts(line);
+                for (std::string part; std::getline(parts, part, '|');) {
+                    const std::string value =
+                        part.substr(std::min(part.find(' ') + 1, part.size()));
+                    if (part.starts_with("tab "))
+                        writer.print({Item::Tab(std::stoi(value))}, kOpen);
+                    if (part.starts_with("text ")) writer.print({Item::Text(value)}, kOpen);
+                    if (part.starts_with("number "))
+                        writer.print({Item::Number(std::stoi(value))}, kOpen);
+                    if (part == "nothing") writer.print({Item::Nothing()}, kOpen);
+                }
+                if (!line.ends_with("|open")) writer.print({}, kEnds);
             }
         });
         EXPECT_EQ(bytes, row.expected) << "writer-layout.txt:" << row.line;
