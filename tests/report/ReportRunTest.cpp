@@ -36,13 +36,11 @@ TEST_F(ReportRunTest, TheReportIsShownOnRequestAndNamesLongDesignsShort) {
         EXPECT_NE(named.report.find("\r\nDesign Name    " + name.substr(0, 25) + "\r\n"),
                   std::string::npos);
     }
-#ifndef _WIN32
     // The library's texts are Windows-1252; the file system's are UTF-8.
     std::filesystem::create_directory(folder.path() / "J\xC3\xBCrgen");
     const auto accented = RunReport(Design(DesignKind::Pcb, folder.file("J\xFCrgen/amp.pcb"), {}));
     EXPECT_EQ(accented.status, "Written to .amp.wrf");
     EXPECT_TRUE(std::filesystem::exists(folder.path() / "J\xC3\xBCrgen" / "amp.wrf"));
-#endif
 }
 
 TEST_F(ReportRunTest, ShowsProgressPerNetAndClosesTheSession) {
@@ -76,13 +74,11 @@ TEST(ReportPaths, NamesTheReportAfterTheDesignFileInItsFolder) {
     EXPECT_EQ(DesignFileNameShown("/boards/"), "");
 }
 
-#ifndef _WIN32
 TEST(ReportPaths, FileSystemPathsAreUtf8WithSlashes) {
     EXPECT_EQ(NativeFileSystemPath("C:\\Boards\\amp.wrf"), "C:/Boards/amp.wrf");
     EXPECT_EQ(NativeFileSystemPath("/b/J\xFCrgen/amp.wrf"), "/b/J\xC3\xBCrgen/amp.wrf");
     EXPECT_EQ(NativeTextToWindows1252("/b/J\xC3\xBCrgen"), "/b/J\xFCrgen");
 }
-#endif
 
 // 2024-02-01 13:04:05 UTC.
 const auto kInstant = std::chrono::system_clock::time_point(std::chrono::seconds(1706792645));
@@ -106,7 +102,6 @@ TEST(LocaleDateTime, WritesTheShortDateAndTheTimeWithSecondsOfTheLocale) {
     EXPECT_TRUE(U_SUCCESS(error));
 }
 
-#ifndef _WIN32
 // A stand-in xdg-open on PATH records its arguments, one per line.
 TEST(ViewerLaunch, PassesThePathAsOneArgumentWithoutAShellNeverAsAnOption) {
     test::ScratchFolder folder;
@@ -139,7 +134,6 @@ TEST(ViewerLaunch, PassesThePathAsOneArgumentWithoutAShellNeverAsAnOption) {
               std::string::npos)
         << missing.error;
 }
-#endif
 
 }  // namespace
 }  // namespace netlist::test

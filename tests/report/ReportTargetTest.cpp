@@ -11,7 +11,6 @@
 #include <algorithm>
 #include <csignal>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <optional>
 #include <sstream>
@@ -66,7 +65,6 @@ Strings Tree(const fs::path& folder) {
     return entries;
 }
 
-#ifndef _WIN32
 // Files of another user: made only by root; the tests skip otherwise.
 std::optional<passwd> Nobody() {
     const passwd* nobody = ::geteuid() == 0 ? ::getpwnam("nobody") : nullptr;
@@ -235,7 +233,6 @@ TEST(ReportTargetDeathTest, AReportTheUserMayNotWriteIsNotReplaced) {
         ::testing::ExitedWithCode(0), "amp.wrf: cannot be written: Permission denied");
     EXPECT_EQ(Tree(folder.path()), Strings{"amp.wrf 604"});
 }
-#endif
 
 }  // namespace
 }  // namespace netlist::test
