@@ -8,7 +8,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <set>
-#include <sstream>
 
 #include "design/DesignSession.h"
 #include "design/files/DesignFileLoader.h"
@@ -39,15 +38,19 @@ class RecordingLibrary final : public DesignLibrary {
         return note("TCloseDesign \"" + std::string(reserved) + "\"",
                     inner_.TCloseDesign(context, reserved));
     }
-    std::int32_t TGetDesignInfo(SessionContext& context, DesignInfoRecord& info) override {
-        return note("TGetDesignInfo", inner_.TGetDesignInfo(context, info));
+#define PASS_ON(Call, Record)                                             \
+    std::int32_t Call(SessionContext& context, Record& record) override { \
+        return note(#Call, inner_.Call(context, record));                 \
     }
-    std::int32_t TGetFirstNet(SessionContext& context, NetRecord& net) override {
-        return note("TGetFirstNet", inner_.TGetFirstNet(context, net));
-    }
-    std::int32_t TGetNextNet(SessionContext& context, NetRecord& net) override {
-        return note("TGetNextNet", inner_.TGetNextNet(context, net));
-    }
+    PASS_ON(TGetDesignInfo, DesignInfoRecord)
+    PASS_ON(TGetFirstNet, NetRecord)
+    PASS_ON(TGetNextNet, NetRecord)
+    PASS_ON(TGetNextNetNode, NetNodeRecord)
+    PASS_ON(TGetFirstLayer, LayerRecord)
+    PASS_ON(TGetNextLayer, LayerRecord)
+    PASS_ON(TGetFirstComponent, ComponentRecord)
+    PASS_ON(TGetNextComponent, ComponentRecord)
+#undef PASS_ON
     std::int32_t TGetNetById(SessionContext& context, std::int32_t id, NetRecord& net) override {
         return note("TGetNetById " + std::to_string(id), inner_.TGetNetById(context, id, net));
     }
@@ -55,21 +58,6 @@ class RecordingLibrary final : public DesignLibrary {
                                   NetNodeRecord& node) override {
         return note("TGetFirstNetNode " + std::to_string(id),
                     inner_.TGetFirstNetNode(context, id, node));
-    }
-    std::int32_t TGetNextNetNode(SessionContext& context, NetNodeRecord& node) override {
-        return note("TGetNextNetNode", inner_.TGetNextNetNode(context, node));
-    }
-    std::int32_t TGetFirstLayer(SessionContext& context, LayerRecord& layer) override {
-        return note("TGetFirstLayer", inner_.TGetFirstLayer(context, layer));
-    }
-    std::int32_t TGetNextLayer(SessionContext& context, LayerRecord& layer) override {
-        return note("TGetNextLayer", inner_.TGetNextLayer(context, layer));
-    }
-    std::int32_t TGetFirstComponent(SessionContext& context, ComponentRecord& component) override {
-        return note("TGetFirstComponent", inner_.TGetFirstComponent(context, component));
-    }
-    std::int32_t TGetNextComponent(SessionContext& context, ComponentRecord& component) override {
-        return note("TGetNextComponent", inner_.TGetNextComponent(context, component));
     }
 
   private:
@@ -109,35 +97,25 @@ std::string callsOf(const fs::path& design) {
     return library.log;
 }
 
-std::vector<fs::path> goldenDesigns() {
+TEST(LibraryCallsTest, EveryGoldenDesignIsCalledInTheRecordedOrder) {
     const fs::path tests(NETLIST_TEST_DATA);
-    std::vector<fs::path> designs;
     const std::set<std::string> extensions{".json", ".kicad_pcb", ".net", ".ipc", ".d356"};
     for (const fs::path& folder :
          {tests / "report/designs", tests / "design/kicad/data", tests / "design/ipc/data"})
         for (const auto& entry : fs::directory_iterator(folder)) {
-            if (extensions.contains(entry.path().extension().string()))
-                designs.push_back(entry.path());
+            if (!extensions.contains(entry.path().extension().string())) continue;
+            SCOPED_TRACE(entry.path().string());
+            const fs::path expected =
+                tests / "report/golden/calls" / (entry.path().filename().string() + ".calls");
+            std::string calls;
+            try {
+                calls = callsOf(entry.path());
+            } catch (const DesignFileError&) {
+                calls = "refused by the loader\n";
+            }
+            if (std::getenv("NETLIST_RECORD_CALLS")) test::WriteBytes(expected, calls);
+            EXPECT_EQ(calls, test::ReadBytes(expected));
         }
-    std::sort(designs.begin(), designs.end());
-    return designs;
-}
-
-TEST(LibraryCallsTest, EveryGoldenDesignIsCalledInTheRecordedOrder) {
-    const fs::path recorded = fs::path(NETLIST_TEST_DATA) / "report/golden/calls";
-    const bool record = std::getenv("NETLIST_RECORD_CALLS") != nullptr;
-    for (const fs::path& design : goldenDesigns()) {
-        SCOPED_TRACE(design.string());
-        const fs::path expected = recorded / (design.filename().string() + ".calls");
-        std::string calls;
-        try {
-            calls = callsOf(design);
-        } catch (const DesignFileError&) {
-            calls = "refused by the loader\n";
-        }
-        if (record) test::WriteBytes(expected, calls);
-        EXPECT_EQ(calls, test::ReadBytes(expected));
-    }
 }
 
 }  // namespace

@@ -1,9 +1,15 @@
+// The order of nets: sort keys, the net list, and compact keys against ICU's
+// own keys in locales with and without rules of their own for ASCII.
 #include <gtest/gtest.h>
+#include <unicode/locid.h>
 
 #include <climits>
 #include <random>
+#include <sstream>
 
 #include "report/NetCollation.h"
+#include "report/NetKeyMaker.h"
+#include "report/NetList.h"
 #include "report/NetOrdering.h"
 #include "tests/support/TestFiles.h"
 
@@ -40,36 +46,21 @@ std::vector<std::string> Sorted(const std::vector<std::string>& items) {
 TEST(NetCollation, OrdersCaselessSymbolsDigitsLettersAndBreaksTiesWithHyphens) {
     EXPECT_EQ(NetSortKey("CLK"), NetSortKey("clk"));
     EXPECT_EQ(NetSortKey("\xC9T\xC9"), NetSortKey("\xE9t\xE9"));  // Windows-1252 É and é
-    // Each text sorts strictly before the next.
-    const std::vector<std::string> ascending[] = {
-        {"", "~", "0", "9", "a", "B", "c"},
-        {".", "0"},
-        {"+", "0"},
-        {"_", "0"},
-        {"#", "0"},
-        {"AB", "A-C", "AD"},
-        {"AB", "A'C", "AD"},
-        {"A_B", "A_Z", "AB", "A-Z"},
-        {"R1", "R10"},
-        {"A", "A-"},
-    };
-    for (const auto& texts : ascending)
+    EXPECT_NE(NetSortKey("A-B"), NetSortKey("A'B"));
+    for (const auto& row : test::ReadDataCases("report/data/net-order.txt")) {
+        std::vector<std::string> texts;
+        std::istringstream lines(row.input);
+        for (std::string line; std::getline(lines, line);)
+            texts.push_back(line == std::string(1, '\0') ? "" : line);
+        if (row.expected == "list") {
+            EXPECT_EQ(Sorted(std::vector<std::string>(texts.rbegin(), texts.rend())), texts)
+                << "net-order.txt:" << row.line;
+            continue;
+        }
         for (std::size_t i = 1; i < texts.size(); ++i)
             EXPECT_LT(NetSortKey(texts[i - 1]), NetSortKey(texts[i]))
-                << texts[i - 1] << " before " << texts[i];
-    EXPECT_NE(NetSortKey("A-B"), NetSortKey("A'B"));
-    EXPECT_LT(NetSortKey(std::string(500, 'a')), NetSortKey(std::string(500, 'a') + "b"));
-}
-
-TEST(NetList, OrdersPaddedDigitsCaseTwinsAndDottedNames) {
-    EXPECT_EQ(Sorted({"A01.2", "A005.1"}), (std::vector<std::string>{"A005.1", "A01.2"}));
-    // CLK and clk compare equal, so their ids decide, as texts: 12 before 3.
-    EXPECT_EQ(Sorted({"clk.3", "CLK.12"}), (std::vector<std::string>{"CLK.12", "clk.3"}));
-    // The "." before the id sorts before every digit and letter.
-    EXPECT_EQ(Sorted({"NET01.2", "NET.01.23", "NET.5"}),
-              (std::vector<std::string>{"NET.01.23", "NET.5", "NET01.2"}));
-    EXPECT_EQ(Sorted({"AB.10", "A-B.2", "AB.2"}),
-              (std::vector<std::string>{"AB.10", "AB.2", "A-B.2"}));
+                << "net-order.txt:" << row.line;
+    }
 }
 
 TEST(NetList, SingleNodeNetsOpenTheListWhateverPunctuationOtherNamesBeginWith) {
@@ -112,6 +103,70 @@ TEST(NetList, KeepsItsOrderWhenReadsAndAddsInterleave) {
     list.Clear();
     EXPECT_EQ(list.ListCount(), 0);
     EXPECT_THROW((void)list.List(0), std::out_of_range);
+}
+
+int sign(int value) {
+    return (value > 0) - (value < 0);
+}
+
+// Texts of printable ASCII, short and alike, so that pairs often differ only
+// in case, in a hyphen or apostrophe, or in the locale's special letters.
+std::vector<std::string> asciiTexts() {
+    std::vector<std::string> texts;
+    std::istringstream fixed(
+        "|~|~~~A.1|-|'|--|A-|A'|a-b|AB|A-B|A'B|ab'|ch|CH|h|c|cz|aa|AA|ae|dzs|ly|i"
+        "|I|y|v|w|zzz+5V.3|NET.01.2|/VIN|_A|(A)|Net-(U1-Pad3).7");
+    for (std::string text; std::getline(fixed, text, '|');) texts.push_back(text);
+    const std::string alphabet = "aAbcChHiIlLsyzZvw-'~._/ 019+()";
+    std::mt19937 random(12);
+    for (int i = 0; i < 150; ++i) {
+        std::string text;
+        const std::size_t length = random() % 6;
+        for (std::size_t j = 0; j < length; ++j) text += alphabet[random() % alphabet.size()];
+        texts.push_back(text);
+    }
+    for (int c = 0x20; c < 0x7F; ++c) texts.push_back(std::string(1, static_cast<char>(c)) + "x");
+    return texts;
+}
+
+TEST(NetKeyMaker, CompactKeysCompareAsIcuKeysInEveryLocale) {
+    const std::vector<std::string> texts = asciiTexts();
+    for (const char* locale : {"", "en_US", "en_US_POSIX", "de", "cs", "sk", "da", "hu", "cy", "tr",
+                               "lt", "fr_CA", "sv", "ja", "zh", "ru"}) {
+        const NetKeyMaker maker{icu::Locale(locale)};
+        std::vector<std::string> full(texts.size());
+        std::vector<std::string> compact(texts.size());
+        std::vector<bool> hasCompact(texts.size());
+        std::size_t compactCount = 0;
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            maker.AppendKey(texts[i], full[i]);
+            hasCompact[i] = maker.AppendCompactKey(texts[i], compact[i]);
+            EXPECT_TRUE(hasCompact[i] || compact[i].empty()) << locale << ": " << texts[i];
+            compactCount += hasCompact[i];
+        }
+        // Most texts have a compact key, except where the secondary weights
+        // count from the end of the text (Canadian French).
+        EXPECT_EQ(compactCount > texts.size() / 2, std::string(locale) != "fr_CA") << locale;
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            for (std::size_t j = 0; j < texts.size(); ++j) {
+                if (!hasCompact[i] || !hasCompact[j]) continue;
+                ASSERT_EQ(sign(compact[i].compare(compact[j])), sign(full[i].compare(full[j])))
+                    << locale << ": \"" << texts[i] << "\" against \"" << texts[j] << "\"";
+            }
+        }
+    }
+}
+
+TEST(NetList, KeepsItsOrderWhenAnItemWithoutACompactKeyJoinsLater) {
+    const std::vector<std::string> added = {"B.1", "a-b.2", "\xC4\x62.3", "AB.4", "Ab.5", "~~~Z.6"};
+    NetList list;
+    for (std::size_t i = 0; i < added.size(); ++i) {
+        list.AddItem(added[i]);
+        if (i == 1) (void)list.List(0);  // in place with compact keys
+    }
+    for (std::int64_t i = 1; i < list.ListCount(); ++i)
+        EXPECT_LT(std::pair(NetSortKey(list.List(i - 1)), std::string(list.List(i - 1))),
+                  std::pair(NetSortKey(list.List(i)), std::string(list.List(i))));
 }
 
 }  // namespace

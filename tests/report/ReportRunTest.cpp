@@ -1,88 +1,52 @@
-// Report runs beyond what the golden reports show: the report's name and
-// place, progress, the viewer, and the runs that must not leave a damaged
-// report behind.
+// Report runs beyond what the golden reports show: names, progress, the
+// viewer and the locale's date and time. Where reports go and what they
+// replace: ReportTargetTest.
 #include <gtest/gtest.h>
+#include <unicode/locid.h>
+#include <unicode/timezone.h>
 
-#include <csignal>
+#include <chrono>
+#include <cstdlib>
 #include <filesystem>
+#include <thread>
 
-#include "design/StatusCodes.h"
 #include "design/standin/StandInLibrary.h"
+#include "platform/NativePath.h"
+#include "report/LocaleDateTime.h"
+#include "report/ReportPaths.h"
+#include "report/ViewerLaunch.h"
 #include "tests/report/ReportTestSupport.h"
-
-#ifndef _WIN32
-#include <sys/resource.h>
-#endif
 
 namespace netlist::test {
 namespace {
 
-using test::Design;
-using test::FileNames;
-using test::Net;
-using test::ReportLines;
-using test::RunOptions;
-using test::RunReport;
-
-// The net table: the lines after the header's last rule, without "End of Report".
-std::vector<std::string> tableLines(const std::string& report) {
-    const std::vector<std::string> lines = ReportLines(report);
-    const auto rule = std::find(lines.rbegin(), lines.rend(), std::string(89, '-'));
-    return std::vector<std::string>(rule.base() + 1, lines.end() - 1);
-}
-
 class ReportRunTest : public ::testing::Test {
   protected:
     std::string designPath(const std::string& name = "amp.pcb") const { return folder.file(name); }
-    test::ScratchFolder folder;
+    ScratchFolder folder;
 };
 
-TEST_F(ReportRunTest, MoreThan32767NetsAreAllNumberedAndCounted) {
-    std::vector<DesignNet> nets;
-    for (std::int32_t id = 1; id <= 40000; ++id) {
-        char name[16];
-        std::snprintf(name, sizeof name, "N%05d", id);
-        nets.push_back(Net(id, name, {"U1-1", "U2-1"}));
-    }
-    const auto result = RunReport(Design(DesignKind::Pcb, designPath(), std::move(nets)));
-    ASSERT_EQ(result.result, ReportResult::Written);
-    const std::vector<std::string> lines = ReportLines(result.report);
-    EXPECT_EQ(lines[10], "Number of Nets 40000 ");
-    EXPECT_EQ(lines[12], "Connected Pins 80000 ");
-    const std::vector<std::string> table = tableLines(result.report);
-    ASSERT_EQ(table.size(), 80001u);
-    EXPECT_EQ(table[2 * 40000 - 1].substr(0, 17), "  40000 N40000   ");
-}
-
-TEST_F(ReportRunTest, TheReportIsNamedAfterTheDesignAndShownOnRequest) {
-    const auto result = RunReport(Design(DesignKind::Pcb, designPath("my.board.new.pcb"), {}),
-                                  RunOptions{"", false, true, true});
-    ASSERT_EQ(result.result, ReportResult::Written);
-    EXPECT_EQ(result.status, "Written to .my.wrf");
-    EXPECT_EQ(result.viewerCalls, std::vector<std::string>{folder.file("my.wrf")});
+TEST_F(ReportRunTest, TheReportIsShownOnRequestAndNamesLongDesignsShort) {
+    const auto shown =
+        RunReport(Design(DesignKind::Pcb, designPath(), {}), {"", false, true, true});
+    EXPECT_EQ(shown.viewerCalls, std::vector<std::string>{folder.file("amp.wrf")});
     EXPECT_TRUE(RunReport(Design(DesignKind::Pcb, designPath(), {})).viewerCalls.empty());
-
-    // Long names without a dot get reports of their own.
     for (const std::string name : {"amplifier_main_board_revision_a_final.pcb", "Makefile"}) {
         const auto named = RunReport(Design(DesignKind::Pcb, designPath(name), {}));
-        EXPECT_EQ(ReportLines(named.report)[2], "Design Name    " + name.substr(0, 25));
+        EXPECT_NE(named.report.find("\r\nDesign Name    " + name.substr(0, 25) + "\r\n"),
+                  std::string::npos);
     }
-    EXPECT_EQ(FileNames(folder.path()),
-              (std::vector<std::string>{"Makefile.wrf", "amp.wrf",
-                                        "amplifier_main_board_revision_a_final.wrf", "my.wrf"}));
-#ifndef _WIN32
     // The library's texts are Windows-1252; the file system's are UTF-8.
     std::filesystem::create_directory(folder.path() / "J\xC3\xBCrgen");
     const auto accented = RunReport(Design(DesignKind::Pcb, folder.file("J\xFCrgen/amp.pcb"), {}));
-    ASSERT_EQ(accented.result, ReportResult::Written) << accented.status;
+    EXPECT_EQ(accented.status, "Written to .amp.wrf");
     EXPECT_TRUE(std::filesystem::exists(folder.path() / "J\xC3\xBCrgen" / "amp.wrf"));
-#endif
 }
 
 TEST_F(ReportRunTest, ShowsProgressPerNetAndClosesTheSession) {
     StandInLibrary library(Design(DesignKind::Pcb, designPath(),
                                   {Net(1, "B", {"U1-1", "U1-2"}), Net(2, "A", {"U1-3", "U1-4"})}));
-    ReportEnvironment environment = test::TestEnvironment();
+    ReportEnvironment environment = TestEnvironment();
     environment.openViewer = [](const std::string&) { return ViewerLaunch{false, "no viewer"}; };
     struct Captions final : RunProgress {
         std::vector<std::string> seen;
@@ -100,47 +64,76 @@ TEST_F(ReportRunTest, ShowsProgressPerNetAndClosesTheSession) {
     EXPECT_EQ(outcome.viewerError, "no viewer");
 }
 
-// A design that cannot be opened writes nothing: the golden case batch.design-not-open.
-TEST_F(ReportRunTest, AFailedRunKeepsThePreviousReportAsItWas) {
-    const std::string report = folder.file("amp.wrf");
-    test::WriteBytes(report, "previous");
-    std::filesystem::permissions(report, std::filesystem::perms::owner_read);
-    const auto readOnly = RunReport(Design(DesignKind::Pcb, designPath(), {}));
-    EXPECT_EQ(readOnly.result, ReportResult::ReportNotWritten);
-    EXPECT_NE(readOnly.status.find("read-only"), std::string::npos) << readOnly.status;
-    EXPECT_EQ(test::ReadBytes(report), "previous");
-
-    std::filesystem::permissions(report, std::filesystem::perms::owner_all);
-    test::WriteBytes(report, std::string(100000, '#'));
-    const auto replaced = RunReport(Design(DesignKind::Pcb, designPath(), {}));
-    EXPECT_EQ(replaced.report.find('#'), std::string::npos);
-    EXPECT_EQ(FileNames(folder.path()), std::vector<std::string>{"amp.wrf"});
+// Whole runs show the usual names (ReportRunTest, ReportTargetTest and the golden
+// reports); these are the edges.
+TEST(ReportPaths, NamesTheReportAfterTheDesignFileInItsFolder) {
+    for (const auto& row : test::ReadDataCases("report/data/report-names.txt"))
+        EXPECT_EQ(DeriveReportNames(row.input).reportPath, row.expected)
+            << "report-names.txt:" << row.line;
+    EXPECT_EQ(DeriveReportNames("/b/odd\\name.pcb").designFileName, "name.pcb");
+    EXPECT_EQ(DesignFileNameShown("/boards/"), "");
 }
 
-#ifndef _WIN32
-// A file-size limit makes the write fail part-way, as a full disk does.
-TEST_F(ReportRunTest, AWriteThatFailsPartWayKeepsThePreviousReport) {
-    std::vector<DesignNet> nets;
-    for (std::int32_t id = 1; id <= 200; ++id)
-        nets.push_back(Net(id, "N" + std::to_string(id), {"U1-1"}));
-    test::WriteBytes(folder.file("amp.wrf"), "previous");
-
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto savedHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limited = saved;
-    limited.rlim_cur = 4096;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
-    const auto result = RunReport(Design(DesignKind::Pcb, designPath(), std::move(nets)));
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, savedHandler);
-
-    EXPECT_EQ(result.result, ReportResult::ReportNotWritten);
-    EXPECT_NE(result.status.find("amp.wrf: cannot be written"), std::string::npos) << result.status;
-    EXPECT_EQ(test::ReadBytes(folder.file("amp.wrf")), "previous");
-    EXPECT_EQ(FileNames(folder.path()), std::vector<std::string>{"amp.wrf"});
+TEST(ReportPaths, FileSystemPathsAreUtf8WithSlashes) {
+    EXPECT_EQ(NativeFileSystemPath("C:\\Boards\\amp.wrf"), "C:/Boards/amp.wrf");
+    EXPECT_EQ(NativeFileSystemPath("/b/J\xFCrgen/amp.wrf"), "/b/J\xC3\xBCrgen/amp.wrf");
+    EXPECT_EQ(NativeTextToWindows1252("/b/J\xC3\xBCrgen"), "/b/J\xFCrgen");
 }
-#endif
+
+// 2024-02-01 13:04:05 UTC.
+const auto kInstant = std::chrono::system_clock::time_point(std::chrono::seconds(1706792645));
+
+TEST(LocaleDateTime, WritesTheShortDateAndTheTimeWithSecondsOfTheLocale) {
+    const icu::Locale savedLocale = icu::Locale::getDefault();
+    const std::unique_ptr<icu::TimeZone> savedZone(icu::TimeZone::createDefault());
+    icu::TimeZone::adoptDefault(icu::TimeZone::createTimeZone("Etc/UTC"));
+    // en_US: the locale data put a narrow no-break space before "PM", which
+    // the report's code page has no byte for; a plain blank stands in.
+    const std::pair<const char*, const char*> cases[] = {{"de_DE", "01.02.24 13:04:05"},
+                                                         {"en_GB", "01/02/2024 13:04:05"},
+                                                         {"en_US", "2/1/24 1:04:05 PM"}};
+    UErrorCode error = U_ZERO_ERROR;
+    for (const auto& [locale, text] : cases) {
+        icu::Locale::setDefault(icu::Locale(locale), error);
+        EXPECT_EQ(LocaleDateTimeText(kInstant), text) << locale;
+    }
+    icu::Locale::setDefault(savedLocale, error);
+    icu::TimeZone::setDefault(*savedZone);
+    EXPECT_TRUE(U_SUCCESS(error));
+}
+
+// A stand-in xdg-open on PATH records its arguments, one per line.
+TEST(ViewerLaunch, PassesThePathAsOneArgumentWithoutAShellNeverAsAnOption) {
+    test::ScratchFolder folder;
+    const std::string arguments = folder.file("arguments");
+    test::WriteBytes(folder.path() / "xdg-open", "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"" +
+                                                     arguments + ".part\"\n/bin/mv \"" + arguments +
+                                                     ".part\" \"" + arguments + "\"\n");
+    std::filesystem::permissions(folder.path() / "xdg-open", std::filesystem::perms::owner_all);
+    const std::string savedPath = std::getenv("PATH") ? std::getenv("PATH") : "";
+    setenv("PATH", folder.path().c_str(), 1);
+    const std::string odd = folder.file("odd $(name) 'quoted' & more.wrf");
+    // A design path "--help.pcb" gives the report "--help.wrf", which xdg-open took for its option.
+    const std::pair<std::string, std::string> cases[] = {{odd, odd},
+                                                         {"--help.wrf", "./--help.wrf"}};
+    for (const auto& [report, passed] : cases) {
+        std::filesystem::remove(arguments);
+        const ViewerLaunch launch = LaunchViewer(report);
+        EXPECT_TRUE(launch.started) << launch.error;
+        for (int i = 0; i < 500 && !std::filesystem::exists(arguments); ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        EXPECT_EQ(test::ReadBytes(arguments), passed + "\n");
+    }
+
+    setenv("PATH", (folder.path() / "nothing-here").c_str(), 1);
+    const ViewerLaunch missing = LaunchViewer(folder.file("amp.wrf"));
+    setenv("PATH", savedPath.c_str(), 1);
+    EXPECT_FALSE(missing.started);
+    EXPECT_NE(missing.error.find("xdg-open, which opens it, is not installed (it comes with the "
+                                 "package xdg-utils)"),
+              std::string::npos)
+        << missing.error;
+}
 
 }  // namespace
 }  // namespace netlist::test

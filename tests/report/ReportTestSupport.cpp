@@ -1,30 +1,8 @@
 #include "tests/report/ReportTestSupport.h"
 
-#include <algorithm>
-#include <atomic>
-#include <fstream>
-#include <sstream>
-#include <stdexcept>
-
 #include "design/standin/StandInLibrary.h"
-#include "report/ReportPaths.h"
 
 namespace netlist::test {
-
-std::vector<std::string> ReportLines(const std::string& bytes) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        const std::size_t end = bytes.find("\r\n", start);
-        if (end == std::string::npos) {
-            lines.push_back(bytes.substr(start));
-            break;
-        }
-        lines.push_back(bytes.substr(start, end - start));
-        start = end + 2;
-    }
-    return lines;
-}
 
 DesignNet Net(std::int32_t id, std::string name, std::initializer_list<const char*> nodes,
               std::int32_t length) {

@@ -2,7 +2,6 @@
 // and a report run with a fixed clock and a recording viewer.
 #pragma once
 
-#include <filesystem>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -13,10 +12,6 @@
 #include "tests/support/TestFiles.h"
 
 namespace netlist::test {
-
-// The lines of a report, without their CR LF; a final line end gives no
-// empty last element.
-std::vector<std::string> ReportLines(const std::string& bytes);
 
 // A net whose nodes are "REF-PIN" texts; nodeCount is their number.
 DesignNet Net(std::int32_t id, std::string name, std::initializer_list<const char*> nodes,

@@ -10,8 +10,7 @@
 # it is asked for its window instead, on a machine without a display: it must
 # say so and write the report anyway.
 set -euo pipefail
-program="$1"
-shift
+program="$1" && shift
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
 mode=(--batch) extension=wrf
@@ -22,17 +21,15 @@ if [[ "$1" == --compare ]]; then
     mode=(--compare "$scratch/old/$(basename "$2")") extension=cmp
     shift 2
 fi
-design="$1" expected="$2" expected_exit="$3"
-shift 3
+design="$1" expected="$2" expected_exit="$3" && shift 3
 name="$(basename "$design")"
 cp "$design" "$scratch/"
 touch -d "2024-02-01 13:04:05 UTC" "$scratch/$name" "${mode[@]:1}"
 
-set +e
+status=0
 (cd "$scratch" && TZ=UTC NETLIST_REPORT_FIXED_DATE="01.02.2024 13:04:05" LC_ALL=C.UTF-8 \
-    "$program" "${mode[@]}" "$@" "$scratch/$name" >"$scratch/.stdout" 2>"$scratch/.stderr")
-status=$?
-set -e
+    "$program" "${mode[@]}" "$@" "$scratch/$name" >"$scratch/.stdout" 2>"$scratch/.stderr") ||
+    status=$?
 if [[ $status -ne $expected_exit ]]; then
     echo "exit code $status, expected $expected_exit"
     cat "$scratch/.stdout" "$scratch/.stderr"
