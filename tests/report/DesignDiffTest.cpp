@@ -171,7 +171,9 @@ TEST(DesignDiffTest, APinCountThatDiffersIsAChangeAmbiguousPinsOnlyByTheirCount)
         before.fromReport = true;
         before.nets[0].pinsAmbiguous = true;
         before.nets[0].pinCount = pins;
-        const DesignDiff diff = CompareSnapshots(before, side("S:CONN_HDR1-1,2U1-5"), std::nullopt);
+        // The diff points into both sides: they outlive it.
+        const DesignSnapshot after = side("S:CONN_HDR1-1,2U1-5");
+        const DesignDiff diff = CompareSnapshots(before, after, std::nullopt);
         EXPECT_EQ(diff.countOnlyNets.size(), 1u);
         EXPECT_TRUE(diff.changedNets.empty());
         EXPECT_EQ(diff.empty(), pins == 2);
@@ -180,19 +182,20 @@ TEST(DesignDiffTest, APinCountThatDiffersIsAChangeAmbiguousPinsOnlyByTheirCount)
     for (const std::int32_t count : {5, -5, 1}) {
         DesignSnapshot before = side("A:U1-1");
         before.nets[0].pinCount = count;
-        const DesignDiff diff = CompareSnapshots(before, side("A:U1-1"), std::nullopt);
+        const DesignSnapshot after = side("A:U1-1");
+        const DesignDiff diff = CompareSnapshots(before, after, std::nullopt);
         EXPECT_EQ(diff.changedNets.size(), count == 1 ? 0u : 1u) << count;
         EXPECT_EQ(diff.empty(), count == 1) << count;
     }
 }
 
-// Nothing is sized by what a file claims, and no name is too long to sort.
 // No name is too long to sort. Huge pin counts: compare.odd-rows-read-back.
 TEST(DesignDiffTest, LongNamesAreComparedWithoutRunningOutOfRoom) {
     for (const std::size_t length : {65535u, 70000u}) {
         const std::string name(length, 'N');
         const DesignSnapshot before = side(name + ":U1-1;B:U2-1");
-        const DesignDiff diff = CompareSnapshots(before, side("B:U2-1"), std::nullopt);
+        const DesignSnapshot after = side("B:U2-1");
+        const DesignDiff diff = CompareSnapshots(before, after, std::nullopt);
         EXPECT_EQ(names(diff.onlyBefore), name + " ");
     }
 }
