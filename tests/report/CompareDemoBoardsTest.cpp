@@ -1,8 +1,8 @@
 // The compare on the boards of Debian's kicad-demos package, files nobody
 // here wrote: each board against the bare-board netlist KiCad exported of it
 // (tests/design/ipc/data/kicad6/) and against its netlist, and edited as a
-// designer edits a board after the export. Skipped when the package is not
-// installed. A board's own report read back: ReportRoundTripTest.
+// designer edits a board after the export, and against its own report.
+// Skipped when the package is not installed.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,7 +11,9 @@
 #include "design/files/DesignFileLoader.h"
 #include "design/standin/StandInLibrary.h"
 #include "report/compare/DesignDiff.h"
+#include "report/compare/ReportReader.h"
 #include "tests/design/kicad/KicadTestSupport.h"
+#include "tests/report/ReportTestSupport.h"
 
 namespace netlist {
 namespace {
@@ -71,6 +73,28 @@ TEST(CompareDemoBoards, EveryBoardAgreesWithItsNetlists) {
         Side(fs::path(NETLIST_TEST_DATA) / "report" / "kicad-demos" / "video.net");
     const DesignSnapshot pcb = Side(test::DemoBoard("video/video.kicad_pcb"));
     EXPECT_EQ(Lists(CompareSnapshots(netlist, pcb, std::nullopt)), "");
+}
+
+// Pins such as BDM_PORT101-2 fill their 12 columns and more: the board reads
+// back from its report as it is, and a swap of two such pins shows.
+TEST(CompareDemoBoards, ABoardReadsBackFromItsReportAndAPinSwapShows) {
+    if (test::DemoBoards().empty()) GTEST_SKIP() << "kicad-demos is not installed";
+    test::ScratchFolder folder;
+    DesignData design = LoadDesignFile(
+        test::DemoBoard("kit-dev-coldfire-xilinx_5213/kit-dev-coldfire-xilinx_5213.kicad_pcb"));
+    design.designPath = folder.file("kit.kicad_pcb");
+    const test::RunResult run = test::RunReport(design, {"", true, false, false});
+    ASSERT_EQ(run.result, ReportResult::Written) << run.status;
+    const DesignSnapshot report = ReadReport(run.report, "kit.wrf");
+    const DesignSnapshot same = Snapshot(design);
+    EXPECT_EQ(Lists(CompareSnapshots(report, same, kUnitsPerMm)), "");
+
+    DesignNode& first = const_cast<DesignNode&>(test::NetNamed(design, "/BKPT-").nodes[0]);
+    DesignNode& second = const_cast<DesignNode&>(test::NetNamed(design, "/DDAT0").nodes[0]);
+    ASSERT_GE(first.refDes.size() + first.pinDes.size(), 12u);
+    std::swap(first, second);
+    const DesignSnapshot swapped = Snapshot(design);
+    EXPECT_EQ(Lists(CompareSnapshots(report, swapped, kUnitsPerMm)), "changed 2; moved 2; ");
 }
 
 // A board changed after its netlist was exported: each change shows in its
