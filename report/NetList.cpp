@@ -35,7 +35,7 @@ bool NetList::before(const Entry& a, const Entry& b) const {
 }
 
 void NetList::AddItem(std::string_view item) {
-    if (items_.size() + item.size() > UINT32_MAX) throw std::length_error("List1 is full");
+    if (items_.size() + item.size() > UINT32_MAX) throw std::length_error("the net list is full");
     entries_.push_back({0, 0, 0, static_cast<std::uint32_t>(items_.size()),
                         static_cast<std::uint32_t>(item.size())});
     items_.append(item);
@@ -50,7 +50,7 @@ bool NetList::makeKeys(std::size_t from, bool compact) const {
             AppendNetSortKey(item, keys_);
         else if (!AppendCompactNetSortKey(item, keys_))
             return false;
-        if (keys_.size() > UINT32_MAX) throw std::length_error("List1 is full");
+        if (keys_.size() > UINT32_MAX) throw std::length_error("the net list is full");
         entry.keyOffset = static_cast<std::uint32_t>(offset);
         entry.keyLength = static_cast<std::uint32_t>(keys_.size() - offset);
         entry.keyPrefix = prefixOf(std::string_view(keys_).substr(offset));
@@ -87,7 +87,7 @@ void NetList::placePending() const {
 std::string_view NetList::List(std::int64_t index) const {
     placePending();
     if (index < 0 || index >= ListCount())
-        throw std::out_of_range("List1 has no item " + std::to_string(index));
+        throw std::out_of_range("the net list has no item " + std::to_string(index));
     const Entry& entry = entries_[static_cast<std::size_t>(index)];
     return std::string_view(items_.data() + entry.itemOffset, entry.itemLength);
 }

@@ -1,4 +1,4 @@
-// List1: the hidden list that keeps its items sorted, the sorter of the nets.
+// The net list: the list that keeps its items sorted, the sorter of the nets.
 // Items compare by their collation keys (NetCollation.h); texts whose keys
 // are equal are ordered by their bytes, so the order never depends on the
 // order of adding. The keys are compact ones while every item has one.

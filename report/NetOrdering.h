@@ -1,5 +1,5 @@
 // How nets are put in report order: each net's sort key and list item, the
-// net id read back from an item, and the collection pass that fills List1.
+// net id read back from an item, and the collection pass that fills the net list.
 #pragma once
 
 #include <cstdint>

@@ -34,7 +34,7 @@ TEST(NetItemText, JoinsKeyAndIdAndReadsTheIdBackFromTheLastDot) {
         EXPECT_EQ(ReadNetId(item), std::nullopt) << item;
 }
 
-// The list order of item texts, as List1 gives it.
+// The list order of item texts, as the net list gives it.
 std::vector<std::string> Sorted(const std::vector<std::string>& items) {
     NetList list;
     for (const auto& item : items) list.AddItem(item);
