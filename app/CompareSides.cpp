@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "app/ServedDesign.h"
+#include "design/files/DesignFileError.h"
 #include "design/files/DesignFileLoader.h"
 #include "design/files/FileBytes.h"
 #include "platform/NativePath.h"
@@ -17,9 +18,6 @@ namespace {
 
 // Enough of a file to tell what it is.
 constexpr std::size_t kHeadBytes = 1 << 16;
-
-constexpr char kTooLargeForMemory[] =
-    "cannot be read: there is not enough memory for all that it holds";
 
 // The start of a file, to tell what it is.
 std::string readHead(const std::filesystem::path& path) {
@@ -73,9 +71,9 @@ SnapshotResult OldCompareSide(const std::filesystem::path& file) {
         result.snapshot.date = fileDateText(file);
         return result;
     } catch (const std::bad_alloc&) {
-        throw DesignFileError(file.string() + ": " + kTooLargeForMemory);
+        throw TooLargeForMemory(file);
     } catch (const std::length_error&) {
-        throw DesignFileError(file.string() + ": " + kTooLargeForMemory);
+        throw TooLargeForMemory(file);
     }
 }
 

@@ -6,8 +6,7 @@ namespace netlist {
 
 std::string WithoutControlCharacters(std::string_view windows1252) {
     std::string shown(windows1252);
-    for (char& c : shown)
-        if (IsControlByte(c)) c = kControlStandIn;
+    ReplaceControlCharacters(shown);
     return shown;
 }
 

@@ -37,6 +37,11 @@ inline bool HoldsControlCharacter(std::string_view windows1252) {
 
 // Windows-1252 text with each control character replaced by the stand-in.
 std::string WithoutControlCharacters(std::string_view windows1252);
+// The same in place.
+inline void ReplaceControlCharacters(std::string& windows1252) {
+    for (char& c : windows1252)
+        if (IsControlByte(c)) c = kControlStandIn;
+}
 
 // UTF-8 text for the terminal: C0 controls, DEL and the C1 controls
 // (U+0080 to U+009F), and each byte that is not part of well-formed UTF-8,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <stdexcept>
 #include <string>
 
@@ -12,5 +13,11 @@ class DesignFileError : public std::runtime_error {
   public:
     using std::runtime_error::runtime_error;
 };
+
+// The error for a file whose contents do not fit in the memory at hand.
+inline DesignFileError TooLargeForMemory(const std::filesystem::path& file) {
+    return DesignFileError(file.string() +
+                           ": cannot be read: there is not enough memory for all that it holds");
+}
 
 }  // namespace netlist

@@ -14,9 +14,6 @@
 namespace netlist {
 namespace {
 
-constexpr char kTooLargeForMemory[] =
-    "cannot be read: there is not enough memory for all that it holds";
-
 std::string_view skipLeadingSpace(std::string_view content) {
     if (content.starts_with(files::kByteOrderMark))
         content.remove_prefix(files::kByteOrderMark.size());
@@ -57,9 +54,9 @@ LoadedDesign LoadDesign(const std::filesystem::path& path) {
         const FileBytes bytes = FileBytes::read(path);
         return LoadDesign(bytes.view(), path);
     } catch (const std::bad_alloc&) {
-        throw DesignFileError(path.string() + ": " + kTooLargeForMemory);
+        throw TooLargeForMemory(path);
     } catch (const std::length_error&) {
-        throw DesignFileError(path.string() + ": " + kTooLargeForMemory);
+        throw TooLargeForMemory(path);
     }
 }
 

@@ -36,8 +36,7 @@ std::string nodeText(const char (&refDes)[N], const char (&pinDes)[M]) {
     std::string text;
     text.reserve(ref.size() + 1 + pin.size());
     text.append(ref).append(1, '-').append(pin);
-    for (char& c : text)
-        if (IsControlByte(c)) c = kControlStandIn;
+    ReplaceControlCharacters(text);
     return text;
 }
 

@@ -34,26 +34,10 @@ class Interner {
         texts_.reserve(texts);
     }
 
-    PinKey key(std::string_view text) {
-        const std::size_t hash = std::hash<std::string_view>{}(text);
-        std::size_t place = find(text, hash);
-        if (slots_[place].key != kEmpty) return slots_[place].key;
-        if (2 * (texts_.size() + 1) > slots_.size()) {
-            grow();
-            place = find(text, hash);
-        }
-        slots_[place] = {hash, static_cast<PinKey>(texts_.size())};
-        texts_.push_back(text);
-        return slots_[place].key;
-    }
+    PinKey key(std::string_view text) { return keyOf(text, false); }
     // The key of a text that does not outlive the call (a cut one): a copy
     // is kept, for as long as the interner, when the text is new.
-    PinKey keyOfCopy(std::string_view text) {
-        const std::size_t hash = std::hash<std::string_view>{}(text);
-        const std::size_t place = find(text, hash);
-        if (slots_[place].key != kEmpty) return slots_[place].key;
-        return key(cut_.emplace_back(text));
-    }
+    PinKey keyOfCopy(std::string_view text) { return keyOf(text, true); }
 
     // Whether the text was given a key before `limit` keys were given out.
     bool heldBefore(std::string_view text, PinKey limit) const {
@@ -92,6 +76,20 @@ class Interner {
 
   private:
     static constexpr PinKey kEmpty = UINT32_MAX;
+
+    PinKey keyOf(std::string_view text, bool copy) {
+        const std::size_t hash = std::hash<std::string_view>{}(text);
+        std::size_t place = find(text, hash);
+        if (slots_[place].key != kEmpty) return slots_[place].key;
+        if (copy) text = cut_.emplace_back(text);
+        if (2 * (texts_.size() + 1) > slots_.size()) {
+            grow();
+            place = find(text, hash);
+        }
+        slots_[place] = {hash, static_cast<PinKey>(texts_.size())};
+        texts_.push_back(text);
+        return slots_[place].key;
+    }
 
     struct Slot {
         std::size_t hash = 0;
