@@ -1,6 +1,5 @@
 #include "design/files/ipc/FeatureRecord.h"
 
-#include <algorithm>
 #include <string>
 
 namespace netlist::ipc {
@@ -10,18 +9,24 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// Plain loops: every feature record has a dozen short fields to check.
 bool allDigits(std::string_view text) {
-    return std::all_of(text.begin(), text.end(), isDigit);
+    for (const char c : text)
+        if (!isDigit(c)) return false;
+    return true;
 }
 
 bool allBlank(std::string_view text) {
-    return text.find_first_not_of(' ') == std::string_view::npos;
+    for (const char c : text)
+        if (c != ' ') return false;
+    return true;
 }
 
 std::string_view trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+    std::size_t first = 0, end = text.size();
+    while (first < end && text[first] == ' ') ++first;
+    while (end > first && text[end - 1] == ' ') --end;
+    return text.substr(first, end - first);
 }
 
 // A letter followed by digits at fixed columns, as in "A01" or "X0350".

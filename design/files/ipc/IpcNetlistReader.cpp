@@ -2,15 +2,19 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
+#include "design/TextHash.h"
+#include "design/TextIndex.h"
 #include "design/files/ServedDesignPath.h"
 #include "design/files/SourcePlace.h"
 #include "design/files/ipc/FeatureRecord.h"
+#include "design/files/ipc/PartTable.h"
 #include "design/files/ipc/RecordFile.h"
 #include "platform/Windows1252.h"
 
@@ -29,14 +33,8 @@ constexpr std::string_view kAliasPrefix = "NNAME";
 constexpr std::size_t kQuotedCharacters = 100;
 
 // Keyed by text, looked up by the fields' views without a copy of each.
-struct TextHash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view text) const {
-        return std::hash<std::string_view>{}(text);
-    }
-};
 template <typename Value>
-using TextMap = std::unordered_map<std::string, Value, TextHash, std::equal_to<>>;
+using TextMap = std::unordered_map<std::string, Value, TextHasher, std::equal_to<>>;
 
 bool isBlankRecord(std::string_view text) {
     return text.find_first_not_of(" \t") == std::string_view::npos;
@@ -70,7 +68,8 @@ std::string normalisedWords(std::string_view text) {
 
 class IpcReader {
   public:
-    IpcReader(std::string_view content, const std::filesystem::path& path) : file_(content, path) {}
+    IpcReader(std::string_view content, const std::filesystem::path& path)
+        : file_(content, path), content_(content), plainAscii_(IsPlainAscii(content)) {}
 
     DesignData read() {
         DesignData design;
@@ -84,15 +83,20 @@ class IpcReader {
     }
 
   private:
-    struct Part {
-        std::string refDes;  // Windows-1252
-        std::int32_t pads = 0;
-        std::int32_t topSurfacePads = 0;
-        std::int32_t bottomSurfacePads = 0;
-    };
     struct Net {
         std::string name;  // as in the file
-        std::vector<DesignNode> nodes;
+        std::int32_t nodes = 0;
+    };
+    // A pad of a part in a net, in the file's order, its texts as places in
+    // the file (of at most 1 GiB). The nets' nodes are made at the end, each
+    // net's at once: most nets have a few nodes, and growing each net's list
+    // would cost more than reading its records.
+    struct Pin {
+        std::uint32_t net;
+        std::uint32_t refDesAt;
+        std::uint32_t pinAt;
+        std::uint8_t refDesLength;
+        std::uint8_t pinLength;
     };
 
     // Up to the end record; false when the file ends before it. What
@@ -132,13 +136,10 @@ class IpcReader {
     // Fields stand at fixed columns, so a tab or another control character
     // would put every field after it in the wrong place.
     void checkPlainText(const Record& record) const {
-        const auto control = std::find_if(record.text.begin(), record.text.end(), [](char c) {
-            return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
-        });
-        if (control == record.text.end()) return;
-        const std::size_t column = static_cast<std::size_t>(control - record.text.begin()) + 1;
-        file_.fail(record, column,
-                   "a control character " + files::Quoted(std::string_view(&*control, 1)) +
+        const std::size_t control = ipc::FirstControlByte(record.text);
+        if (control == std::string_view::npos) return;
+        file_.fail(record, control + 1,
+                   "a control character " + files::Quoted(record.text.substr(control, 1)) +
                        " in a record, whose fields stand at fixed columns");
     }
 
@@ -194,7 +195,7 @@ class IpcReader {
         if (name.empty())
             file_.fail(record, valueColumn,
                        "the net name alias " + files::Quoted(alias) + " needs a net name");
-        if (netIndex_.contains(alias))
+        if (netIndex_.find(alias))
             file_.fail(record, aliasColumn,
                        files::Quoted(alias) +
                            " is given as a net name alias after a feature record used it as a "
@@ -212,11 +213,28 @@ class IpcReader {
         if (!feature.netName.empty() && feature.netName != kNoNet) net = netNamed(feature.netName);
         // Vias and features of no part (tooling holes) belong to the board.
         if (feature.refDes.empty() || (feature.refDes == kVia && feature.pin.empty())) return;
-        Part& part = partNamed(feature.refDes);
+        bool added = false;
+        ipc::PadCounts& part = parts_.countsOf(feature.refDes, added);
+        if (added) partNames_.push_back(feature.refDes);
         ++part.pads;
         if (feature.kind == FeatureKind::SurfacePad)
             ++(feature.access >= 2 ? part.bottomSurfacePads : part.topSurfacePads);
-        if (net) nets_[*net].nodes.push_back({part.refDes, Utf8ToWindows1252(feature.pin)});
+        if (net) {
+            ++nets_[*net].nodes;
+            pins_.push_back({static_cast<std::uint32_t>(*net), placeOf(feature.refDes),
+                             placeOf(feature.pin), static_cast<std::uint8_t>(feature.refDes.size()),
+                             static_cast<std::uint8_t>(feature.pin.size())});
+        }
+    }
+
+    std::uint32_t placeOf(std::string_view field) const {
+        return static_cast<std::uint32_t>(field.data() - content_.data());
+    }
+
+    // Windows-1252, as the library serves texts; a file of ASCII alone
+    // needs no conversion of each.
+    std::string converted(std::string_view text) const {
+        return plainAscii_ ? std::string(text) : Utf8ToWindows1252(text);
     }
 
     std::size_t netNamed(std::string_view field) {
@@ -225,24 +243,12 @@ class IpcReader {
         if (lastNet_ && field == lastNetField_) return *lastNet_;
         const auto alias = aliases_.empty() ? aliases_.end() : aliases_.find(field);
         const std::string_view name = alias == aliases_.end() ? field : alias->second;
-        std::size_t net = nets_.size();
-        if (const auto known = netIndex_.find(name); known != netIndex_.end()) {
-            net = known->second;
-        } else {
-            netIndex_.emplace(name, net);
-            nets_.push_back(Net{std::string(name), {}});
-        }
+        const auto next = static_cast<std::uint32_t>(nets_.size());
+        const std::size_t net = netIndex_.numberOf(name, next);
+        if (net == next) nets_.push_back(Net{std::string(name)});
         lastNetField_.assign(field);
         lastNet_ = net;
         return net;
-    }
-
-    Part& partNamed(std::string_view refDes) {
-        if (const auto known = partIndex_.find(refDes); known != partIndex_.end())
-            return parts_[known->second];
-        partIndex_.emplace(refDes, parts_.size());
-        parts_.push_back(Part{Utf8ToWindows1252(refDes)});
-        return parts_.back();
     }
 
     void finish(DesignData& design) {
@@ -253,16 +259,22 @@ class IpcReader {
         if (highestAccess_ >= 2)
             for (int layer = 1; layer <= highestAccess_; ++layer)
                 design.layers.push_back(DesignLayer{"Layer " + std::to_string(layer), 0});
-        for (Part& part : parts_)
-            design.components.push_back(
-                DesignComponent{std::move(part.refDes), part.pads,
-                                part.bottomSurfacePads > 0 && part.topSurfacePads == 0 ? 1 : 0});
+        design.nets.reserve(nets_.size());
         std::int32_t id = 0;
-        for (Net& net : nets_) {
-            const auto count = static_cast<std::int32_t>(net.nodes.size());
-            design.nets.push_back(
-                DesignNet{++id, Utf8ToWindows1252(net.name), 0, count, std::move(net.nodes)});
+        for (const Net& net : nets_) {
+            design.nets.push_back(DesignNet{++id, converted(net.name), 0, net.nodes, {}});
+            design.nets.back().nodes.reserve(static_cast<std::size_t>(net.nodes));
         }
+        for (const Pin& pin : pins_)
+            design.nets[pin.net].nodes.push_back(
+                {converted(content_.substr(pin.refDesAt, pin.refDesLength)),
+                 converted(content_.substr(pin.pinAt, pin.pinLength))});
+        const std::vector<ipc::PadCounts> counts = parts_.countsInOrder();
+        design.components.reserve(counts.size());
+        for (std::size_t part = 0; part < counts.size(); ++part)
+            design.components.push_back(DesignComponent{
+                converted(partNames_[part]), counts[part].pads,
+                counts[part].bottomSurfacePads > 0 && counts[part].topSurfacePads == 0 ? 1 : 0});
     }
 
     ipc::RecordFile file_;
@@ -271,11 +283,18 @@ class IpcReader {
     std::string revision_;
     TextMap<std::string> aliases_;
     std::vector<Net> nets_;
-    TextMap<std::size_t> netIndex_;
+    struct NameOfNet {
+        const std::vector<Net>* nets;
+        std::string_view operator()(std::uint32_t net) const { return (*nets)[net].name; }
+    };
+    TextIndex<NameOfNet> netIndex_{NameOfNet{&nets_}};
     std::string lastNetField_;
     std::optional<std::size_t> lastNet_;
-    std::vector<Part> parts_;
-    TextMap<std::size_t> partIndex_;
+    std::string_view content_;
+    bool plainAscii_;
+    ipc::PartTable parts_;
+    std::vector<std::string_view> partNames_;  // in the file's content, by part number
+    std::deque<Pin> pins_;
     int highestAccess_ = 0;
 };
 
