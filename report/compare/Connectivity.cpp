@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <tuple>
 
@@ -28,7 +29,9 @@ struct Edge {
     NetIndex before;
     NetIndex after;
     std::uint32_t pins;
-    bool sameName;
+    // Whether the names match, weighed only when asked: most edges are
+    // told apart by their pins, and a name match costs a compare of texts.
+    mutable std::optional<bool> sameName;
 };
 
 // For each key, the nets of one side that hold it, in the side's order.
@@ -128,11 +131,15 @@ class Comparison {
     void pairNets(PinKey key) {
         const auto ofBefore = before_.occurrences.of(key);
         const auto ofAfter = after_.occurrences.of(key);
-        std::vector<NetIndex> restBefore(ofBefore.begin(), ofBefore.end());
-        std::vector<NetIndex> restAfter(ofAfter.begin(), ofAfter.end());
+        // Lists kept from key to key: a design may have thousands of such keys.
+        std::vector<NetIndex>& restBefore = restBefore_;
+        std::vector<NetIndex>& restAfter = restAfter_;
+        std::vector<bool>& paired = paired_;
+        restBefore.assign(ofBefore.begin(), ofBefore.end());
+        restAfter.assign(ofAfter.begin(), ofAfter.end());
         // The nets of a side hold a key in the side's order: a counterpart
         // is found by a binary search.
-        std::vector<bool> paired(restAfter.size(), false);
+        paired.assign(restAfter.size(), false);
         std::erase_if(restBefore, [&](NetIndex net) {
             const NetIndex partner = before_.counterpart[net];
             const auto found = std::lower_bound(restAfter.begin(), restAfter.end(), partner);
@@ -142,10 +149,10 @@ class Comparison {
             links_.push_back({net, partner, key});
             return true;
         });
-        std::vector<NetIndex> unpaired;
+        std::size_t unpaired = 0;
         for (std::size_t i = 0; i < restAfter.size(); ++i)
-            if (!paired[i]) unpaired.push_back(restAfter[i]);
-        restAfter = std::move(unpaired);
+            if (!paired[i]) restAfter[unpaired++] = restAfter[i];
+        restAfter.resize(unpaired);
         // Names are a weaker sign, weighed among a few nets only: two nets
         // whose names match each other's alone.
         if (restBefore.size() * restAfter.size() <= kNamesWeighedPerPin) {
@@ -221,7 +228,7 @@ class Comparison {
         for (const Link& link : links_) {
             if (edges_.empty() || edges_.back().before != link.before ||
                 edges_.back().after != link.after)
-                edges_.push_back({link.before, link.after, 0, sameName(link.before, link.after)});
+                edges_.push_back({link.before, link.after, 0, std::nullopt});
             ++edges_.back().pins;
         }
         for (Side* side : {&before_, &after_}) side->compared = side->onlyHere;
@@ -233,11 +240,16 @@ class Comparison {
 
     // Whether `a` is a better counterpart than `b` for a net (the other
     // side's nets of both edges are on `side`).
-    static bool better(const Edge& a, NetIndex netA, const Edge& b, NetIndex netB,
-                       const Side& side) {
+    bool better(const Edge& a, NetIndex netA, const Edge& b, NetIndex netB,
+                const Side& side) const {
         if (a.pins != b.pins) return a.pins > b.pins;
-        if (a.sameName != b.sameName) return a.sameName;
+        if (namesMatch(a) != namesMatch(b)) return namesMatch(a);
         return side.ranks[netA] < side.ranks[netB];
+    }
+
+    bool namesMatch(const Edge& edge) const {
+        if (!edge.sameName) edge.sameName = sameName(edge.before, edge.after);
+        return *edge.sameName;
     }
 
     void findCounterparts() {
@@ -310,8 +322,8 @@ class Comparison {
                    std::pair(before_.ranks[b.before], after_.ranks[b.after]);
         });
         for (const Link& link : moved)
-            diff.movedPins.push_back(
-                {keys_.texts[link.key], before_.net(link.before), after_.net(link.after)});
+            diff.movedPins.push_back({std::string(keys_.texts[link.key]), before_.net(link.before),
+                                      after_.net(link.after)});
 
         diff.pinsOnlyBefore = pinsByNet(before_, onlyBefore_);
         diff.pinsOnlyAfter = pinsByNet(after_, onlyAfter_);
@@ -320,7 +332,7 @@ class Comparison {
         // orders alike come in the order of their ranks.
         std::vector<std::pair<NetIndex, NetIndex>> renamed;
         for (const Edge& edge : edges_)
-            if (before_.counterpart[edge.before] == edge.after && !edge.sameName &&
+            if (before_.counterpart[edge.before] == edge.after && !namesMatch(edge) &&
                 before_.heldMostly[edge.before] < 2 && after_.heldMostly[edge.after] < 2 &&
                 mostly(edge.pins,
                        std::max(before_.compared[edge.before], after_.compared[edge.after])))
@@ -368,7 +380,7 @@ class Comparison {
         for (const auto& [net, key] : pins) {
             if (nets.empty() || nets.back().net != side.net(net))
                 nets.push_back({side.net(net), {}});
-            nets.back().pins.push_back(keys_.texts[key]);
+            nets.back().pins.emplace_back(keys_.texts[key]);
         }
         SortInReportOrder(nets,
                           [](const NetPins& each) -> const SnapshotNet& { return *each.net; });
@@ -382,6 +394,9 @@ class Comparison {
     std::vector<Edge> edges_;
     std::vector<std::pair<NetIndex, PinKey>> onlyBefore_;
     std::vector<std::pair<NetIndex, PinKey>> onlyAfter_;
+    std::vector<NetIndex> restBefore_;
+    std::vector<NetIndex> restAfter_;
+    std::vector<bool> paired_;
 };
 
 }  // namespace

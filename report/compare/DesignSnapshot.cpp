@@ -33,10 +33,11 @@ template <std::size_t N, std::size_t M>
 std::string nodeText(const char (&refDes)[N], const char (&pinDes)[M]) {
     const std::string_view ref = TrimmedFixedTextView(std::string_view(refDes, N));
     const std::string_view pin = TrimmedFixedTextView(std::string_view(pinDes, M));
-    std::string text;
-    text.reserve(ref.size() + 1 + pin.size());
-    text.append(ref).append(1, '-').append(pin);
-    ReplaceControlCharacters(text);
+    std::string text(ref.size() + 1 + pin.size(), '-');
+    char* out = text.data();
+    for (const char c : ref) *out++ = IsControlByte(c) ? kControlStandIn : c;
+    ++out;
+    for (const char c : pin) *out++ = IsControlByte(c) ? kControlStandIn : c;
     return text;
 }
 

@@ -1,19 +1,22 @@
 #include "report/compare/NetNameMatch.h"
 
-#include <string>
-
 namespace netlist {
 namespace {
 
 // Upper-cased, with "?" for blanks: as KiCad writes a name, and what a
 // writer that keeps the case compares with regardless of it.
-std::string spelled(std::string_view text) {
-    std::string spelt(text);
-    for (char& c : spelt) {
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-        if (c == ' ') c = '?';
-    }
-    return spelt;
+char spelled(char c) {
+    if (c >= 'a' && c <= 'z') return static_cast<char>(c - 'a' + 'A');
+    return c == ' ' ? '?' : c;
+}
+
+// Compared a character at a time, without a copy: a compare weighs the
+// names of every pair of nets that share pins.
+bool spelledAlike(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (spelled(a[i]) != spelled(b[i])) return false;
+    return true;
 }
 
 // The name without a clash suffix ("#" and digits), if it has one.
@@ -30,15 +33,14 @@ std::string_view withoutClashSuffix(std::string_view written) {
 bool SameNetName(std::string_view name, std::string_view written, bool writtenByExporter) {
     if (name == written) return true;
     if (!writtenByExporter) return false;
-    const std::string full = spelled(name);
-    const std::string_view base = withoutClashSuffix(written);
-    const std::string cut = spelled(base);
-    if (cut == full) return true;
+    const std::string_view cut = withoutClashSuffix(written);
+    if (spelledAlike(name, cut)) return true;
     // A part of a longer name: one that fills the field, or one the clash
     // suffix shortened.
-    const bool shortened = written.size() == kBareBoardNameWidth || base.size() < written.size();
-    return shortened && !cut.empty() && full.size() > cut.size() &&
-           (full.ends_with(cut) || full.starts_with(cut));
+    const bool shortened = written.size() == kBareBoardNameWidth || cut.size() < written.size();
+    return shortened && !cut.empty() && name.size() > cut.size() &&
+           (spelledAlike(name.substr(name.size() - cut.size()), cut) ||
+            spelledAlike(name.substr(0, cut.size()), cut));
 }
 
 }  // namespace netlist

@@ -1,12 +1,14 @@
 #include "report/compare/PinKey.h"
 
 #include <algorithm>
+#include <array>
 #include <deque>
-#include <functional>
-#include <numeric>
 #include <optional>
 #include <string_view>
 #include <tuple>
+#include <utility>
+
+#include "design/TextIndex.h"
 
 namespace netlist {
 namespace {
@@ -21,16 +23,34 @@ std::uint64_t Prefix(std::string_view text) {
     return value;
 }
 
-// Texts to keys, in a flat table of open addressing: a design's pins are
-// many and short, and a node per text would cost more than the rest of
-// the comparison. The texts are views of the snapshots' strings (or of
+using PrefixAndIndex = std::pair<std::uint64_t, std::uint32_t>;
+
+// Sorts by prefix, and items of one prefix by index, when the indexes
+// ascend as given: a stable radix sort, a byte a pass, which for the
+// hundred thousands of a large design takes a fraction of a comparison
+// sort's time. A pass where all items share the byte is left out.
+void sortByPrefix(std::vector<PrefixAndIndex>& items) {
+    std::array<std::array<std::uint32_t, 256>, 8> counts{};
+    for (const PrefixAndIndex& item : items)
+        for (std::size_t pass = 0; pass < 8; ++pass)
+            ++counts[pass][(item.first >> (8 * pass)) & 0xFF];
+    std::vector<PrefixAndIndex> sorted(items.size());
+    for (std::size_t pass = 0; pass < 8; ++pass) {
+        std::array<std::uint32_t, 256>& starts = counts[pass];
+        if (std::ranges::find(starts, items.size()) != starts.end()) continue;
+        std::uint32_t start = 0;
+        for (std::uint32_t& count : starts) start += std::exchange(count, start);
+        for (const PrefixAndIndex& item : items)
+            sorted[starts[(item.first >> (8 * pass)) & 0xFF]++] = item;
+        items.swap(sorted);
+    }
+}
+
+// Texts to keys. The texts are views of the snapshots' strings (or of
 // `cut_`), which outlive the interner.
 class Interner {
   public:
-    explicit Interner(std::size_t texts) {
-        std::size_t size = 16;
-        while (size < 2 * texts) size *= 2;
-        slots_.assign(size, Slot{});
+    explicit Interner(std::size_t texts) : index_(TextOfKey{&texts_}, texts) {
         texts_.reserve(texts);
     }
 
@@ -41,20 +61,20 @@ class Interner {
 
     // Whether the text was given a key before `limit` keys were given out.
     bool heldBefore(std::string_view text, PinKey limit) const {
-        const Slot& slot = slots_[find(text, std::hash<std::string_view>{}(text))];
-        return slot.key != kEmpty && slot.key < limit;
+        const std::optional<PinKey> key = index_.find(text);
+        return key && *key < limit;
     }
     PinKey size() const { return static_cast<PinKey>(texts_.size()); }
 
     // The texts by key, and for each key the key it becomes when keys ascend
     // as their texts do.
-    std::vector<std::string> texts(std::vector<PinKey>& renumbered) const {
-        std::vector<std::pair<std::uint64_t, PinKey>> order;
+    std::vector<std::string_view> texts(std::vector<PinKey>& renumbered) const {
+        std::vector<PrefixAndIndex> order;
         order.reserve(texts_.size());
         for (PinKey key = 0; key < texts_.size(); ++key)
             order.emplace_back(Prefix(texts_[key]), key);
         // By prefix alone first, then each run of one prefix by the texts.
-        std::sort(order.begin(), order.end());
+        sortByPrefix(order);
         for (auto run = order.begin(); run != order.end();) {
             auto end = run + 1;
             while (end != order.end() && end->first == run->first) ++end;
@@ -65,61 +85,34 @@ class Interner {
             run = end;
         }
         renumbered.assign(texts_.size(), 0);
-        std::vector<std::string> sorted;
+        std::vector<std::string_view> sorted;
         sorted.reserve(texts_.size());
         for (const auto& [_, key] : order) {
             renumbered[key] = static_cast<PinKey>(sorted.size());
-            sorted.emplace_back(texts_[key]);
+            sorted.push_back(texts_[key]);
         }
         return sorted;
     }
 
-  private:
-    static constexpr PinKey kEmpty = UINT32_MAX;
+    // The cut texts that the keys' texts may point into.
+    std::deque<std::string> takeCutTexts() { return std::move(cut_); }
 
+  private:
     PinKey keyOf(std::string_view text, bool copy) {
-        const std::size_t hash = std::hash<std::string_view>{}(text);
-        std::size_t place = find(text, hash);
-        if (slots_[place].key != kEmpty) return slots_[place].key;
-        if (copy) text = cut_.emplace_back(text);
-        if (2 * (texts_.size() + 1) > slots_.size()) {
-            grow();
-            place = find(text, hash);
-        }
-        slots_[place] = {hash, static_cast<PinKey>(texts_.size())};
-        texts_.push_back(text);
-        return slots_[place].key;
+        const PinKey next = size();
+        const PinKey key = index_.numberOf(text, next);
+        if (key == next) texts_.push_back(copy ? std::string_view(cut_.emplace_back(text)) : text);
+        return key;
     }
 
-    struct Slot {
-        std::size_t hash = 0;
-        PinKey key = kEmpty;
+    struct TextOfKey {
+        const std::vector<std::string_view>* texts;
+        std::string_view operator()(PinKey key) const { return (*texts)[key]; }
     };
 
-    // The slot that holds the text, or the empty one where it belongs.
-    std::size_t find(std::string_view text, std::size_t hash) const {
-        const std::size_t mask = slots_.size() - 1;
-        for (std::size_t place = hash & mask;; place = (place + 1) & mask) {
-            const Slot& slot = slots_[place];
-            if (slot.key == kEmpty || (slot.hash == hash && texts_[slot.key] == text)) return place;
-        }
-    }
-
-    void grow() {
-        std::vector<Slot> old(2 * slots_.size(), Slot{});
-        old.swap(slots_);
-        const std::size_t mask = slots_.size() - 1;
-        for (const Slot& slot : old) {
-            if (slot.key == kEmpty) continue;
-            std::size_t place = slot.hash & mask;
-            while (slots_[place].key != kEmpty) place = (place + 1) & mask;
-            slots_[place] = slot;
-        }
-    }
-
-    std::vector<Slot> slots_;
     std::vector<std::string_view> texts_;
     std::deque<std::string> cut_;
+    TextIndex<TextOfKey> index_;
 };
 
 // The text cut to the bare-board widths, split into reference and pin at
@@ -176,11 +169,11 @@ NetKeys keysOf(const DesignSnapshot& side, Interner& keys, std::optional<PinKey>
 std::vector<std::uint32_t> ranks(const DesignSnapshot& side, const NetKeys& keys) {
     // By the names' first 8 bytes alone first, then each run of one prefix
     // by the whole names, the pins, the count and the length.
-    std::vector<std::pair<std::uint64_t, std::uint32_t>> byPrefix;
+    std::vector<PrefixAndIndex> byPrefix;
     byPrefix.reserve(keys.size());
     for (std::uint32_t net = 0; net < keys.size(); ++net)
         byPrefix.emplace_back(Prefix(side.nets[net].name), net);
-    std::sort(byPrefix.begin(), byPrefix.end());
+    sortByPrefix(byPrefix);
     const auto less = [&](const auto& x, const auto& y) {
         const SnapshotNet& netA = side.nets[x.second];
         const SnapshotNet& netB = side.nets[y.second];
@@ -214,7 +207,14 @@ void NetKeys::renumber(const std::vector<PinKey>& renumbered) {
     for (std::size_t net = 0; net + 1 < ends_.size(); ++net) {
         const auto begin = keys_.begin() + ends_[net];
         const auto end = keys_.begin() + ends_[net + 1];
-        std::sort(begin, end);
+        // Most nets have a few pins, which an insertion sort puts in order
+        // faster than a general sort.
+        if (end - begin <= 16) {
+            for (auto next = begin + 1; next < end; ++next)
+                for (auto at = next; at != begin && *at < at[-1]; --at) std::iter_swap(at, at - 1);
+        } else {
+            std::sort(begin, end);
+        }
         const auto unique = std::unique(begin, end);
         ends_[net] = static_cast<std::uint32_t>(kept);
         kept = static_cast<std::size_t>(
@@ -230,9 +230,14 @@ bool CutToBareBoardWidths(const DesignSnapshot& before, const DesignSnapshot& af
 }
 
 PinKeys KeyPins(const DesignSnapshot& before, const DesignSnapshot& after) {
+    // Two sides of one design share most of their pins: the table is sized
+    // for the larger side's and grows when the sides differ more.
     std::size_t pins = 0;
-    for (const DesignSnapshot* side : {&before, &after})
-        for (const SnapshotNet& net : side->nets) pins += net.pins.size();
+    for (const DesignSnapshot* side : {&before, &after}) {
+        std::size_t sidePins = 0;
+        for (const SnapshotNet& net : side->nets) sidePins += net.pins.size();
+        pins = std::max(pins, sidePins);
+    }
     Interner keys(pins);
     PinKeys result;
     if (CutToBareBoardWidths(before, after)) {
@@ -248,6 +253,7 @@ PinKeys KeyPins(const DesignSnapshot& before, const DesignSnapshot& after) {
     }
     std::vector<PinKey> renumbered;
     result.texts = keys.texts(renumbered);
+    result.cutTexts = keys.takeCutTexts();
     result.before.renumber(renumbered);
     result.after.renumber(renumbered);
     result.beforeRanks = ranks(before, result.before);

@@ -6,8 +6,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "report/compare/DesignSnapshot.h"
@@ -45,8 +47,10 @@ class NetKeys {
 
 struct PinKeys {
     // Each key's text; keys ascend as their texts do, so that an order of
-    // keys does not depend on the order the sides list their nets in.
-    std::vector<std::string> texts;
+    // keys does not depend on the order the sides list their nets in. The
+    // texts are the snapshots' own, or cut ones held in cutTexts.
+    std::vector<std::string_view> texts;
+    std::deque<std::string> cutTexts;
     // For each net of a side, in the side's order: the keys of its pins,
     // each once (a pad number that repeats is one pin), ascending.
     NetKeys before;
