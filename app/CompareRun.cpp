@@ -2,11 +2,13 @@
 
 #include <filesystem>
 #include <iostream>
+#include <memory>
 #include <new>
 #include <stdexcept>
 
 #include "app/CompareSides.h"
 #include "app/ExitCodes.h"
+#include "app/KeptUntilExit.h"
 #include "app/Messages.h"
 #include "app/ServedDesign.h"
 #include "design/HostLibraryError.h"
@@ -28,8 +30,16 @@ std::filesystem::path pathOf(const std::string& utf8) {
     return ArgumentPath(utf8);
 }
 
-int compare(const CommandLine& options) {
-    SnapshotResult after, before;
+// What a compare holds at its end, kept until exit.
+struct Compared {
+    SnapshotResult before;
+    SnapshotResult after;
+    DesignDiff diff;
+};
+
+int compare(const CommandLine& options, Compared& held) {
+    SnapshotResult& after = held.after;
+    SnapshotResult& before = held.before;
     try {
         after = NewCompareSide(options);
         before = OldCompareSide(pathOf(*options.compare));
@@ -58,7 +68,8 @@ int compare(const CommandLine& options) {
     std::optional<std::int32_t> lengthUnits;
     if (options.choices.lengths != NetLengths::None)
         lengthUnits = options.choices.lengths == NetLengths::Mils ? kUnitsPerMil : kUnitsPerMm;
-    const DesignDiff diff = CompareSnapshots(before.snapshot, after.snapshot, lengthUnits);
+    held.diff = CompareSnapshots(before.snapshot, after.snapshot, lengthUnits);
+    const DesignDiff& diff = held.diff;
     const ReportEnvironment environment = SystemReportEnvironment();
     const CompareReportInput input{
         before.snapshot,
@@ -105,7 +116,10 @@ int RunCompare(const CommandLine& options) {
     // Each side is read or refused with its own message; what remains to
     // fail for want of memory is the comparison and its report.
     try {
-        return compare(options);
+        auto held = std::make_unique<Compared>();
+        const int code = compare(options, *held);
+        KeepUntilExit(held);
+        return code;
     } catch (const std::bad_alloc&) {
         return notEnoughMemory();
     } catch (const std::length_error&) {

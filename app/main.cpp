@@ -7,6 +7,8 @@
 #include "app/CommandLine.h"
 #include "app/CompareRun.h"
 #include "app/ExitCodes.h"
+#include "app/HeapUse.h"
+#include "app/KeptUntilExit.h"
 #include "app/Messages.h"
 #include "app/ProgramArguments.h"
 #include "app/ServedDesign.h"
@@ -16,31 +18,11 @@
 #include "design/files/DesignFileError.h"
 #include "design/files/FileMapping.h"
 
-// Not file-local: a store to it is never left out.
-netlist::DesignLibrary* libraryKeptUntilExit = nullptr;
-
 namespace {
 
-// Builds that check for leaks at exit tear the design down as usual, so that
-// a leak anywhere still shows.
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool kLeaksChecked = true;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer) || __has_feature(leak_sanitizer)
-constexpr bool kLeaksChecked = true;
-#else
-constexpr bool kLeaksChecked = false;
-#endif
-#else
-constexpr bool kLeaksChecked = false;
-#endif
-
-// A large design is hundreds of thousands of allocations; the system takes
-// its memory back at exit at once, so it is not freed piece by piece there.
-// It stays reachable from libraryKeptUntilExit, so memory checkers do not
-// call it lost. The host's library is let go as usual.
+// The host's library is let go as usual.
 void keepUntilExit(netlist::ServedDesign& served) {
-    if (!kLeaksChecked && !served.hostChooses()) libraryKeptUntilExit = served.library.release();
+    if (!served.hostChooses()) netlist::KeepUntilExit(served.library);
 }
 
 int start(int argc, char** argv) {
@@ -72,6 +54,7 @@ int start(int argc, char** argv) {
 int main(int argc, char** argv) {
     using namespace netlist;
     ProgramArguments arguments(argc, argv);
+    KeepFreedMemoryForTheRun();
     EndProcessOnMappedFileCutShort(kMessagePrefix, exitcode::kDesignFileInvalid);
     // Every failure has a message and its exit code: what no part of the
     // run turned into one ends it here, rather than as an abort.
