@@ -21,7 +21,7 @@ class TextIndex {
   public:
     explicit TextIndex(TextOf textOf, std::size_t expected = 0) : textOf_(std::move(textOf)) {
         std::size_t size = 16;
-        while (size < 2 * expected) size *= 2;
+        while (full(expected, size)) size *= 2;
         slots_.assign(size, Slot{});
     }
 
@@ -38,7 +38,7 @@ class TextIndex {
         const std::uint64_t hash = HashText(text);
         std::size_t place = placeOf(text, hash);
         if (slots_[place].number != kNone) return slots_[place].number;
-        if (2 * (std::size_t{next} + 1) > slots_.size()) {
+        if (full(std::size_t{next} + 1, slots_.size())) {
             grow();
             place = placeOf(text, hash);
         }
@@ -48,6 +48,10 @@ class TextIndex {
 
   private:
     static constexpr std::uint32_t kNone = UINT32_MAX;
+
+    // Filled to at most five eighths: a small table stays in the cache,
+    // and few probes go past a text's own slot.
+    static bool full(std::size_t texts, std::size_t slots) { return 8 * texts > 5 * slots; }
 
     // The hash's low bits are a slot's place; its high half, kept in the
     // slot, tells most texts apart without reading them.

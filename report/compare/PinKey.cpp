@@ -46,6 +46,36 @@ void sortByPrefix(std::vector<PrefixAndIndex>& items) {
     }
 }
 
+// Puts items in the order of their texts (given by textOf), and items of
+// equal texts by `less`, which compares whole texts first. The items come
+// sorted by the texts' first `depth` bytes: each run of one prefix is put
+// in order by the next eight bytes, and so on, so that long texts that
+// share a beginning are compared a word at a time.
+template <typename TextOf, typename Less>
+void sortRunsByText(std::vector<PrefixAndIndex>::iterator begin,
+                    std::vector<PrefixAndIndex>::iterator end, std::size_t depth,
+                    const TextOf& textOf, const Less& less) {
+    for (auto run = begin; run != end;) {
+        auto runEnd = run + 1;
+        while (runEnd != end && runEnd->first == run->first) ++runEnd;
+        if (runEnd - run > 1) {
+            bool longer = false;
+            for (auto item = run; item != runEnd; ++item) {
+                const std::string_view text = textOf(item->second);
+                longer = longer || text.size() > depth;
+                item->first = Prefix(text.size() > depth ? text.substr(depth) : std::string_view{});
+            }
+            if (longer) {
+                std::sort(run, runEnd);
+                sortRunsByText(run, runEnd, depth + 8, textOf, less);
+            } else {
+                std::sort(run, runEnd, less);
+            }
+        }
+        run = runEnd;
+    }
+}
+
 // Texts to keys. The texts are views of the snapshots' strings (or of
 // `cut_`), which outlive the interner.
 class Interner {
@@ -75,15 +105,9 @@ class Interner {
             order.emplace_back(Prefix(texts_[key]), key);
         // By prefix alone first, then each run of one prefix by the texts.
         sortByPrefix(order);
-        for (auto run = order.begin(); run != order.end();) {
-            auto end = run + 1;
-            while (end != order.end() && end->first == run->first) ++end;
-            if (end - run > 1)
-                std::sort(run, end, [&](const auto& a, const auto& b) {
-                    return texts_[a.second] < texts_[b.second];
-                });
-            run = end;
-        }
+        sortRunsByText(
+            order.begin(), order.end(), 8, [&](PinKey key) { return texts_[key]; },
+            [&](const auto& a, const auto& b) { return texts_[a.second] < texts_[b.second]; });
         renumbered.assign(texts_.size(), 0);
         std::vector<std::string_view> sorted;
         sorted.reserve(texts_.size());
@@ -183,12 +207,9 @@ std::vector<std::uint32_t> ranks(const DesignSnapshot& side, const NetKeys& keys
             return std::ranges::lexicographical_compare(keysA, keysB);
         return std::tie(netA.pinCount, netA.length) < std::tie(netB.pinCount, netB.length);
     };
-    for (auto run = byPrefix.begin(); run != byPrefix.end();) {
-        auto end = run + 1;
-        while (end != byPrefix.end() && end->first == run->first) ++end;
-        if (end - run > 1) std::sort(run, end, less);
-        run = end;
-    }
+    sortRunsByText(
+        byPrefix.begin(), byPrefix.end(), 8,
+        [&](std::uint32_t net) -> std::string_view { return side.nets[net].name; }, less);
     std::vector<std::uint32_t> order;
     order.reserve(byPrefix.size());
     for (const auto& [_, net] : byPrefix) order.push_back(net);
