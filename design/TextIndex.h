@@ -59,7 +59,9 @@ class TextIndex {
         std::uint32_t check = 0;
         std::uint32_t number = kNone;
     };
-    static std::uint32_t check(std::uint64_t hash) { return static_cast<std::uint32_t>(hash >> 32); }
+    static std::uint32_t check(std::uint64_t hash) {
+        return static_cast<std::uint32_t>(hash >> 32);
+    }
 
     // The slot that holds the text, or the empty one where it belongs.
     std::size_t placeOf(std::string_view text, std::uint64_t hash) const {

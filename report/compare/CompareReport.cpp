@@ -153,9 +153,10 @@ class CompareWriter {
 
     // Pins from column 30 of the open line on, four to a line, as the
     // report lists them; ends the line.
-    void pins(const std::vector<std::string>& texts) {
+    template <typename Texts>
+    void pins(const Texts& texts) {
         int column = 0;
-        for (const std::string& text : texts) {
+        for (const std::string_view text : texts) {
             if (column > kLastNodeOffset) {
                 open({Item::Tab(kPinTab)});
                 column = 0;

@@ -37,7 +37,7 @@ class Matcher {
 // The pins a net is compared by, sorted. Against a netlist a pad number
 // that a board repeats (several pads of one pin) is one pin.
 std::vector<std::string> comparedPins(const SnapshotNet& net, bool once) {
-    std::vector<std::string> pins = net.pins;
+    std::vector<std::string> pins = net.pins.texts();
     std::sort(pins.begin(), pins.end());
     if (once) pins.erase(std::unique(pins.begin(), pins.end()), pins.end());
     return pins;
@@ -52,7 +52,7 @@ std::int64_t comparedCount(const SnapshotNet& net, std::size_t comparedPinCount,
 
 // The pins of `pins` (in their listed order) that `otherSorted` lacks, each
 // repeated pin counted once per listing.
-std::vector<std::string> pinsMissingFrom(const std::vector<std::string>& pins,
+std::vector<std::string> pinsMissingFrom(const PinList& pins,
                                          const std::vector<std::string>& sorted,
                                          const std::vector<std::string>& otherSorted) {
     std::vector<std::string> missing;
@@ -62,11 +62,11 @@ std::vector<std::string> pinsMissingFrom(const std::vector<std::string>& pins,
     std::unordered_map<std::string_view, int> left;
     for (const std::string& pin : missing) ++left[pin];
     std::vector<std::string> ordered;
-    for (const std::string& pin : pins) {
+    for (const std::string_view pin : pins) {
         const auto found = left.find(pin);
         if (found != left.end() && found->second > 0) {
             --found->second;
-            ordered.push_back(pin);
+            ordered.emplace_back(pin);
         }
     }
     return ordered;
@@ -223,12 +223,12 @@ class ComponentRules {
         if (!againstNetlist_) return;
         for (const DesignSnapshot* side : {&before, &after})
             for (const SnapshotNet& net : side->nets)
-                for (const std::string& pin : net.pins)
+                for (const std::string_view pin : net.pins)
                     // A reference may hold a "-" of its own: each cut may be one.
                     for (std::size_t dash = pin.find('-'); dash != std::string::npos;
                          dash = pin.find('-', dash + 1))
                         (side == &before ? connectedBefore_ : connectedAfter_)
-                            .insert(pin.substr(0, dash));
+                            .emplace(pin.substr(0, dash));
     }
 
     bool onlyOneSideCounts(const SnapshotComponent& part, bool inBefore) const {

@@ -13,6 +13,8 @@ namespace netlist {
 namespace {
 
 constexpr std::int32_t kPinsReserved = 16;
+// Room for a pin's length and a text of this many bytes, the usual sort.
+constexpr std::size_t kBytesReservedPerPin = 10;
 
 // The reference designator of a component record: the stand-in serves it
 // in the record's first text field.
@@ -28,22 +30,23 @@ std::string shown(const char (&field)[N]) {
     return text;
 }
 
-// "RefDes-PinDes", made in place: a design has many nodes.
+// "RefDes-PinDes", made in place in the net's list: a design has many nodes.
 template <std::size_t N, std::size_t M>
-std::string nodeText(const char (&refDes)[N], const char (&pinDes)[M]) {
+void addNode(const char (&refDes)[N], const char (&pinDes)[M], PinList& pins) {
     const std::string_view ref = TrimmedFixedTextView(std::string_view(refDes, N));
     const std::string_view pin = TrimmedFixedTextView(std::string_view(pinDes, M));
-    std::string text(ref.size() + 1 + pin.size(), '-');
-    char* out = text.data();
-    for (const char c : ref) *out++ = IsControlByte(c) ? kControlStandIn : c;
-    ++out;
-    for (const char c : pin) *out++ = IsControlByte(c) ? kControlStandIn : c;
-    return text;
+    pins.emplace_back(ref.size() + 1 + pin.size(), [&](char* out) {
+        for (const char c : ref) *out++ = IsControlByte(c) ? kControlStandIn : c;
+        *out++ = '-';
+        for (const char c : pin) *out++ = IsControlByte(c) ? kControlStandIn : c;
+    });
 }
 
-std::string nodeText(const NetNodeRecord& node, bool board) {
-    if (board) return nodeText(node.pad.padRefDes, node.pad.pin.pinDes);
-    return nodeText(node.symbolPin.symPinRefDes, node.symbolPin.pin.pinDes);
+void addNode(const NetNodeRecord& node, bool board, PinList& pins) {
+    if (board)
+        addNode(node.pad.padRefDes, node.pad.pin.pinDes, pins);
+    else
+        addNode(node.symbolPin.symPinRefDes, node.symbolPin.pin.pinDes, pins);
 }
 
 // The records are large; one set serves the whole snapshot.
@@ -77,10 +80,11 @@ void readNets(DesignSession& session, Records& records, DesignSnapshot& snapshot
         net.pinCount = records.net.nodeCount;
         if (snapshot.isBoard()) net.length = records.net.netLength;
         // The count is the design's word, not a promise of as many nodes.
-        net.pins.reserve(static_cast<std::size_t>(std::clamp(net.pinCount, 0, kPinsReserved)));
+        net.pins.reserve(static_cast<std::size_t>(std::clamp(net.pinCount, 0, kPinsReserved)) *
+                         kBytesReservedPerPin);
         for (session.firstNetNode(ids[i], records.node); session.ok();
              session.nextNetNode(records.node))
-            net.pins.push_back(nodeText(records.node, snapshot.isBoard()));
+            addNode(records.node, snapshot.isBoard(), net.pins);
     }
 }
 

@@ -10,13 +10,14 @@
 #include <vector>
 
 #include "design/DesignLibrary.h"
+#include "report/compare/PinList.h"
 
 namespace netlist {
 
 struct SnapshotNet {
     std::string name;
-    std::int32_t pinCount = 0;      // the net's node count, as the report's "Pins" column
-    std::vector<std::string> pins;  // "RefDes-PinDes", in the order listed
+    std::int32_t pinCount = 0;  // the net's node count, as the report's "Pins" column
+    PinList pins;               // "RefDes-PinDes", in the order listed
     // Routed length in database units; none for schematics and for reports
     // written without lengths.
     std::optional<std::int64_t> length;

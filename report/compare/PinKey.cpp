@@ -176,7 +176,7 @@ NetKeys keysOf(const DesignSnapshot& side, Interner& keys, std::optional<PinKey>
     nets.reserve(side.nets.size(), pins);
     std::string cut;
     for (const SnapshotNet& net : side.nets) {
-        for (const std::string& pin : net.pins) {
+        for (const std::string_view pin : net.pins) {
             if (!netlistKeys) {
                 nets.add(keys.key(pin));
                 continue;

@@ -330,7 +330,7 @@ class Reader {
         }
         PinTexts pins =
             readPins(pinsOnCountLine ? countLine : countLine + 1, countLine, net, snapshot);
-        net.pins = std::move(pins.pins);
+        net.pins = PinList(pins.pins);
         net.pinsAmbiguous = pins.ambiguous;
         return net;
     }

@@ -98,7 +98,11 @@ struct Connections {
 
 DesignSnapshot reversed(DesignSnapshot side) {
     std::reverse(side.nets.begin(), side.nets.end());
-    for (SnapshotNet& net : side.nets) std::reverse(net.pins.begin(), net.pins.end());
+    for (SnapshotNet& net : side.nets) {
+        std::vector<std::string> pins = net.pins.texts();
+        std::reverse(pins.begin(), pins.end());
+        net.pins = PinList(pins);
+    }
     return side;
 }
 
@@ -126,7 +130,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         SnapshotNet net;
         net.name = std::string(fields[0]);
-        for (std::size_t i = 1; i < fields.size(); ++i) net.pins.emplace_back(fields[i]);
+        for (std::size_t i = 1; i < fields.size(); ++i) net.pins.push_back(fields[i]);
         net.pinCount = static_cast<std::int32_t>(net.pins.size());
         if (side->isBoard() && !side->bareBoardNetlist) net.length = 2540 * net.name.size();
         side->nets.push_back(std::move(net));

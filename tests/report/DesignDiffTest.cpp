@@ -28,7 +28,7 @@ DesignSnapshot side(std::string_view nets, std::vector<SnapshotComponent> parts 
             net.length = std::stoll(std::string(text.substr(equals + 1, colon - equals - 1)));
         for (text.remove_prefix(colon + 1); !text.empty();) {
             const std::size_t comma = std::min(text.find(','), text.size());
-            net.pins.emplace_back(text.substr(0, comma));
+            net.pins.push_back(text.substr(0, comma));
             text.remove_prefix(std::min(comma + 1, text.size()));
         }
         net.pinCount = static_cast<std::int32_t>(net.pins.size());
@@ -78,7 +78,11 @@ std::string connections(const DesignDiff& diff) {
 
 DesignSnapshot reversed(DesignSnapshot snapshot) {
     std::reverse(snapshot.nets.begin(), snapshot.nets.end());
-    for (SnapshotNet& net : snapshot.nets) std::reverse(net.pins.begin(), net.pins.end());
+    for (SnapshotNet& net : snapshot.nets) {
+        std::vector<std::string> pins = net.pins.texts();
+        std::reverse(pins.begin(), pins.end());
+        net.pins = PinList(pins);
+    }
     return snapshot;
 }
 

@@ -77,8 +77,9 @@ TEST(ReportReaderTest, ReadsPinsByTheirLayoutAndRefusesWhatIsNotACompleteReport)
                 EXPECT_EQ(snapshot.layers, 2);
                 for (const SnapshotNet& net : snapshot.nets) {
                     read += net.name + " " + std::to_string(net.pinCount) + " ";
-                    for (const std::string& pin : net.pins)
-                        read += (&pin == &net.pins[0] ? "" : "|") + pin;
+                    const char* separator = "";
+                    for (const std::string_view pin : net.pins)
+                        read.append(std::exchange(separator, "|")).append(pin);
                     read += net.pinsAmbiguous ? " ? " : " ";
                     read += net.length ? std::to_string(*net.length) : "none";
                 }
