@@ -28,12 +28,12 @@ PinList::PinList(const std::vector<std::string>& texts) {
 }
 
 void PinList::push_back(std::string_view text) {
-    emplace_back(text.size(),
-                 [&](char* bytes) { std::memcpy(bytes, text.data(), text.size()); });
+    emplace_back(text.size(), [&](char* bytes) { std::memcpy(bytes, text.data(), text.size()); });
 }
 
 void PinList::appendLength(std::size_t length) {
-    for (; length >= 0x80; length >>= 7) block_.push_back(static_cast<char>(0x80 | (length & 0x7F)));
+    for (; length >= 0x80; length >>= 7)
+        block_.push_back(static_cast<char>(0x80 | (length & 0x7F)));
     block_.push_back(static_cast<char>(length));
 }
 

@@ -1,9 +1,9 @@
-#include "report/compare/PinList.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
+
+#include "report/compare/PinList.h"
 
 namespace netlist {
 namespace {
