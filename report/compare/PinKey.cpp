@@ -231,7 +231,7 @@ void NetKeys::renumber(const std::vector<PinKey>& renumbered) {
         // Most nets have a few pins, which an insertion sort puts in order
         // faster than a general sort.
         if (end - begin <= 16) {
-            for (auto next = begin + 1; next < end; ++next)
+            for (auto next = begin; next != end; ++next)
                 for (auto at = next; at != begin && *at < at[-1]; --at) std::iter_swap(at, at - 1);
         } else {
             std::sort(begin, end);

@@ -204,6 +204,15 @@ TEST(DesignDiffTest, LongNamesAreComparedWithoutRunningOutOfRoom) {
     }
 }
 
+// Nets may list no pins at all, on either side (a design of named nets only).
+TEST(DesignDiffTest, NetsWithoutAnyPinsCompareByTheirNames) {
+    const DesignSnapshot before = side("A:"), after = side("A:;B:");
+    const DesignDiff diff = CompareSnapshots(before, after, std::nullopt);
+    EXPECT_EQ(names(diff.onlyBefore), "");
+    EXPECT_EQ(names(diff.onlyAfter), "B ");
+    EXPECT_TRUE(CompareSnapshots(before, before, std::nullopt).empty());
+}
+
 TEST(ConnectivityTest, EachEditLandsInItsOwnListInAnyOrder) {
     for (const DataCase& row : ReadDataCases("report/data/connectivity.txt")) {
         const std::size_t newline = row.input.find('\n');
