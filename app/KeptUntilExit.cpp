@@ -1,6 +1,6 @@
 #include "app/KeptUntilExit.h"
 
-#include <vector>
+#include <array>
 
 namespace netlist {
 namespace {
@@ -19,17 +19,21 @@ constexpr bool kLeaksChecked = false;
 
 }  // namespace
 
-// Not file-local, and never destroyed: a store to it is never left out, and
-// what it points to stays reachable to the end.
-std::vector<void*>* objectsKeptUntilExit = nullptr;
+// Not file-local: a store to it is never left out. Fixed in size, so that
+// keeping an object allocates nothing and cannot fail for want of memory.
+std::array<void*, 4> objectsKeptUntilExit{};
 
 bool LeaksCheckedAtExit() {
     return kLeaksChecked;
 }
 
-void KeepReachable(void* object) {
-    if (!objectsKeptUntilExit) objectsKeptUntilExit = new std::vector<void*>;
-    objectsKeptUntilExit->push_back(object);
+bool KeepReachable(void* object) {
+    for (void*& kept : objectsKeptUntilExit) {
+        if (kept) continue;
+        kept = object;
+        return true;
+    }
+    return false;
 }
 
 }  // namespace netlist

@@ -10,11 +10,12 @@
 namespace netlist {
 
 bool LeaksCheckedAtExit();
-void KeepReachable(void* object);
+// Whether the object is now held until exit; a run keeps a few at most.
+bool KeepReachable(void* object);
 
 template <typename T>
 void KeepUntilExit(std::unique_ptr<T>& object) {
-    if (object && !LeaksCheckedAtExit()) KeepReachable(object.release());
+    if (object && !LeaksCheckedAtExit() && KeepReachable(object.get())) object.release();
 }
 
 }  // namespace netlist

@@ -29,6 +29,8 @@ int start(int argc, char** argv) {
     using namespace netlist;
     CommandLine options;
     if (const auto stop = ParseCommandLine(argc, argv, options)) return *stop;
+    // A window may stay open for long: it gives memory back as usual.
+    if (options.batch || options.compare) KeepFreedMemoryForTheRun();
     if (options.compare) return RunCompare(options);
 
     ServedDesign served;
@@ -54,7 +56,6 @@ int start(int argc, char** argv) {
 int main(int argc, char** argv) {
     using namespace netlist;
     ProgramArguments arguments(argc, argv);
-    KeepFreedMemoryForTheRun();
     EndProcessOnMappedFileCutShort(kMessagePrefix, exitcode::kDesignFileInvalid);
     // Every failure has a message and its exit code: what no part of the
     // run turned into one ends it here, rather than as an abort.

@@ -11,6 +11,7 @@
 
 #include "design/TextHash.h"
 #include "design/TextIndex.h"
+#include "design/files/FileBytes.h"
 #include "design/files/ServedDesignPath.h"
 #include "design/files/SourcePlace.h"
 #include "design/files/ipc/FeatureRecord.h"
@@ -66,6 +67,9 @@ std::string normalisedWords(std::string_view text) {
     return words;
 }
 
+// A pin's texts are kept as their places in the file.
+static_assert(kMaxDesignFileBytes <= UINT32_MAX);
+
 class IpcReader {
   public:
     IpcReader(std::string_view content, const std::filesystem::path& path)
@@ -88,7 +92,7 @@ class IpcReader {
         std::int32_t nodes = 0;
     };
     // A pad of a part in a net, in the file's order, its texts as places in
-    // the file (of at most 1 GiB). The nets' nodes are made at the end, each
+    // the file. The nets' nodes are made at the end, each
     // net's at once: most nets have a few nodes, and growing each net's list
     // would cost more than reading its records.
     struct Pin {
