@@ -15,7 +15,9 @@ bool KeepReachable(void* object);
 
 template <typename T>
 void KeepUntilExit(std::unique_ptr<T>& object) {
-    if (object && !LeaksCheckedAtExit() && KeepReachable(object.get())) object.release();
+    // The global holds it now: the pointer given up here is not lost.
+    if (object && !LeaksCheckedAtExit() && KeepReachable(object.get()))
+        static_cast<void>(object.release());
 }
 
 }  // namespace netlist
