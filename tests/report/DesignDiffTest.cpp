@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "report/compare/CompareReport.h"
 #include "report/compare/DesignDiff.h"
 #include "tests/support/TestFiles.h"
 
@@ -182,6 +183,13 @@ TEST(DesignDiffTest, APinCountThatDiffersIsAChangeAmbiguousPinsOnlyByTheirCount)
         EXPECT_TRUE(diff.changedNets.empty());
         EXPECT_EQ(diff.empty(), pins == 2);
         EXPECT_FALSE(diff.componentsCompared);
+        // The report says which: the same count, or the old one.
+        const ScratchFolder folder;
+        WriteCompareReport(folder.file("s.cmp"),
+                           {before, after, diff, "old", "new", "now", std::nullopt, "mils"});
+        const std::string report = ReadBytes(folder.file("s.cmp"));
+        EXPECT_EQ(report.find("same pin count") != std::string::npos, pins == 2) << report;
+        EXPECT_EQ(report.find("was 3") != std::string::npos, pins == 3) << report;
     }
     for (const std::int32_t count : {5, -5, 1}) {
         DesignSnapshot before = side("A:U1-1");
