@@ -46,6 +46,11 @@ void sortByPrefix(std::vector<PrefixAndIndex>& items) {
     }
 }
 
+// How far texts are compared a word at a time; past it, whole texts are.
+// The limit keeps the depth of the recursion below small, however long the
+// names a design shares.
+constexpr std::size_t kBytesSortedByWord = 64;
+
 // Puts items in the order of their texts (given by textOf), and items of
 // equal texts by `less`, which compares whole texts first. The items come
 // sorted by the texts' first `depth` bytes: each run of one prefix is put
@@ -59,11 +64,15 @@ void sortRunsByText(std::vector<PrefixAndIndex>::iterator begin,
         auto runEnd = run + 1;
         while (runEnd != end && runEnd->first == run->first) ++runEnd;
         if (runEnd - run > 1) {
+            // Whether any text goes on past what the run shares.
             bool longer = false;
-            for (auto item = run; item != runEnd; ++item) {
-                const std::string_view text = textOf(item->second);
-                longer = longer || text.size() > depth;
-                item->first = Prefix(text.size() > depth ? text.substr(depth) : std::string_view{});
+            if (depth < kBytesSortedByWord) {
+                for (auto item = run; item != runEnd; ++item) {
+                    const std::string_view text = textOf(item->second);
+                    longer = longer || text.size() > depth;
+                    item->first =
+                        Prefix(text.size() > depth ? text.substr(depth) : std::string_view{});
+                }
             }
             if (longer) {
                 std::sort(run, runEnd);
